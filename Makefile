@@ -1,0 +1,51 @@
+# Cardoria: `make run` builds and starts the game, `make test` builds and
+# passes every test. Both install what is missing first.
+
+ifeq ($(CI),true)
+BUILD_DIR ?= build-ci
+CMAKE_OPTIONS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCARDORIA_WERROR=ON -DCARDORIA_SANITIZE=ON
+else
+BUILD_DIR ?= build
+CMAKE_OPTIONS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+endif
+
+SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
+
+.PHONY: all deps configure build run test bench format format-check clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja: | deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_OPTIONS)
+
+configure: $(BUILD_DIR)/build.ninja
+
+build: deps configure
+	cmake --build $(BUILD_DIR)
+
+# Without a display the window opens on a virtual one.
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD_DIR)/cardoria; \
+	else \
+	  echo "No display: starting Cardoria on a virtual X display (xvfb-run)."; \
+	  xvfb-run -a $(BUILD_DIR)/cardoria; \
+	fi
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+
+bench: build
+	$(BUILD_DIR)/bench/cardoria_bench
+
+format:
+	clang-format -i $(SOURCES)
+
+format-check:
+	clang-format --dry-run --Werror $(SOURCES)
+
+clean:
+	rm -rf build build-ci

@@ -1,0 +1,50 @@
+#include "app/CommandLine.h"
+
+namespace cardoria {
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine line;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](std::string& into) {
+      const auto eq = arg.find('=');
+      if (eq != std::string::npos) {
+        into = arg.substr(eq + 1);
+      } else if (i + 1 < args.size()) {
+        into = args[++i];
+      } else {
+        line.error = arg + " needs a value";
+        return;
+      }
+      if (into.empty()) line.error = arg + " needs a value";
+    };
+    if (arg == "--help" || arg == "-h") {
+      line.help = true;
+    } else if (arg == "--version") {
+      line.version = true;
+    } else if (arg == "--program-dir" || arg.starts_with("--program-dir=")) {
+      value(line.programDir);
+    } else if (arg == "--screenshot" || arg.starts_with("--screenshot=")) {
+      value(line.screenshot);
+    } else if (arg.starts_with("--")) {
+      line.error = "unknown option " + arg;
+    }
+    if (!line.error.empty()) break;
+  }
+  return line;
+}
+
+std::string UsageText() {
+  return "Usage: cardoria [options]\n"
+         "Patience games for one player.\n\n"
+         "Options:\n"
+         "  --help                 show this text and exit\n"
+         "  --version              show the version and exit\n"
+         "  --program-dir DIR      use DIR as the installation directory (data in DIR/DATA);\n"
+         "                         the variable CARDORIA_PROGRAM_DIR does the same\n"
+         "  --screenshot FILE.png  start as usual, save a picture of the main window, exit\n";
+}
+
+std::string VersionText() { return "Cardoria 04.40\n"; }
+
+}  // namespace cardoria

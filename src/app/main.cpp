@@ -1,0 +1,66 @@
+// ProgramEntry: the command line, the session, the main window and the loop.
+
+#include <QApplication>
+#include <QImage>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "core/Session.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
+#include "platform/qt/QtPorts.h"
+
+using namespace cardoria;
+
+namespace {
+
+int SaveScreenshot(TfrmMain& window, const std::string& file) {
+  // Let the window lay itself out and run its first activation, as it would
+  // when a player starts the program.
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  window.RunFirstActivation();
+  QApplication::processEvents();
+  if (!window.grab().save(QString::fromStdString(file), "PNG")) {
+    std::fprintf(stderr, "cardoria: could not write the screenshot %s\n", file.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const CommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+  if (!line.error.empty()) {
+    std::fprintf(stderr, "cardoria: %s\n\n%s", line.error.c_str(), UsageText().c_str());
+    return 2;
+  }
+  if (line.help) return std::fputs(UsageText().c_str(), stdout), 0;
+  if (line.version) return std::fputs(VersionText().c_str(), stdout), 0;
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(kProductName));
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+
+  Session session;
+  InitializeSession(session, ChooseProgramDir(line.programDir, ""));
+  QtMessages messages;
+  QtScreen screen;
+  SystemClock clock;
+  Random random;
+  StartupPorts ports{messages, screen, clock, random};
+
+  TfrmMain window(session, ports);
+  messages.SetParent(&window);
+  if (!window.Create()) return 1;
+  window.ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
+  QApplication::restoreOverrideCursor();
+  window.show();
+
+  if (!line.screenshot.empty()) return SaveScreenshot(window, line.screenshot);
+  return QApplication::exec();
+}

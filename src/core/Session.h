@@ -1,0 +1,43 @@
+#pragma once
+// Everything the program keeps for the length of a run, in one place. Start-up
+// creates one and hands it by reference to whatever needs it; every test
+// builds its own, so no state leaks between them.
+
+#include <optional>
+#include <string>
+
+#include "core/CardTable.h"
+#include "core/GameRules.h"
+#include "core/Piles.h"
+#include "core/PositionTable.h"
+#include "core/StepLogs.h"
+#include "core/TextStore.h"
+#include "core/ValueTables.h"
+#include "platform/IniProfile.h"
+#include "platform/ResourceLibrary.h"
+
+namespace cardoria {
+
+struct Session {
+  // The installation directory with its trailing separator. Kept whole here;
+  // the copy in the text store is cut to its field like any stored value.
+  std::string programDir;
+
+  TextStore store;
+  ValueTables values;
+  StepLogs logs;
+  CardTable cards;
+  PileGroups piles;
+  GameRules rules;
+  PositionTable positions;
+
+  // The preferences file "DATA\CFG.DAT", open for the whole run.
+  IniProfile settings;
+  // The pictures and cursors of "KRT.RGF", loaded at start-up.
+  std::optional<ResourceLibrary> resources;
+
+  // The full path of a file named relative to the installation directory.
+  std::string PathOf(std::string_view relative) const;
+};
+
+}  // namespace cardoria

@@ -1,0 +1,76 @@
+#pragma once
+// INI-style preference files ("[Section]" lines and "key=value" lines) with
+// the behaviour the stored files rely on: names compared without regard to
+// case; missing file, section or key read as the default; values trimmed;
+// writing one key keeps every other line as it was; every write goes through
+// a temporary file renamed into place.
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace cardoria {
+
+// The parsed text of one INI file, kept line by line so it can be written
+// back unchanged except for what was set.
+class IniDocument {
+ public:
+  IniDocument() = default;
+  explicit IniDocument(std::string_view text);
+
+  // The value of the first matching key in the first matching section that
+  // has it; false when there is none.
+  bool Find(std::string_view section, std::string_view key, std::string& value) const;
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+  bool DeleteKey(std::string_view section, std::string_view key);
+  // Every key of the section (all sections of that name, in file order; the
+  // first of duplicate keys wins), with trimmed values.
+  std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
+  bool HasSection(std::string_view section) const;
+
+  std::string Text() const;
+
+ private:
+  struct Span {
+    std::size_t header;  // index of the "[...]" line
+    std::size_t end;     // one past the section's last line
+  };
+  std::vector<Span> Sections(std::string_view section) const;
+
+  std::vector<std::string> lines_;
+  std::string eol_ = "\n";
+  bool finalEol_ = true;
+};
+
+// One preferences file on disk. Reads come from the copy loaded at Open;
+// every write updates it and rewrites the file at once.
+class IniProfile {
+ public:
+  IniProfile() = default;
+  explicit IniProfile(std::string path) { Open(std::move(path)); }
+
+  void Open(std::string path);
+  const std::string& Path() const { return path_; }
+
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
+  int ReadInt(std::string_view section, std::string_view key, int fallback) const;
+  std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const {
+    return doc_.Entries(section);
+  }
+
+  // False when the file could not be written; also false, without touching
+  // the file, when it exists but could not be read at Open (it might hold
+  // the player's settings in a form we do not understand).
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteInt(std::string_view section, std::string_view key, int value);
+  bool DeleteKey(std::string_view section, std::string_view key);
+
+ private:
+  bool Flush();
+  std::string path_;
+  IniDocument doc_;
+  bool writable_ = true;
+};
+
+}  // namespace cardoria

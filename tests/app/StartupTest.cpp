@@ -1,0 +1,160 @@
+#include "app/Startup.h"
+
+#include <gtest/gtest.h>
+
+#include "core/Session.h"
+#include "platform/IniProfile.h"
+#include "platform/ResourceLibrary.h"
+#include "support/TestSupport.h"
+
+namespace cardoria {
+namespace {
+
+using test::TempDir;
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override { dir.Write("KRT.RGF", ResourceLibrary::Serialize({})); }
+
+  bool Start(ScreenInfo info = {}) {
+    test::FakeScreen screen(info);
+    StartupPorts ports{messages, screen, clock, random};
+    InitializeSession(session, dir.Path());
+    return MainFormCreate(session, ports, setup);
+  }
+
+  TempDir dir;
+  Session session;
+  test::RecordingMessages messages;
+  test::FakeClock clock;
+  Random random;
+  WindowSetup setup;
+};
+
+TEST_F(StartupTest, AFreshInstallationGetsItsDataFolderPlayersAndMarker) {
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(session.store.Get(pos::kProgramDir, 200), dir.Path());
+  EXPECT_EQ(session.store.Get(pos::kSettingsFile, 20), "DATA\\CFG.DAT");
+  EXPECT_EQ(session.store.Get(pos::kGameName, 50), "Freecell");
+  EXPECT_EQ(session.store.Get(pos::kPlayerName, 30), "Player 1");
+  EXPECT_EQ(session.store.Get(pos::kRunWins, 4), "0000");
+  EXPECT_EQ(session.positions[PositionTable::kSmallScreenState], 2);
+  EXPECT_TRUE(session.values.Flag(kFirstActivationPending));
+  EXPECT_EQ(session.values.Counter(kLastMouseMoveTick), -1);
+  ASSERT_TRUE(session.resources);
+
+  IniProfile written(dir / "DATA/CFG.DAT");
+  EXPECT_EQ(written.ReadString("Preference", "UserDefault", ""), "Player 1");
+  EXPECT_EQ(written.ReadString("Users", "User001", ""), "Player 1");
+  EXPECT_EQ(written.ReadString("Users", "User002", ""), "Player 2");
+  EXPECT_EQ(written.ReadString("Users", "User003", ""), "Player 3");
+  EXPECT_EQ(dir.Read("KRTV0440.DAT"), "Cardoria version: 04.40\n");
+}
+
+TEST_F(StartupTest, TheMarkerIsNeverRewritten) {
+  dir.Write("KRTV0440.DAT", "whatever was here");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(dir.Read("KRTV0440.DAT"), "whatever was here");
+}
+
+TEST_F(StartupTest, AMissingOrDamagedLibraryStopsTheProgram) {
+  for (const char* content : {"", "KRTRGF1"}) {
+    if (*content) {
+      dir.Write("KRT.RGF", content);
+    } else {
+      std::filesystem::remove(dir / "KRT.RGF");
+    }
+    messages.shown.clear();
+    EXPECT_FALSE(Start());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, "fatal");
+    std::string lower = dir / "krt.rgf";
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    EXPECT_EQ(messages.shown[0].text, "Can't find/load " + lower);
+    EXPECT_FALSE(dir.Exists("DATA/CFG.DAT"));
+  }
+}
+
+TEST_F(StartupTest, TheLibraryIsFoundWhateverItsCase) {
+  std::filesystem::rename(dir / "KRT.RGF", dir / "krt.rgf");
+  EXPECT_TRUE(Start());
+}
+
+TEST_F(StartupTest, ALowColourScreenIsToldOnceUntilSilenced) {
+  const ScreenInfo lowColour{800, 600, 8};
+  messages.tickDontShowAgain = true;
+  ASSERT_TRUE(Start(lowColour));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, "once");
+  EXPECT_TRUE(messages.shown[0].text.starts_with("At this time your video driver supports 256 colors or less."));
+  Session again;
+  std::swap(session, again);
+  ASSERT_TRUE(Start(lowColour));
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(StartupTest, FilesOfOlderInstallationsAreRemovedByExactName) {
+  const char* removed[] = {"KRTV0150.DAT",        "KRTV0430.DAT",     "CARDORIA.DLL",     "IMAGES/GAME0000.BMP",
+                           "IMAGES/GAME0100.BMP", "IMAGES/WB001.BMP", "IMAGES/WP025.BMP", "IMAGES/CB001C.BMP",
+                           "IMAGES/CB005S.BMP",   "IMAGES/CL003H.BMP"};
+  const char* kept[] = {"KRTV0440.DAT",      "KRTV0441.DAT",      "IMAGES/GAME0101.BMP", "IMAGES/WB026.BMP",
+                        "IMAGES/CB006C.BMP", "IMAGES/CM004C.BMP", "IMAGES/B101.BMP",     "DATA/STAT.DAT"};
+  for (const char* name : removed) dir.Write(name, "old");
+  for (const char* name : kept) dir.Write(name, "mine");
+  ASSERT_TRUE(Start());
+  for (const char* name : removed) EXPECT_FALSE(dir.Exists(name)) << name;
+  for (const char* name : kept) EXPECT_TRUE(dir.Exists(name)) << name;
+}
+
+TEST_F(StartupTest, PictureSetsGoOnlyWhenTheirTriggerFileIsThere) {
+  dir.Write("IMAGES/GAME0001.BMP", "preview");
+  dir.Write("IMAGES/WM003.BMP", "x");
+  dir.Write("IMAGES/CM003C.BMP", "x");
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(dir.Exists("IMAGES/GAME0001.BMP"));
+  EXPECT_TRUE(dir.Exists("IMAGES/WM003.BMP"));
+  EXPECT_TRUE(dir.Exists("IMAGES/CM003C.BMP"));
+}
+
+TEST_F(StartupTest, StartUpSurvivesDamagedPreferenceFiles) {
+  std::string garbage(2048, '\0');
+  for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 7919) % 256);
+  const std::string files[] = {
+      "",
+      garbage,
+      "[Preference]\nGame=abc\nCard_Size=\nBack_Card=-1\nCursor=\nLanguage=0\n",
+      "[Preference]\nGame=205\n[Preference]\nGame=7\nGame_name=Klondike\nGame_name=Yukon\n",
+      "[Preference\nGame=3\n",
+      "[Preference]\nGame=4",
+  };
+  const char* games[] = {"0001", "0001", "0001", "0205", "0001", "0004"};
+  for (std::size_t i = 0; i < std::size(files); ++i) {
+    dir.Write("DATA/CFG.DAT", files[i]);
+    Session fresh;
+    std::swap(session, fresh);
+    ASSERT_TRUE(Start()) << "file " << i;
+    EXPECT_EQ(session.store.Get(pos::kGameNumber, 4), games[i]) << "file " << i;
+    EXPECT_EQ(session.store.Get(pos::kPlayerName, 30), "Player 1") << "file " << i;
+    IniProfile after(dir / "DATA/CFG.DAT");
+    EXPECT_EQ(after.ReadString("Preference", "UserDefault", ""), "Player 1") << "file " << i;
+  }
+  // What could be read survives the rewrite.
+  IniProfile last(dir / "DATA/CFG.DAT");
+  EXPECT_EQ(last.ReadString("Preference", "Game", ""), "4");
+}
+
+TEST_F(StartupTest, FirstActivationRewritesOldSwitchValues) {
+  dir.Write("DATA/CFG.DAT", "[Preference]\nCards_Animate=S\nConfirmQuit=S\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(session.store.Get(pos::kCardsAnimate, 1), "S");
+  FirstActivation(session);
+  EXPECT_FALSE(session.values.Flag(kFirstActivationPending));
+  EXPECT_EQ(session.store.Get(pos::kCardsAnimate, 1), "Y");
+  IniProfile after(dir / "DATA/CFG.DAT");
+  EXPECT_EQ(after.ReadString("Preference", "Cards_Animate", ""), "Y");
+  EXPECT_EQ(after.ReadString("Preference", "ConfirmQuit", ""), "Y");
+}
+
+}  // namespace
+}  // namespace cardoria

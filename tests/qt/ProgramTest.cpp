@@ -1,0 +1,83 @@
+// The program as a player starts it, on the offscreen platform.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "support/TestSupport.h"
+
+namespace {
+
+using cardoria::test::TempDir;
+
+struct ProgramRun {
+  int exitCode;
+  std::string output;  // standard output and standard error
+};
+
+ProgramRun RunProgram(const std::string& arguments) {
+  const std::string command =
+      "QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 '" CARDORIA_EXE "' " + arguments + " 2>&1";
+  ProgramRun run{-1, {}};
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 512> buffer{};
+  while (std::fgets(buffer.data(), buffer.size(), pipe)) run.output += buffer.data();
+  const int status = ::pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+TEST(Program, HelpAndVersion) {
+  const ProgramRun version = RunProgram("--version");
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.output, "Cardoria 04.40\n");
+  const ProgramRun help = RunProgram("--help");
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.output.find("--program-dir DIR"), std::string::npos);
+  EXPECT_NE(help.output.find("--screenshot FILE.png"), std::string::npos);
+  EXPECT_EQ(RunProgram("--nonsense").exitCode, 2);
+}
+
+TEST(Program, AMissingLibraryStopsWithItsMessage) {
+  TempDir dir;
+  const ProgramRun run = RunProgram("--program-dir '" + dir.Path() + "' --screenshot '" + (dir / "x.png") + "'");
+  EXPECT_NE(run.exitCode, 0);
+  std::string lowerPath = dir / "krt.rgf";
+  std::transform(lowerPath.begin(), lowerPath.end(), lowerPath.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
+  EXPECT_NE(run.output.find("Can't find/load " + lowerPath), std::string::npos) << run.output;
+  EXPECT_FALSE(dir.Exists("x.png"));
+  EXPECT_FALSE(dir.Exists("DATA/CFG.DAT"));
+}
+
+TEST(Program, AFreshInstallationStartsAndShowsItsWindow) {
+  TempDir dir;
+  std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+  const ProgramRun run = RunProgram("--program-dir '" + dir.Path() + "' --screenshot '" + (dir / "shot.png") + "'");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(dir.Read("shot.png").substr(0, 8), "\x89PNG\r\n\x1a\n");
+  const std::string settings = dir.Read("DATA/CFG.DAT");
+  EXPECT_NE(settings.find("UserDefault=Player 1"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("User003=Player 3"), std::string::npos) << settings;
+  EXPECT_EQ(dir.Read("KRTV0440.DAT"), "Cardoria version: 04.40\n");
+
+  dir.Write("KRTV0440.DAT", "left alone");
+  ASSERT_EQ(RunProgram("--program-dir '" + dir.Path() + "' --screenshot '" + (dir / "shot.png") + "'").exitCode, 0);
+  EXPECT_EQ(dir.Read("KRTV0440.DAT"), "left alone");
+}
+
+TEST(Program, TheProgramDirectoryCanComeFromTheEnvironment) {
+  TempDir dir;
+  std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+  ::setenv("CARDORIA_PROGRAM_DIR", dir.Path().c_str(), 1);
+  const ProgramRun fromEnv = RunProgram("--screenshot '" + (dir / "env.png") + "'");
+  ::unsetenv("CARDORIA_PROGRAM_DIR");
+  EXPECT_EQ(fromEnv.exitCode, 0) << fromEnv.output;
+  EXPECT_TRUE(dir.Exists("DATA/CFG.DAT"));
+}
+
+}  // namespace
