@@ -61,3 +61,21 @@ void SetPileFaces(CardTable& table, std::string_view pile, int mode, char digit)
 }
 
 }  // namespace cardoria
+
+namespace cardoria {
+
+std::string SnapshotLine(const CardTable& table, std::string_view pile) {
+  std::string line;
+  for (int i = 0; i < PileCardCount(pile); ++i) {
+    const int card = CardAt(pile, i);
+    if (card < 1) {
+      line += "0000";
+    } else {
+      line += pile.substr(static_cast<std::size_t>(i) * 3, 3);
+      line += table.IsFaceDown(card) ? '0' : '1';
+    }
+  }
+  return line;
+}
+
+}  // namespace cardoria

@@ -42,3 +42,11 @@ std::string CardEntryLine(int card);
 void SetPileFaces(CardTable& table, std::string_view pile, int mode, char digit);
 
 }  // namespace cardoria
+
+namespace cardoria {
+
+// A pile as the undo log and saved games store it: per card its code and its
+// face digit ("0121" = card 12 face up); holes and markers as "0000".
+std::string SnapshotLine(const CardTable& table, std::string_view pile);
+
+}  // namespace cardoria

@@ -3,6 +3,7 @@
 // creates one and hands it by reference to whatever needs it; every test
 // builds its own, so no state leaks between them.
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -29,7 +30,12 @@ struct Session {
   CardTable cards;
   PileGroups piles;
   GameRules rules;
+  // Shared table state and the catalogue list together make up the
+  // catalogue object: the restored "[Sect1]" lines in file order.
   PositionTable positions;
+  TextList catalogue;
+  // The entries a deal rewrites, as loaded: TableauSpace then FoundationBase.
+  std::array<int, 44> rulesSaveArea{};
 
   // The preferences file "DATA\CFG.DAT", open for the whole run.
   IniProfile settings;

@@ -178,12 +178,19 @@ int IniProfile::ReadInt(std::string_view section, std::string_view key, int fall
 }
 
 bool IniProfile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  return WriteStrings(section, {{std::string(key), std::string(value)}});
+}
+
+bool IniProfile::WriteStrings(std::string_view section,
+                              const std::vector<std::pair<std::string, std::string>>& entries) {
   if (!writable_) return false;
-  // A line break inside a value would turn into lines of their own.
-  std::string clean(value);
-  std::replace_if(
-      clean.begin(), clean.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-  doc_.Set(section, key, clean);
+  for (const auto& [key, value] : entries) {
+    // A line break inside a value would turn into lines of their own.
+    std::string clean(value);
+    std::replace_if(
+        clean.begin(), clean.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    doc_.Set(section, key, clean);
+  }
   return Flush();
 }
 

@@ -64,6 +64,8 @@ class IniProfile {
   // the player's settings in a form we do not understand).
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteInt(std::string_view section, std::string_view key, int value);
+  // Several keys of one section with a single rewrite of the file.
+  bool WriteStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
   bool DeleteKey(std::string_view section, std::string_view key);
 
  private:

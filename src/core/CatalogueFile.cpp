@@ -1,0 +1,76 @@
+#include "core/CatalogueFile.h"
+
+#include "core/RuleNames.h"
+
+namespace cardoria {
+
+std::string RestoreText(std::string_view stored) {
+  std::string plain(stored);
+  for (char& c : plain) {
+    const int x = static_cast<unsigned char>(c);
+    c = static_cast<char>(x >= 80 ? x - 48 : x + 48);
+  }
+  return plain;
+}
+
+std::string ScrambleText(std::string_view plain) {
+  std::string stored(plain);
+  for (char& c : stored) c = static_cast<char>(static_cast<unsigned char>(c) + 48);
+  return stored;
+}
+
+std::string CatalogueLine(const CatalogueEntry& entry) {
+  std::string line = PadRight(std::to_string(entry.family), 3) + " " + ZeroPad(entry.number, 3);
+  line += entry.hidden ? '9' : '0';
+  line += entry.needs800 ? '1' : '0';
+  line += entry.marked ? '1' : '0';
+  line += PadRight(entry.name, 50);
+  return line;
+}
+
+int LineFamily(std::string_view line) { return TextToInt(TrimRightSpaces(line.substr(0, 3))); }
+
+int LineNumber(std::string_view line) { return line.size() < 7 ? -1 : TextToIntDef(line.substr(4, 3), -1); }
+
+std::string LineName(std::string_view line) {
+  return line.size() <= 10 ? std::string() : TrimRightSpaces(line.substr(10, 50));
+}
+
+std::string WriteCatalogueFile(const CatalogueFileContent& content) {
+  std::string file = "[Sect1]\r\n";
+  for (const auto& game : content.games) file += ScrambleText(CatalogueLine(game)) + "\r\n";
+  file += "[Sect2]\r\n";
+  for (int index = 1; index <= kCatalogueLastRule; ++index) {
+    // Columns 1-4 the index, column 5 plain, 6-16 a label no logic reads.
+    std::string row = ZeroPad(index, 4) + " " + ScrambleText(PadRight(RuleIndexName(index), 11));
+    for (const auto& game : content.games) {
+      const auto it = game.rules.find(index);
+      row += ScrambleText(PadRight(std::to_string(it == game.rules.end() ? 0 : it->second), 10) + " ");
+    }
+    file += row + "\r\n";
+  }
+  auto numberList = [&](const char* header, const std::vector<int>& numbers) {
+    file += std::string(header) + "\r\n";
+    for (int number : numbers) file += ScrambleText(std::to_string(number)) + "\r\n";
+  };
+  numberList("[SectS]", content.selected);
+  numberList("[SectO]", content.original);
+  numberList("[SectK]", content.children);
+  return file;
+}
+
+TextList SplitLines(std::string_view text) {
+  TextList lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.emplace_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace cardoria

@@ -1,0 +1,97 @@
+#include "core/RulesLoader.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/Catalogue.h"
+#include "core/CatalogueFile.h"
+#include "core/CustomGames.h"
+#include "core/Session.h"
+#include "platform/Messages.h"
+
+namespace cardoria {
+
+namespace {
+
+constexpr int kTableauSpace = 109;
+constexpr int kFoundationBase = 45;
+
+bool Damaged(Session& session, Messages& messages, const std::string& why) {
+  session.rules.Clear();
+  messages.ShowInfo(
+      "The game catalogue " + session.PathOf(kCatalogueFile) + " is damaged: " + why + "\rReinstall the program.",
+      "Error");
+  return false;
+}
+
+}  // namespace
+
+void ApplyCustomOverrides(Session& session, const std::string& overrides) {
+  auto number = [&](std::size_t at) -> std::optional<int> {
+    if (overrides.size() < at + 3) return std::nullopt;
+    const std::string text = TrimRightSpaces(TrimLeftSpaces(overrides.substr(at, 3)));
+    const std::string_view digits = text.starts_with('-') ? std::string_view(text).substr(1) : std::string_view(text);
+    if (digits.empty() || !IsAllDigits(digits)) return std::nullopt;
+    return TextToInt(text);
+  };
+  if (const auto cards = number(0)) session.rules.Set(21, *cards);
+  if (const auto redeals = number(3)) session.rules.Set(13, *redeals);
+  if (overrides.size() < 7) return;
+  int space = 0;
+  switch (overrides[6]) {
+    case '1': space = 91; break;
+    case '2': space = -1; break;
+    case '3': space = 0; break;
+    default: return;
+  }
+  const int tableau = std::clamp(session.rules[GameRules::kTableauCount], 0, 28);
+  for (int i = 0; i < tableau; ++i) session.rules.Set(kTableauSpace + i, space);
+}
+
+bool LoadGameRules(Session& session, Messages& messages) {
+  session.rules.Clear();
+  const int number = session.store.GetInt(pos::kGameNumber, 4);
+  int base = number;
+  std::string overrides;
+  if (number >= kFirstCustomGame) {
+    const CustomGameRecord record = CustomGameInfo(session, number);
+    base = record.base;
+    overrides = record.overrides;
+  }
+  const int k = CatalogueIndexOf(session, base);
+  if (k < 0) return Damaged(session, messages, "it has no game number " + std::to_string(base) + ".");
+  const auto lines = ReadCatalogueFile(session);
+  if (!lines) return Damaged(session, messages, "it can not be read.");
+  const TextList rows = SectionLines(*lines, "[Sect2]");
+  if (rows.empty()) return Damaged(session, messages, "it has no rule rows.");
+  for (const std::string& row : rows) {
+    const std::string indexText = row.substr(0, 4);
+    if (!IsAllDigits(TrimLeftSpaces(TrimRightSpaces(indexText))) || TrimRightSpaces(indexText).empty())
+      return Damaged(session, messages, "a rule row has no index.");
+    const int index = TextToInt(indexText);
+    const std::size_t at = 16 + 11 * static_cast<std::size_t>(k);
+    if (row.size() < at + 1) return Damaged(session, messages, "rule row " + std::to_string(index) + " is too short.");
+    const std::string cell = TrimRightSpaces(RestoreText(row.substr(at, 10)));
+    const std::string_view digits = cell.starts_with('-') ? std::string_view(cell).substr(1) : std::string_view(cell);
+    if (digits.empty() || !IsAllDigits(digits) || digits.size() > 5)
+      return Damaged(session, messages, "rule row " + std::to_string(index) + " holds no number.");
+    session.rules.Set(index, TextToInt(cell));
+  }
+  if (number >= kFirstCustomGame) ApplyCustomOverrides(session, overrides);
+  SaveDealBase(session);
+  return true;
+}
+
+void SaveDealBase(Session& session) {
+  for (int i = 0; i < 28; ++i) session.rulesSaveArea[static_cast<std::size_t>(i)] = session.rules[kTableauSpace + i];
+  for (int i = 0; i < 16; ++i)
+    session.rulesSaveArea[static_cast<std::size_t>(28 + i)] = session.rules[kFoundationBase + i];
+}
+
+void RestoreDealBase(Session& session) {
+  for (int i = 0; i < 28; ++i) session.rules.Set(kTableauSpace + i, session.rulesSaveArea[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < 16; ++i)
+    session.rules.Set(kFoundationBase + i, session.rulesSaveArea[static_cast<std::size_t>(28 + i)]);
+}
+
+}  // namespace cardoria

@@ -1,0 +1,34 @@
+#include "persist/RecentDeals.h"
+
+#include <algorithm>
+
+#include "core/TextHelpers.h"
+#include "platform/IniProfile.h"
+
+namespace cardoria {
+
+namespace {
+std::string Key(int i) { return "Game" + ZeroPad(i + 1, 3); }
+}  // namespace
+
+std::vector<std::string> RecentDeals(const IniProfile& settings) {
+  std::vector<std::string> deals;
+  for (int i = 0; i < kRecentDeals; ++i) deals.push_back(settings.ReadString("Game_Numbers", Key(i), ""));
+  return deals;
+}
+
+void RecordRecentDeal(IniProfile& settings, const std::string& deal) {
+  std::vector<std::string> deals = RecentDeals(settings);
+  // Each removed copy leaves an empty entry at the end.
+  for (auto it = std::find(deals.begin(), deals.end(), deal); it != deals.end();
+       it = std::find(deals.begin(), deals.end(), deal)) {
+    deals.erase(it);
+    deals.emplace_back();
+  }
+  deals.insert(deals.begin(), deal);
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (int i = 0; i < kRecentDeals; ++i) entries.emplace_back(Key(i), deals[static_cast<std::size_t>(i)]);
+  settings.WriteStrings("Game_Numbers", entries);
+}
+
+}  // namespace cardoria

@@ -1,0 +1,48 @@
+#pragma once
+// The readable sources of the catalogue: one text file per game, read and
+// checked line by line, and written back from a catalogue file.
+//
+//   # comment
+//   Number = 1
+//   Name = Freecell
+//   Family = 4                  (the tree family, 2-18)
+//   Needs800 = no               (yes: the game needs an 800-pixel screen)
+//   New = no                    (yes: listed among the new games)
+//   Groups = Selected Original Children
+//   TableauCount = 8            (any rule by its name)
+//   TableauDealCount = 7*4 6*4  (per-pile rules: a list; v*n repeats v n times)
+//   Rules:
+//   The plain-English rules, to the end of the file.
+
+#include <string>
+#include <vector>
+
+#include "core/CatalogueFile.h"
+
+namespace cardoria {
+
+struct GameSource {
+  CatalogueEntry entry;
+  bool selected = false, original = false, children = false;
+  std::string rulesText;
+};
+
+struct SourceError {
+  std::string message;  // "file:line: what is wrong"
+};
+
+// Parses one source; errors name the file and the line.
+GameSource ParseGameSource(const std::string& fileName, const std::string& text, std::vector<SourceError>& errors);
+
+// Checks what spans games (numbers and names used twice) and builds the file
+// content, games in number order.
+CatalogueFileContent BuildCatalogue(const std::vector<std::pair<std::string, GameSource>>& sources,
+                                    std::vector<SourceError>& errors);
+
+// The readable form of every game in a catalogue file.
+std::vector<std::pair<std::string, std::string>> DumpCatalogue(const TextList& lines);
+
+// The rules texts of all games, one "[Game NNNN]" section each.
+std::string RulesTextFile(const std::vector<std::pair<std::string, GameSource>>& sources);
+
+}  // namespace cardoria

@@ -1,0 +1,70 @@
+// gamec: compiles the readable game sources into the catalogue "GAMES.DAT"
+// (and the rules texts), or dumps a catalogue back into readable sources.
+//
+//   gamec compile GAMES.DAT RULES.TXT SOURCE...
+//   gamec dump GAMES.DAT DIRECTORY
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "GameSource.h"
+#include "platform/AtomicFile.h"
+
+using namespace cardoria;
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr, "usage: gamec compile GAMES.DAT RULES.TXT SOURCE...\n       gamec dump GAMES.DAT DIRECTORY\n");
+  return 2;
+}
+
+int Compile(const std::string& output, const std::string& rulesOutput, const std::vector<std::string>& inputs) {
+  std::vector<std::pair<std::string, GameSource>> sources;
+  std::vector<SourceError> errors;
+  for (const std::string& input : inputs) {
+    const auto text = ReadWholeFile(input);
+    if (!text) {
+      errors.push_back({input + ": can not be read"});
+      continue;
+    }
+    const std::string name = std::filesystem::path(input).filename().string();
+    sources.emplace_back(name, ParseGameSource(name, *text, errors));
+  }
+  const CatalogueFileContent content = BuildCatalogue(sources, errors);
+  for (const auto& error : errors) std::fprintf(stderr, "gamec: %s\n", error.message.c_str());
+  if (!errors.empty()) return 1;
+  if (!WriteFileAtomic(output, WriteCatalogueFile(content)) || !WriteFileAtomic(rulesOutput, RulesTextFile(sources))) {
+    std::fprintf(stderr, "gamec: can not write %s\n", output.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+int Dump(const std::string& input, const std::string& directory) {
+  const auto text = ReadWholeFile(input);
+  if (!text) {
+    std::fprintf(stderr, "gamec: can not read %s\n", input.c_str());
+    return 1;
+  }
+  std::filesystem::create_directories(directory);
+  for (const auto& [name, content] : DumpCatalogue(SplitLines(*text))) {
+    if (!WriteFileAtomic((std::filesystem::path(directory) / name).string(), content)) {
+      std::fprintf(stderr, "gamec: can not write %s\n", name.c_str());
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() >= 3 && args[0] == "compile")
+    return Compile(args[1], args[2], std::vector<std::string>(args.begin() + 3, args.end()));
+  if (args.size() == 3 && args[0] == "dump") return Dump(args[1], args[2]);
+  return Usage();
+}
