@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/Catalogue.h"
 #include "core/Session.h"
 #include "core/TextHelpers.h"
 #include "platform/AtomicFile.h"
@@ -65,6 +66,7 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   session.store.Set(pos::kRunLosses, 4, "0000");
   session.cards.Reset();
   session.piles.ClearAll();
+  if (!LoadCatalogue(session, ports.messages)) return false;
 
   ports.random.Seed(static_cast<std::uint64_t>(ports.clock.TickMs()));
   WriteInstallationMarker(session);

@@ -5,6 +5,7 @@
 #include "core/Session.h"
 #include "platform/IniProfile.h"
 #include "platform/ResourceLibrary.h"
+#include "support/CatalogueFixture.h"
 #include "support/TestSupport.h"
 
 namespace cardoria {
@@ -14,7 +15,12 @@ using test::TempDir;
 
 class StartupTest : public ::testing::Test {
  protected:
-  void SetUp() override { dir.Write("KRT.RGF", ResourceLibrary::Serialize({})); }
+  void SetUp() override {
+    dir.Write("KRT.RGF", ResourceLibrary::Serialize({}));
+    CatalogueFileContent catalogue;
+    catalogue.games = {test::KlondikeLike(1, "Freecell"), test::KlondikeLike(205, "Baker's Game")};
+    test::WriteCatalogue(dir, catalogue);
+  }
 
   bool Start(ScreenInfo info = {}) {
     test::FakeScreen screen(info);
@@ -76,6 +82,20 @@ TEST_F(StartupTest, AMissingOrDamagedLibraryStopsTheProgram) {
   }
 }
 
+TEST_F(StartupTest, TheCatalogueIsLoadedAndTheCurrentGameChecked) {
+  dir.Write("DATA/CFG.DAT", "[Preference]\nGame=77\nGame_name=Vanished\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(session.catalogue.size(), 2u);
+  EXPECT_EQ(session.store.Get(pos::kGameNumber, 4), "-001");
+  EXPECT_EQ(session.store.Get(pos::kGameName, 50), "");
+  std::filesystem::remove(dir / "GAMES.DAT");
+  Session again;
+  std::swap(session, again);
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(messages.shown.back().kind, "fatal");
+  EXPECT_TRUE(messages.shown.back().text.starts_with("Cannot find file:\r"));
+}
+
 TEST_F(StartupTest, TheLibraryIsFoundWhateverItsCase) {
   std::filesystem::rename(dir / "KRT.RGF", dir / "krt.rgf");
   EXPECT_TRUE(Start());
@@ -128,7 +148,7 @@ TEST_F(StartupTest, StartUpSurvivesDamagedPreferenceFiles) {
       "[Preference\nGame=3\n",
       "[Preference]\nGame=4",
   };
-  const char* games[] = {"0001", "0001", "0001", "0205", "0001", "0004"};
+  const char* games[] = {"0001", "0001", "0001", "0205", "0001", "-001"};  // game 4 is not in the catalogue
   for (std::size_t i = 0; i < std::size(files); ++i) {
     dir.Write("DATA/CFG.DAT", files[i]);
     Session fresh;

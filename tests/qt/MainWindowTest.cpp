@@ -15,7 +15,10 @@ using test::TempDir;
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF"); }
+  void SetUp() override {
+    std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+    std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+  }
 
   std::unique_ptr<TfrmMain> Open(const std::string& preferences) {
     dir.Write("DATA/CFG.DAT", "[Preference]\n" + preferences);

@@ -54,9 +54,19 @@ TEST(Program, AMissingLibraryStopsWithItsMessage) {
   EXPECT_FALSE(dir.Exists("DATA/CFG.DAT"));
 }
 
+TEST(Program, AMissingCatalogueStopsWithItsMessage) {
+  TempDir dir;
+  std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+  const ProgramRun run = RunProgram("--program-dir '" + dir.Path() + "' --screenshot '" + (dir / "x.png") + "'");
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_NE(run.output.find("Cannot find file:\n" + dir.Path() + "GAMES.DAT"), std::string::npos) << run.output;
+  EXPECT_FALSE(dir.Exists("x.png"));
+}
+
 TEST(Program, AFreshInstallationStartsAndShowsItsWindow) {
   TempDir dir;
   std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+  std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
   const ProgramRun run = RunProgram("--program-dir '" + dir.Path() + "' --screenshot '" + (dir / "shot.png") + "'");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(dir.Read("shot.png").substr(0, 8), "\x89PNG\r\n\x1a\n");
@@ -73,6 +83,7 @@ TEST(Program, AFreshInstallationStartsAndShowsItsWindow) {
 TEST(Program, TheProgramDirectoryCanComeFromTheEnvironment) {
   TempDir dir;
   std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+  std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
   ::setenv("CARDORIA_PROGRAM_DIR", dir.Path().c_str(), 1);
   const ProgramRun fromEnv = RunProgram("--screenshot '" + (dir / "env.png") + "'");
   ::unsetenv("CARDORIA_PROGRAM_DIR");

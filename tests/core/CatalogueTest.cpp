@@ -1,0 +1,215 @@
+#include "core/Catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include "core/CustomGames.h"
+#include "core/RulesLoader.h"
+#include "core/Session.h"
+#include "support/CatalogueFixture.h"
+
+namespace cardoria {
+namespace {
+
+using test::KlondikeLike;
+using test::TempDir;
+
+class CatalogueTest : public ::testing::Test {
+ protected:
+  bool Load(const CatalogueFileContent& content) {
+    test::WriteCatalogue(dir, content);
+    session.programDir = dir.Path();
+    return LoadCatalogue(session, messages);
+  }
+  TempDir dir;
+  Session session;
+  test::RecordingMessages messages;
+};
+
+TEST(CatalogueText, ShiftRoundTripAndColumns) {
+  EXPECT_EQ(RestoreText(ScrambleText("5   002001Klondike")), "5   002001Klondike");
+  EXPECT_EQ(RestoreText("P"), " ");     // stored 80 is a space
+  EXPECT_EQ(RestoreText("\x01"), "1");  // codes below 80 move up
+  CatalogueEntry entry{12, 7, false, true, false, "Baker's Dozen", {}};
+  const std::string line = CatalogueLine(entry);
+  EXPECT_EQ(line.substr(0, 10), "12  007010");
+  EXPECT_EQ(line.size(), 60u);
+  EXPECT_EQ(LineFamily(line), 12);
+  EXPECT_EQ(LineNumber(line), 7);
+  EXPECT_EQ(LineName(line), "Baker's Dozen");
+}
+
+TEST_F(CatalogueTest, LookupsByProbeAndByScan) {
+  CatalogueFileContent content;
+  content.games = {KlondikeLike(0, "Zero"), KlondikeLike(1, "Freecell"), KlondikeLike(2, "Two")};
+  content.games[1].family = 4;
+  ASSERT_TRUE(Load(content));
+  EXPECT_EQ(CatalogueIndexOf(session, 1), 1);  // line 1 holds game 1
+  EXPECT_EQ(GameNameOf(session, 2), "Two");
+  EXPECT_EQ(GameNumberOf(session, "FREECELL "), 1);
+  EXPECT_EQ(FamilyOf(session, 1), 4);
+
+  CatalogueFileContent gaps;
+  gaps.games = {KlondikeLike(12, "Twelve"), KlondikeLike(500, "Five hundred"), KlondikeLike(3, "Three")};
+  ASSERT_TRUE(Load(gaps));
+  EXPECT_EQ(CatalogueIndexOf(session, 500), 1);
+  EXPECT_EQ(CatalogueIndexOf(session, 3), 2);
+  EXPECT_EQ(CatalogueIndexOf(session, 4), -1);
+  EXPECT_EQ(CatalogueIndexOf(session, 8005), -1);
+  EXPECT_EQ(FamilyOf(session, 8005), kCustomizedFamily);
+  EXPECT_EQ(FamilyOf(session, -1), -1);
+  EXPECT_EQ(FamilyOf(session, 4), -1);
+  EXPECT_EQ(GameNameOf(session, 4), "");
+  EXPECT_EQ(GameNumberOf(session, "Nowhere"), -1);
+}
+
+TEST_F(CatalogueTest, HiddenLinesTakeNoColumn) {
+  CatalogueFileContent content;
+  auto hidden = KlondikeLike(5, "Hidden");
+  hidden.hidden = true;
+  auto visible = KlondikeLike(6, "Visible");
+  visible.rules[21] = 3;
+  content.games = {KlondikeLike(4, "First"), visible};
+  ASSERT_TRUE(Load(content));
+  // Write the hidden line between them by hand: it must not shift the cells.
+  TextList lines = SplitLines(dir.Read("GAMES.DAT"));
+  lines.insert(lines.begin() + 2, ScrambleText(CatalogueLine(hidden)));
+  std::string text;
+  for (const auto& line : lines) text += line + "\n";
+  dir.Write("GAMES.DAT", text);
+  ASSERT_TRUE(LoadCatalogue(session, messages));
+  EXPECT_EQ(session.catalogue.size(), 2u);
+  EXPECT_EQ(GameNameOf(session, 5), "");
+  EXPECT_EQ(GameRuleValue(session, 6, {21, -1, 284}), (std::vector<int>{3, -99, 52}));
+}
+
+TEST_F(CatalogueTest, RulePairsAndSortedNames) {
+  CatalogueFileContent content;
+  content.games = {KlondikeLike(1, "beta"), KlondikeLike(2, "Alpha")};
+  content.games[1].rules[42] = -1;
+  ASSERT_TRUE(Load(content));
+  EXPECT_EQ(GameRulePairs(session, 42, 284), (TextList{"00000000000000000052", "-0000000010000000052"}));
+  dir.Write("DATA/GAM_CUST.DAT", "[R-0301]\n8000Gamma" + std::string(45, ' ') + "0001\n0030021\n");
+  const TextList names = SortedGameNames(session);
+  ASSERT_EQ(names.size(), 3u);
+  EXPECT_EQ(TrimRightSpaces(names[0]), "Alpha");
+  EXPECT_EQ(TrimRightSpaces(names[1]), "beta");
+  EXPECT_EQ(names[2], "Gamma");
+}
+
+TEST_F(CatalogueTest, ScreenCheckForGamesThatNeed800Pixels) {
+  CatalogueFileContent content;
+  auto wide = KlondikeLike(9, "Wide");
+  wide.needs800 = true;
+  content.games = {KlondikeLike(1, "Narrow"), wide};
+  ASSERT_TRUE(Load(content));
+  test::FakeScreen small(ScreenInfo{640, 480, 24}), large(ScreenInfo{800, 600, 24});
+  EXPECT_TRUE(CheckScreenFor(session, messages, small, 1));
+  EXPECT_TRUE(CheckScreenFor(session, messages, large, 9));
+  EXPECT_TRUE(CheckScreenFor(session, messages, small, 77));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(CheckScreenFor(session, messages, small, 9));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            "Your video card's display is 640x480 pixels.\rYou can't play: Wide\rPlease set your screen resolution to "
+            "800x600 pixels or higher.");
+}
+
+TEST_F(CatalogueTest, MissingOrEmptyCatalogueStopsStartUp) {
+  session.programDir = dir.Path();
+  EXPECT_FALSE(LoadCatalogue(session, messages));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, "fatal");
+  EXPECT_EQ(messages.shown[0].text, "Cannot find file:\r" + dir.Path() +
+                                        "GAMES.DAT\rCopy the file into the directory that above is specified\r"
+                                        "or reinstall the program.");
+  dir.Write("GAMES.DAT", "[Sect1]\n[Sect2]\n");
+  EXPECT_FALSE(LoadCatalogue(session, messages));
+  EXPECT_EQ(messages.shown.back().kind, "fatal");
+}
+
+TEST_F(CatalogueTest, AGameThatIsNotInTheCatalogueIsClosed) {
+  session.store.Set(pos::kGameNumber, 4, "0042");
+  session.store.Set(pos::kGameName, 50, "Gone");
+  CatalogueFileContent content;
+  content.games = {KlondikeLike(1, "Only")};
+  ASSERT_TRUE(Load(content));
+  EXPECT_EQ(session.store.Get(pos::kGameNumber, 4), "-001");
+  EXPECT_EQ(session.store.Get(pos::kGameName, 50), "");
+}
+
+class RulesTest : public CatalogueTest {
+ protected:
+  void SetUp() override {
+    CatalogueFileContent content;
+    auto game = KlondikeLike(12, "Twelve");
+    for (int i = 0; i < 7; ++i) game.rules[109 + i] = 91;
+    content.games = {KlondikeLike(1, "One"), game};
+    ASSERT_TRUE(Load(content));
+  }
+  bool LoadGame(int number) {
+    session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));
+    return LoadGameRules(session, messages);
+  }
+};
+
+TEST_F(RulesTest, LoadsTheGamesColumnAndKeepsTheDealBase) {
+  ASSERT_TRUE(LoadGame(12));
+  EXPECT_EQ(session.rules[284], 52);
+  EXPECT_EQ(session.rules[291], 4);  // TableauDealCount[3]
+  EXPECT_EQ(session.rules[109], 91);
+  EXPECT_EQ(session.rules[30], 0);  // an index no row sets stays 0
+  session.rules.Set(109, 13);       // what a deal does with 91
+  session.rules.Set(45, 7);
+  RestoreDealBase(session);
+  EXPECT_EQ(session.rules[109], 91);
+  EXPECT_EQ(session.rules[45], 1);
+}
+
+TEST_F(RulesTest, CustomizedGamesOverrideThreeRules) {
+  dir.Write("DATA/GAM_CUST.DAT", "[R-0301]\n8000My Twelve" + std::string(41, ' ') + "0012\n0030022\n" +
+                                     std::string(28, '\n') + "8001Other" + std::string(45, ' ') + "0012\nx01x0x9\n");
+  ASSERT_TRUE(LoadGame(8000));
+  EXPECT_EQ(session.rules[21], 3);
+  EXPECT_EQ(session.rules[13], 2);
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(session.rules[109 + i], -1);
+  EXPECT_EQ(session.rules[116], 0);  // beyond the game's piles
+  ASSERT_TRUE(LoadGame(8001));       // malformed numbers keep the loaded values
+  EXPECT_EQ(session.rules[21], 1);
+  EXPECT_EQ(session.rules[13], -1);
+  EXPECT_EQ(session.rules[109], 91);
+  EXPECT_EQ(CustomGameNumber(session, "  my twelve "), 8000);
+  EXPECT_EQ(CustomGameInfo(session, 8001).base, 12);
+  EXPECT_EQ(CustomGameInfo(session, 8002).base, -1);
+  EXPECT_EQ(GameNameOf(session, 8001), "Other");
+  EXPECT_EQ(FamilyOf(session, 8000), kCustomizedFamily);
+}
+
+TEST_F(RulesTest, DamagedRuleRowsGiveAMessageNotACrash) {
+  const std::string good = dir.Read("GAMES.DAT");
+  TextList lines = SplitLines(good);
+  const auto sect2 = std::find(lines.begin(), lines.end(), "[Sect2]") - lines.begin();
+  struct Case {
+    const char* what;
+    std::function<void(TextList&)> damage;
+  } cases[] = {
+      {"a cell that is no number",
+       [&](TextList& l) { l[static_cast<std::size_t>(sect2) + 5].replace(16 + 11, 10, ScrambleText("abc       ")); }},
+      {"a short row", [&](TextList& l) { l[static_cast<std::size_t>(sect2) + 5].resize(20); }},
+      {"no rule rows", [&](TextList& l) { l.resize(static_cast<std::size_t>(sect2) + 1); }},
+  };
+  for (const auto& c : cases) {
+    TextList damaged = lines;
+    c.damage(damaged);
+    std::string text;
+    for (const auto& line : damaged) text += line + "\n";
+    dir.Write("GAMES.DAT", text);
+    messages.shown.clear();
+    EXPECT_FALSE(LoadGame(12)) << c.what;
+    ASSERT_EQ(messages.shown.size(), 1u) << c.what;
+    EXPECT_NE(messages.shown[0].text.find(dir.Path() + "GAMES.DAT"), std::string::npos) << c.what;
+    EXPECT_EQ(session.rules[284], 0) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace cardoria

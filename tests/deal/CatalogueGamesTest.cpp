@@ -1,0 +1,68 @@
+// Every game of the installed catalogue deals all of its cards, each once,
+// onto the table, whatever the deal number.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/Catalogue.h"
+#include "core/CatalogueFile.h"
+#include "core/Session.h"
+#include "deal/GameStart.h"
+#include "support/GameFakes.h"
+#include "support/TestSupport.h"
+
+namespace cardoria {
+namespace {
+
+TEST(CatalogueGames, EveryGameDealsEveryCardOnce) {
+  test::TempDir dir;
+  std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+  Session session;
+  session.programDir = dir.Path();
+  session.store.Set(pos::kScoreScheme, 2, "01");
+  test::RecordingMessages messages;
+  ASSERT_TRUE(LoadCatalogue(session, messages));
+  ASSERT_GE(session.catalogue.size(), 24u);
+  test::FakeScreen screen;
+  Random random(1);
+  test::FakeClock clock;
+  test::RecordingWindow window;
+  test::RecordingEngine engine;
+  GameStartPorts ports{messages, screen, random, clock, window, engine};
+
+  for (const std::string& line : session.catalogue) {
+    const int number = LineNumber(line);
+    session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));
+    session.rules.Clear();
+    for (const char* deal : {"1", "987", "4711000000815", "9999999999999"}) {
+      session.store.Set(pos::kDealNumber, 15, deal);
+      ASSERT_TRUE(StartGame(session, ports, true, false, 1, false)) << LineName(line);
+      std::vector<int> seen(109, 0);
+      int cards = 0;
+      for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve}) {
+        for (const std::string& pile : session.piles.Items(group)) {
+          for (int i = 0; i < PileCardCount(pile); ++i) {
+            const int card = CardAt(pile, i);
+            ASSERT_GE(card, 1) << LineName(line);
+            ASSERT_LE(card, 108) << LineName(line);
+            ++seen[static_cast<std::size_t>(card)];
+            ++cards;
+          }
+        }
+      }
+      EXPECT_EQ(cards, session.rules[284]) << LineName(line) << " deal " << deal;
+      for (int card = 1; card <= session.rules[284]; ++card)
+        EXPECT_EQ(seen[static_cast<std::size_t>(card)], 1) << LineName(line) << " card " << card;
+      // Cards in the stock lie face down; the top card of every column is face up.
+      for (int i = 0; i < session.rules[281]; ++i) {
+        const std::string& pile = session.piles.Pile(PileGroup::Tableau, i);
+        if (!pile.empty()) EXPECT_FALSE(session.cards.IsFaceDown(TopCard(pile))) << LineName(line);
+      }
+    }
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace cardoria
