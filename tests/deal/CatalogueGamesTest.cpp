@@ -57,7 +57,9 @@ TEST(CatalogueGames, EveryGameDealsEveryCardOnce) {
       // Cards in the stock lie face down; the top card of every column is face up.
       for (int i = 0; i < session.rules[281]; ++i) {
         const std::string& pile = session.piles.Pile(PileGroup::Tableau, i);
-        if (!pile.empty()) EXPECT_FALSE(session.cards.IsFaceDown(TopCard(pile))) << LineName(line);
+        if (!pile.empty()) {
+          EXPECT_FALSE(session.cards.IsFaceDown(TopCard(pile))) << LineName(line);
+        }
       }
     }
   }

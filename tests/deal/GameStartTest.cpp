@@ -293,7 +293,9 @@ TEST_F(GameStartTest, ConfirmAbandonGame) {
     messages.shown.clear();
     EXPECT_EQ(ConfirmAbandonGame(session, ports), c.expected);
     EXPECT_EQ(messages.shown.size(), c.asked ? 1u : 0u);
-    if (c.asked) EXPECT_EQ(messages.shown[0].text, "Quit this game?");
+    if (c.asked) {
+      EXPECT_EQ(messages.shown[0].text, "Quit this game?");
+    }
   }
 }
 
