@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/TextHelpers.h"
+#include "platform/TextLines.h"
 
 namespace cardoria {
 
@@ -48,8 +49,5 @@ struct CatalogueFileContent {
 
 // The whole file; the same content always gives the same bytes.
 std::string WriteCatalogueFile(const CatalogueFileContent& content);
-
-// The lines of a file as the program reads them ("\r" endings removed).
-TextList SplitLines(std::string_view text);
 
 }  // namespace cardoria

@@ -6,6 +6,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
+#include "platform/TextLines.h"
 
 namespace cardoria {
 
@@ -55,15 +56,7 @@ IniDocument::IniDocument(std::string_view text) {
   const auto firstNl = text.find('\n');
   if (firstNl != std::string_view::npos && firstNl > 0 && text[firstNl - 1] == '\r') eol_ = "\r\n";
   finalEol_ = text.back() == '\n';
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines_.emplace_back(line);
-    start = end + 1;
-  }
+  lines_ = SplitLines(text);
 }
 
 std::vector<IniDocument::Span> IniDocument::Sections(std::string_view section) const {

@@ -1,34 +1,21 @@
 // The program as a player starts it, on the offscreen platform.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 
+#include "support/RunCommand.h"
 #include "support/TestSupport.h"
 
 namespace {
 
 using cardoria::test::TempDir;
 
-struct ProgramRun {
-  int exitCode;
-  std::string output;  // standard output and standard error
-};
+using ProgramRun = cardoria::test::CommandRun;
 
 ProgramRun RunProgram(const std::string& arguments) {
-  const std::string command =
-      "QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 '" CARDORIA_EXE "' " + arguments + " 2>&1";
-  ProgramRun run{-1, {}};
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 512> buffer{};
-  while (std::fgets(buffer.data(), buffer.size(), pipe)) run.output += buffer.data();
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return cardoria::test::RunCommand("QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 '" CARDORIA_EXE "' " +
+                                    arguments);
 }
 
 TEST(Program, HelpAndVersion) {
