@@ -57,6 +57,7 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   CreateDirectory(session.PathOf("DATA"));
   session.settings.Open(session.PathOf(kSettingsFile));
   setup = ReadPreferences(session, ports.screen);
+  session.autoplayChecked = setup.autoplay;
   if (ports.screen.Shows256ColorsOrFewer())
     ShowMessageOnce(session, ports.messages, kScreenUnder256Text, "Screen_Under_256_Colors");
   EnsureDefaultPlayer(session);

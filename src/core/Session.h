@@ -10,6 +10,7 @@
 #include "core/CardTable.h"
 #include "core/GameRules.h"
 #include "core/Piles.h"
+#include "core/PlayState.h"
 #include "core/PositionTable.h"
 #include "core/StepLogs.h"
 #include "core/TextStore.h"
@@ -39,6 +40,15 @@ struct Session {
 
   // The preferences file "DATA\CFG.DAT", open for the whole run.
   IniProfile settings;
+  DragState drag;
+  UndoHistory history;
+  TableLayout layout;
+  // The Autoplay command: checked by the player, enabled by the game.
+  bool autoplayChecked = false;
+  bool autoplayEnabled = false;
+  // The game clock as shown ("h:nn:ss").
+  std::string clockText = "0:00:00";
+
   // The pictures and cursors of "KRT.RGF", loaded at start-up.
   std::optional<ResourceLibrary> resources;
 

@@ -552,7 +552,8 @@ bool PrepareTable(Session& session, GameStartPorts& ports) {
     ports.window.Repaint();
   }
   if (store.Get(pos::kCardSize, 1) != noted) ports.window.ReloadCardImages();
-  ports.window.SetCommandsEnabled(GameWindow::Commands::Autoplay, Rule(session, kAutoplayAvailable) != 0);
+  session.autoplayEnabled = Rule(session, kAutoplayAvailable) != 0;
+  ports.window.SetCommandsEnabled(GameWindow::Commands::Autoplay, session.autoplayEnabled);
   ports.window.SetCommandsEnabled(GameWindow::Commands::SaveAndUndo, Rule(session, kNoSaveNoUndo) != 1);
   ports.window.LayOutTable();
   return true;
@@ -567,8 +568,10 @@ bool StartGame(Session& session, GameStartPorts& ports, bool newDeal, bool anima
   session.values.SetCounter(kDealCounter, 0);
   if (newDeal) {
     session.piles.ClearAll();
+    session.history.undo.Clear();
     session.logs.Clear(kUndoLog);
   }
+  session.history.redo.Clear();
   session.logs.Clear(kRedoLog);
   session.values.SetFlag(kGameInProgress, false);
   RefillPileJitter(session.values, ports.random);
@@ -604,7 +607,7 @@ bool StartGame(Session& session, GameStartPorts& ports, bool newDeal, bool anima
     session.values.SetFlag(kClockRunning, true);
     window.SetTimeText(FormatHMS(0, 1));
   }
-  if (window.AutoplayChecked() && Rule(session, kAutoplayAvailable) != 0) {
+  if (session.autoplayChecked && session.autoplayEnabled) {
     BusyWait(ports.clock, 800);
     ports.engine.AutoplayAfterDeal(session);
   }

@@ -20,17 +20,18 @@ struct Session;
 class GameWindow {
  public:
   enum class Commands {
-    Customize,     // the options command
-    Autoplay,      // menu item and both buttons
-    SaveAndUndo,   // Save, Snapshot position, Hold and exit, Undo, Redo
-    PauseAndQuit,  // Pause and Quit game
-    Snapshot,      // Snapshot position
-    Game,          // the game commands, disabled while no game is open
+    Customize,       // the options command
+    Autoplay,        // menu item and both buttons
+    SaveAndUndo,     // Save, Snapshot position, Hold and exit, Undo, Redo
+    PauseAndQuit,    // Pause and Quit game
+    Snapshot,        // Snapshot position
+    Game,            // the game commands, disabled while no game is open
+    UndoRedo,        // Undo and Redo, always together
+    UndoToSnapshot,  // Undo to snapshot
   };
   virtual ~GameWindow() = default;
   virtual void SetCommandsEnabled(Commands commands, bool enabled) = 0;
   virtual bool GameCommandsEnabled() const = 0;
-  virtual bool AutoplayChecked() const = 0;
   virtual void ShowWaitCursor() = 0;
   virtual void RestoreCursor() = 0;
   virtual void Repaint() = 0;

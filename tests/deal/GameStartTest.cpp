@@ -369,7 +369,7 @@ TEST_F(GameStartTest, CommandsFollowTheRules) {
   game.rules[20] = 1;
   Use({game});
   clock.step = 100;  // the 800 ms wait before autoplay passes at once
-  window.autoplayChecked = true;
+  session.autoplayChecked = true;
   ASSERT_TRUE(Deal(2));
   EXPECT_TRUE(window.enabled[GameWindow::Commands::Autoplay]);
   EXPECT_FALSE(window.enabled[GameWindow::Commands::SaveAndUndo]);

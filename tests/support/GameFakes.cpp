@@ -13,3 +13,21 @@ bool RecordingEngine::TryFoundation(Session& session, int card, int foundation) 
 }
 
 }  // namespace cardoria::test
+
+namespace cardoria::test {
+
+void RecordingEngine::UpdateScore(Session& session) {
+  session.store.Set(pos::kScore, 6, std::to_string(StandardScore(session)));
+}
+
+bool RecordingEngine::EndGame(Session& session) {
+  if (!session.values.Flag(kGameInProgress)) return false;
+  const bool won = session.values.Flag(kGameWon);
+  session.values.SetFlag(kGameInProgress, false);
+  session.values.SetFlag(kClockRunning, false);
+  session.values.SetFlag(kGameEnded, true);
+  session.values.SetFlag(kGameWon, false);
+  return won;
+}
+
+}  // namespace cardoria::test

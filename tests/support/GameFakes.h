@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "deal/GameStart.h"
-#include "engine/StandardEngine.h"
+#include "engine/Engine.h"
 
 namespace cardoria::test {
 
@@ -17,7 +17,6 @@ class RecordingWindow final : public GameWindow {
     const auto it = enabled.find(Commands::Game);
     return it == enabled.end() || it->second;
   }
-  bool AutoplayChecked() const override { return autoplayChecked; }
   void ShowWaitCursor() override { ++waitCursors; }
   void RestoreCursor() override { --waitCursors; }
   void Repaint() override { ++repaints; }
@@ -31,18 +30,20 @@ class RecordingWindow final : public GameWindow {
   void PlaySound(const std::string& name, bool) override { sounds.push_back(name); }
 
   std::map<Commands, bool> enabled;
-  bool autoplayChecked = false;
   int waitCursors = 0, repaints = 0, titleUpdates = 0, cardReloads = 0, layouts = 0, backgrounds = 0;
   std::string timeText, scoreText;
   std::vector<bool> deals;
   std::vector<std::string> sounds;
 };
 
-// The standard engine, recording the foundation moves asked of it and
-// carrying out those `accept` allows (card -> any foundation).
-class RecordingEngine final : public StandardEngine {
+// An engine for the deal alone: it records the foundation moves asked of it
+// and carries out those `accept` allows, keeps the standard score, and ends a
+// game by its flags.
+class RecordingEngine final : public PlayEngine {
  public:
   bool TryFoundation(Session& session, int card, int foundation) override;
+  void UpdateScore(Session& session) override;
+  bool EndGame(Session& session) override;
   void AutoplayAfterDeal(Session&) override { ++autoplays; }
 
   std::vector<std::pair<int, int>> asked;

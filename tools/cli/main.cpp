@@ -5,18 +5,22 @@
 //   cardoria-cli [--program-dir DIR] rules N
 //   cardoria-cli [--program-dir DIR] deal N D
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/Preferences.h"
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
 #include "core/RuleNames.h"
 #include "core/Session.h"
 #include "deal/GameStart.h"
 #include "deal/Shuffle.h"
-#include "engine/StandardEngine.h"
+#include "engine/Engine.h"
 #include "platform/Paths.h"
+#include "table/HeadlessTable.h"
 
 using namespace cardoria;
 
@@ -44,30 +48,12 @@ class FixedScreen final : public Screen {
   ScreenInfo Info() const override { return {}; }
 };
 
-// No window: the deal is computed, nothing is shown.
-class NoWindow final : public GameWindow {
- public:
-  void SetCommandsEnabled(Commands, bool) override {}
-  bool GameCommandsEnabled() const override { return true; }
-  bool AutoplayChecked() const override { return false; }
-  void ShowWaitCursor() override {}
-  void RestoreCursor() override {}
-  void Repaint() override {}
-  void UpdateTitle() override {}
-  void SetTimeText(const std::string&) override {}
-  void SetScoreText(const std::string&) override {}
-  void ReloadCardImages() override {}
-  void LayOutTable() override {}
-  void PrepareBackground() override {}
-  void DrawDeal(bool) override {}
-  void PlaySound(const std::string&, bool) override {}
-};
-
 int Usage() {
   std::fputs(
       "usage: cardoria-cli [--program-dir DIR] games\n"
       "       cardoria-cli [--program-dir DIR] rules GAME\n"
-      "       cardoria-cli [--program-dir DIR] deal GAME DEAL\n",
+      "       cardoria-cli [--program-dir DIR] deal GAME DEAL\n"
+      "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] < COMMANDS\n",
       stderr);
   return 2;
 }
@@ -90,10 +76,13 @@ void PrintRules(const Session& session) {
   }
 }
 
-void PrintDeal(const Session& session, const TextList& dealList) {
-  std::string line = "DealList:";
-  for (const std::string& code : dealList) line += " " + code;
-  std::printf("%s\n", line.c_str());
+// The DealList line (when given), then every non-empty pile.
+void PrintDeal(const Session& session, const std::optional<TextList>& dealList) {
+  if (dealList) {
+    std::string line = "DealList:";
+    for (const std::string& code : *dealList) line += " " + code;
+    std::printf("%s\n", line.c_str());
+  }
   auto print = [&](PileGroup group, int count) {
     for (int i = 0; i < count; ++i) {
       const std::string& pile = session.piles.Pile(group, i);
@@ -105,6 +94,137 @@ void PrintDeal(const Session& session, const TextList& dealList) {
   print(PileGroup::Foundation, kFoundationPiles);
   print(PileGroup::Tableau, kTableauPiles);
   print(PileGroup::Reserve, kReservePiles);
+}
+
+// Deal and play against the wall clock, but never wait for it: the pause
+// before autoplay at the start of a game passes at once.
+class ScriptClock final : public Clock {
+ public:
+  std::int64_t TickMs() override { return tick_ += 1000; }
+  double Now() override { return wall_.Now(); }
+
+ private:
+  std::int64_t tick_ = 0;
+  SystemClock wall_;
+};
+
+std::string TableText(const Session& session) {
+  std::string text;
+  for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
+    for (const std::string& pile : session.piles.Items(group)) text += SnapshotLine(session.cards, pile) + "|";
+  return text;
+}
+
+std::string StateLine(const Session& session, const HeadlessTable& table) {
+  const bool won = table.gamesEnded > 0 && table.lastResult.won;
+  return "score=" + session.store.Get(pos::kScore, 6) + " won=" + (won ? "yes" : "no") +
+         " passes=" + std::to_string(session.positions[69]) +
+         " deals=" + std::to_string(session.values.Counter(kDealCounter)) +
+         " moves=" + std::to_string(session.history.undo.Steps());
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  std::string word;
+  for (char c : line + " ") {
+    if (c == ' ' || c == '\t' || c == '\r') {
+      if (!word.empty()) words.push_back(word);
+      word.clear();
+    } else {
+      word += c;
+    }
+  }
+  return words;
+}
+
+bool Coordinate(const std::string& text, int& out) {
+  const std::string digits = text.starts_with('-') ? text.substr(1) : text;
+  if (digits.empty() || digits.size() > 6 || !IsAllDigits(digits)) return false;
+  out = TextToInt(text);
+  return true;
+}
+
+// Runs one script command; the line it prints.
+std::string PlayCommand(Session& session, Engine& engine, HeadlessTable& table, const std::vector<std::string>& w) {
+  const std::string& verb = w[0];
+  const std::string before = TableText(session);
+  auto result = [&]() -> std::string { return TableText(session) != before ? "ok" : "refused"; };
+  int x = 0, y = 0;
+  if (verb == "press" && w.size() >= 3 && w.size() <= 5) {
+    if (!Coordinate(w[1], x) || !Coordinate(w[2], y)) return "error: press X Y [right] [ctrl]";
+    bool right = false, ctrl = false;
+    for (std::size_t i = 3; i < w.size(); ++i) {
+      if (w[i] == "right")
+        right = true;
+      else if (w[i] == "ctrl")
+        ctrl = true;
+      else
+        return "error: press X Y [right] [ctrl]";
+    }
+    engine.OnMouseDown(right ? kRightButton : kLeftButton, ctrl, x, y);
+    return result();
+  }
+  if (verb == "move" && w.size() == 3) {
+    if (!Coordinate(w[1], x) || !Coordinate(w[2], y)) return "error: move X Y";
+    engine.OnMouseMove(x, y);
+    return result();
+  }
+  if (verb == "release" && w.size() == 1) {
+    engine.OnMouseUp(kLeftButton);
+    return result();
+  }
+  if (verb == "dblclick" && w.size() == 3) {
+    if (!Coordinate(w[1], x) || !Coordinate(w[2], y)) return "error: dblclick X Y";
+    engine.OnMouseDown(kLeftButton, false, x, y);
+    engine.OnMouseUp(kLeftButton);
+    engine.OnDoubleClick();
+    engine.OnMouseDown(kLeftButton, false, x, y);
+    engine.OnMouseUp(kLeftButton);
+    return result();
+  }
+  if (verb == "drag" && w.size() == 3) {
+    const std::string& code = w[1];
+    if (code.size() != 3 || !IsAllDigits(code)) return "error: drag CODE PILE";
+    const auto target = ParsePileName(w[2]);
+    if (!target) return "error: unknown pile " + w[2];
+    const Rect from = CardRectangle(session, TextToInt(code));
+    if (from.Empty()) return "refused";
+    engine.OnMouseDown(kLeftButton, false, from.left + 1, from.top + 1);
+    if (session.drag.draggedCard != 0) {
+      const Rect to = NextCardRect(session, *target);
+      engine.OnMouseMove(to.left + session.drag.grabX, to.top + session.drag.grabY);
+    }
+    engine.OnMouseUp(kLeftButton);
+    return result();
+  }
+  if (verb == "click" && w.size() == 2) {
+    const auto pile = ParsePileName(w[1]);
+    if (!pile) return "error: unknown pile " + w[1];
+    const Rect r = TopCardRect(session, *pile);
+    if (!PileShown(session, *pile)) return "refused";
+    engine.OnMouseDown(kLeftButton, false, r.left + 1, r.top + 1);
+    engine.OnMouseUp(kLeftButton);
+    return result();
+  }
+  if (verb == "undo" && w.size() == 1) return engine.Undo() ? "ok" : "refused";
+  if (verb == "redo" && w.size() == 1) return engine.Redo() ? "ok" : "refused";
+  if (verb == "autoplay" && w.size() == 2 && (w[1] == "on" || w[1] == "off")) {
+    if ((w[1] == "on") != session.autoplayChecked) engine.ToggleAutoplay();
+    return "ok";
+  }
+  if (verb == "state" && w.size() == 1) return StateLine(session, table);
+  (void)table;
+  return "error: unknown command \"" + verb + "\"";
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+  const auto x = text.find('x');
+  if (x == std::string::npos) return false;
+  const std::string a = text.substr(0, x), b = text.substr(x + 1);
+  if (a.empty() || b.empty() || !IsAllDigits(a) || !IsAllDigits(b) || a.size() > 5 || b.size() > 5) return false;
+  width = TextToInt(a);
+  height = TextToInt(b);
+  return width >= 200 && height >= 150;
 }
 
 }  // namespace
@@ -121,8 +241,15 @@ int main(int argc, char** argv) {
   Session session;
   session.programDir = ChooseProgramDir(programDir, "");
   session.store.Set(pos::kProgramDir, 200, session.programDir);
-  session.store.Set(pos::kScoreScheme, 2, "01");
   ConsoleMessages messages;
+  FixedScreen screen;
+  {
+    // The player's preferences are read, never written.
+    session.settings.Open(session.PathOf("DATA\\CFG.DAT"));
+    const WindowSetup setup = ReadPreferences(session, screen);
+    session.autoplayChecked = setup.autoplay;
+    session.settings = IniProfile();
+  }
   if (!LoadCatalogue(session, messages)) return 1;
 
   const std::string& command = args[0];
@@ -130,8 +257,28 @@ int main(int argc, char** argv) {
     PrintGames(session);
     return 0;
   }
+  TableGeometry geometry;
+  geometry.formWidth = 1024;
+  geometry.formHeight = 768;
+  if (command == "play") {
+    for (std::size_t i = 3; i < args.size(); i += 2) {
+      if (i + 1 >= args.size()) return Usage();
+      if (args[i] == "--size") {
+        if (!ParseSize(args[i + 1], geometry.formWidth, geometry.formHeight)) return Usage();
+      } else if (args[i] == "--card-size" && (args[i + 1] == "B" || args[i + 1] == "M" || args[i + 1] == "L")) {
+        session.store.Set(pos::kCardSize, 1, args[i + 1]);
+      } else {
+        return Usage();
+      }
+    }
+    args.resize(3);
+  }
+  geometry.clientHeight = geometry.formHeight - 60;
+  geometry.topY = 5;
+  geometry.screenWidth = std::max(geometry.formWidth, 1024);
+  geometry.screenHeight = std::max(geometry.formHeight, 768);
   int number = 0;
-  if ((command == "rules" && args.size() == 2) || (command == "deal" && args.size() == 3)) {
+  if ((command == "rules" && args.size() == 2) || ((command == "deal" || command == "play") && args.size() == 3)) {
     if (!ReadNumber(args[1], number) || GameNameOf(session, number).empty()) {
       std::fprintf(stderr, "cardoria-cli: there is no game %s\n", args[1].c_str());
       return 1;
@@ -139,12 +286,11 @@ int main(int argc, char** argv) {
   } else {
     return Usage();
   }
-  FixedScreen screen;
   Random random(0);
-  SystemClock clock;
-  NoWindow window;
-  StandardEngine engine;
-  GameStartPorts ports{messages, screen, random, clock, window, engine};
+  ScriptClock clock;
+  HeadlessTable table(session, geometry);
+  Engine engine(session, PlayPorts{messages, clock, table, table, table});
+  GameStartPorts ports{messages, screen, random, clock, table, engine};
   session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));
   session.store.Set(pos::kGameName, 50, GameNameOf(session, number));
   if (!PrepareTable(session, ports)) return 1;
@@ -159,7 +305,26 @@ int main(int argc, char** argv) {
   }
   session.store.Set(pos::kDealNumber, 15, RightStr("0000000000000" + deal, 13));
   const auto dealList = fnGameNumberCardsArray(session.store.Get(pos::kDealNumber, 15), session.rules[284], messages);
-  if (!dealList || !StartGame(session, ports, true, false, 1, true)) return 1;
-  PrintDeal(session, *dealList);
+  if (command == "deal") session.autoplayChecked = false;
+  if (!dealList || !StartGame(session, ports, true, false, 1, command == "deal")) return 1;
+  if (command == "deal") {
+    PrintDeal(session, dealList);
+    return 0;
+  }
+  std::string line;
+  char buffer[4096];
+  while (std::fgets(buffer, sizeof buffer, stdin)) {
+    line = buffer;
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    const std::vector<std::string> words = Words(line);
+    if (words.empty() || words[0].starts_with('#')) continue;
+    if (words[0] == "show" && words.size() == 1) {
+      PrintDeal(session, {});
+      continue;
+    }
+    std::printf("%s\n", PlayCommand(session, engine, table, words).c_str());
+  }
+  PrintDeal(session, {});
+  std::printf("%s\n", StateLine(session, table).c_str());
   return 0;
 }

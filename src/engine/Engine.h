@@ -1,0 +1,113 @@
+#pragma once
+// The play engine: the mouse handlers of the table, the one move procedure,
+// the stock, autoplay and quick moves, the win check, the score and the end
+// of a game. It keeps no state of its own: everything lives in the session,
+// and the window, sounds and end-of-game screens are reached through ports.
+
+#include <string>
+#include <vector>
+
+#include "deal/GameStart.h"
+#include "engine/PlayPorts.h"
+#include "persist/UndoLog.h"
+
+namespace cardoria {
+
+struct Session;
+
+struct PlayPorts {
+  Messages& messages;
+  Clock& clock;
+  GameWindow& window;
+  PlayView& view;
+  GameEndPort& end;
+};
+
+struct HitResult {
+  int card = 0;
+  std::string pile;  // empty when nothing was hit
+  Rect rect;
+};
+
+struct DropCandidate {
+  int kind = 0;   // PileKind
+  int index = 0;  // 0-based pile index
+  int area = 0;
+};
+
+enum MouseButton : int { kLeftButton = 0, kRightButton = 1, kMiddleButton = 2 };
+
+class Engine final : public PlayEngine {
+ public:
+  Engine(Session& session, PlayPorts ports) : s_(session), p_(ports) {}
+
+  // PlayEngine, for starting a game.
+  bool TryFoundation(Session& session, int card, int foundation) override;
+  void UpdateScore(Session& session) override;
+  bool EndGame(Session& session) override;
+  void AutoplayAfterDeal(Session& session) override;
+
+  // The table's mouse.
+  void OnMouseDown(int button, bool ctrl, int x, int y);
+  void OnMouseMove(int x, int y);
+  void OnMouseUp(int button);
+  void OnDoubleClick();
+  HitResult HitTest(int x, int y) const;
+  std::vector<DropCandidate> DropCandidates(const Rect& drag) const;
+
+  bool ExecuteMove(int card, const std::string& destination);
+  bool TryDrop(int card, const Rect& drag, int index, int kind, bool autoplay, bool animate, bool redrawWithout);
+  void ReturnDraggedCard(int card);
+  void FaceUpMove(int card);
+
+  // The stock.
+  void StockClick(int top);
+  void RefillEmptyTableau();
+
+  // Autoplay and quick moves.
+  void ToggleAutoplay();
+  void SetAutoplayEnabled(bool on);
+  bool AutoplayActive() const;
+  bool RunAutoplay();
+  bool SendCard(int card, bool single, bool autoplay, bool toTableau, bool toReserves, bool toFoundations);
+  bool QuickMove(bool doubleClick, bool rightClick, int card, const std::string& pile);
+  bool AutoFaceUp();
+
+  // Game end and score.
+  bool CheckWin() const;
+  void UpdateScore();
+  bool EndGame();
+  void ClockTick();
+  int ElapsedSeconds() const;
+
+  // Undo and redo from the menu.
+  bool Undo();
+  bool Redo();
+  void SetUndoCommandsEnabled(bool on);
+
+ private:
+  bool ExecuteBranch(int card, const std::string& destination, bool& leftTableau);
+  void AfterMove(bool executed, bool leftTableau, bool stockWasFull);
+  void CompletedSequenceRemoval(int pile);
+  bool DealFromStock(const std::string& destination, bool pushStep);
+  bool TurnWasteOver();
+  bool Redeal();
+  void RedealProcedure(int kind);
+  bool AddDeals(const std::string& name);
+  void FollowRelease();
+  void Sound(const std::string& name, int switchPosition);
+  void Lift(int card, const Rect& rect);
+  void FoldSince(int stepsBefore, bool intoPrevious);
+
+  Session& s_;
+  PlayPorts p_;
+};
+
+// 5 x ScoreBase - CardCount - 5 x ScoreDeduct + 5 per card in the second
+// waste and on the foundations in use; 0 unless the scheme is "01".
+int StandardScore(const Session& session);
+
+// The deterministic mixing of a gathering redeal.
+TextList MixRedeal(const TextList& gathered);
+
+}  // namespace cardoria

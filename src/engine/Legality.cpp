@@ -1,0 +1,514 @@
+#include "engine/Legality.h"
+
+#include <algorithm>
+
+#include "core/Cards.h"
+#include "core/RuleIndex.h"
+#include "core/Session.h"
+
+namespace cardoria {
+
+namespace {
+
+int R(const Session& s, int index) { return s.rules[index]; }
+int Foundations(const Session& s) { return std::clamp(R(s, rule::FoundationCount), 0, kFoundationPiles); }
+int Tableaus(const Session& s) { return std::clamp(R(s, rule::TableauCount), 0, kTableauPiles); }
+int Reserves(const Session& s) { return std::clamp(R(s, rule::ReserveCount), 0, kReservePiles); }
+
+const std::string& Tableau(const Session& s, int i) { return s.piles.Pile(PileGroup::Tableau, i); }
+const std::string& Foundation(const Session& s, int i) { return s.piles.Pile(PileGroup::Foundation, i); }
+const std::string& Stock(const Session& s) { return s.piles.Pile(PileGroup::Stock, kStockItem); }
+const std::string& Waste(const Session& s) { return s.piles.Pile(PileGroup::Stock, kWasteItem); }
+
+int Location(const Session& s, int card) { return LocateCard(s.piles, s.rules, card); }
+bool FromTableau(const Session& s, int card) { return Location(s, card) > 0; }
+bool FromReserve(const Session& s, int card) {
+  const int at = Location(s, card);
+  return at <= -21 && at >= -28;
+}
+bool FromFoundation(const Session& s, int card) {
+  const int at = Location(s, card);
+  return at <= -1 && at >= -16;
+}
+bool SameSuit(int a, int b) { return CardSuit(a) == CardSuit(b); }
+bool NextTo(int h, int r) { return r == h + 1 || r == h - 1 || (h == 13 && r == 1) || (h == 1 && r == 13); }
+bool FoundationHasRank(const Session& s, int f, int rank) {
+  const std::string& pile = Foundation(s, f);
+  for (int i = 0; i < PileCardCount(pile); ++i) {
+    if (CardRank(CardAt(pile, i)) == rank) return true;
+  }
+  return false;
+}
+
+// What an empty pile accepts by its empty rule.
+bool EmptyRule(const Session& s, const BuildQuery& q) {
+  const int rank = CardRank(q.card);
+  if (q.base == -1) return true;
+  switch (q.emptyRule) {
+    case rule::kQ:
+    case rule::kT:
+    case rule::kU:
+    case rule::kZ: return FoundationStartAllowed(s, q.emptyRule, q.card);
+    case rule::kR:
+    case rule::kS: return false;
+    case rule::kV: return MovingSingleCard(s);
+    case rule::kW: {
+      const int at = Location(s, q.card);
+      return at == kLocStock || at == kLocWaste;
+    }
+    case rule::kX: return !FromTableau(s, q.card);
+    case rule::kBackslash:
+    case rule::kBracket: {
+      for (int f = 0; f < Foundations(s); ++f) {
+        const std::string& pile = Foundation(s, f);
+        if (!pile.empty() && CardRank(CardAt(pile, 0)) != rank) return false;
+      }
+      return q.emptyRule == rule::kBackslash || !FromTableau(s, q.card);
+    }
+    case -1: return true;
+    case 0: return false;
+    default: return q.emptyRule >= 1 && q.emptyRule <= 13 && rank == q.emptyRule;
+  }
+}
+
+bool TurnAtEnds(int h, int r) { return (h == 1 && r == 2) || (h == 13 && r == 12); }
+
+// The standard rule with the suit filter of `code`.
+bool Standard(const Session& s, const BuildQuery& q, int code) {
+  const int h = q.top < 1 ? -1 : CardRank(q.top);
+  if (h < 1) return EmptyRule(s, q);
+  switch (code) {
+    case 0:
+    case 11:
+      if (!SameSuit(q.top, q.card)) return false;
+      break;
+    case 1:
+      if (IsRedCard(q.top) != IsRedCard(q.card)) return false;
+      break;
+    case 3:
+      if (IsRedCard(q.top) == IsRedCard(q.card)) return false;
+      break;
+    case 6: return false;
+    default: break;
+  }
+  const int r = CardRank(q.card);
+  const int dir = q.direction;
+  if (dir != 0 && dir != 1 && dir != 2) return false;
+  const bool turnsAtEnds = !q.foundation && s.rules[rule::TableauWrap + q.pile] == 2;
+  bool result = false;
+  if (dir == 1 || dir == 2) {
+    if (q.foundation) {
+      if (h == 13) {
+        result = r == 1 && q.emptyRule != 1;
+        if (dir == 1) return result;
+      }
+    } else if (turnsAtEnds) {
+      result = TurnAtEnds(h, r);
+    } else {
+      if (h == q.base && !q.wrap) return false;
+      if (h == 13 && r == 1) return true;
+    }
+    if (r == h + 1) result = true;
+    if (dir == 1) return result;
+    if (result) return true;
+  }
+  if (q.foundation) {
+    if (h == 1) return r == 13 && q.emptyRule != 13;
+  } else if (turnsAtEnds) {
+    result = TurnAtEnds(h, r);
+  } else {
+    const bool letterBase = q.base == rule::kQ || q.base == rule::kR || q.base == rule::kS;
+    if ((h == q.base || (h == 1 && letterBase)) && !q.wrap) return false;
+    if (h == 1) return r == 13;
+  }
+  if (r == h - 1) result = true;
+  return result;
+}
+
+bool BuildCode(const Session& s, const BuildQuery& q) {
+  const int h = q.top < 1 ? -1 : CardRank(q.top);
+  const int r = CardRank(q.card);
+  const bool empty = h < 1;
+  const int i = q.pile;
+  switch (q.code) {
+    case 4: return false;
+    case 5: {
+      if (i > 0 && !FoundationHasRank(s, i - 1, r)) return false;
+      return empty ? r == s.rules[rule::FoundationBase + i] : CardSuit(CardAt(Foundation(s, i), 0)) == CardSuit(q.card);
+    }
+    case 7:
+      if (!q.drop) return Standard(s, q, 2);
+      return empty && Stock(s).empty();
+    case 11:
+      if (r == 12 && (h == 13 || h == 11)) return false;
+      return Standard(s, q, 0);
+    case 12: return true;
+    case 14:
+    case 15:
+    case 16: {
+      const int step = q.code - 12;
+      return r == h + step || r == (h + step) % 13;
+    }
+    case 17: return !FromTableau(s, q.card);
+    case 18: return !FromTableau(s, q.card) || (!q.foundation && empty);
+    case 19: return !FromTableau(s, q.card) && !FromReserve(s, q.card);
+    case 20: return r == h + 1 || (empty && r == 1) || (h == 13 && r == 1);
+    case 21:
+      if (empty) return Standard(s, q, 2);
+      if (SameSuit(q.top, q.card)) return false;
+      return Standard(s, q, 2);
+    case 23:
+      if (!Waste(s).empty() || empty) return false;
+      return SameSuit(q.top, q.card) && r == h + 1;
+    case 24:
+      if (!empty && ((h == 13 && r == 12) || (h == 12 && r == 13))) return false;
+      return Standard(s, q, 0);
+    case 25:
+      if (empty) return Standard(s, q, 2);
+      return SameSuit(q.top, q.card) && r == (q.direction == 1 ? h + 2 : h - 2);
+    case 26:
+      if (empty || PileCardCount(Tableau(s, i)) >= 3) return false;
+      return r == h + 1 || r == h - 1;
+    case 27:
+      if (FromFoundation(s, q.card) || FromReserve(s, q.card)) return false;
+      return Standard(s, q, 3);
+    case 28:
+    case 60:
+      if (empty) return true;
+      if (q.code == 60 && !SameSuit(q.top, q.card)) return false;
+      if (h == 1) return r == 2;
+      if (h == 13) return r == 12;
+      return r == h + 1 || r == h - 1;
+    case 29: {
+      if (empty) return FoundationStartAllowed(s, q.emptyRule, q.card);
+      if (!SameSuit(q.top, q.card)) return false;
+      const int count = PileCardCount(Foundation(s, i));
+      if (count <= 12) return r == h + 1;
+      if (count == 13) return r == 13;
+      return r == h - 1;
+    }
+    case 30: {
+      if (empty || !SameSuit(q.top, q.card)) return false;
+      const std::string& pile = Tableau(s, i);
+      const int count = PileCardCount(pile);
+      if (count > 1) {
+        const int below = CardRank(CardAt(pile, count - 2));
+        return below > h ? r == h - 1 : r == h + 1;
+      }
+      return r == h + 1 || r == h - 1;
+    }
+    case 31: return !empty && h != 1 && SameSuit(q.top, q.card) && r == h - 1;
+    case 32: return !empty && h != 13 && SameSuit(q.top, q.card) && r == h + 1;
+    case 33: return !FromTableau(s, q.card) && PileCardCount(Tableau(s, i)) < 1;
+    case 34:
+      if (empty) return Standard(s, q, 2);
+      return IsRedCard(q.top) != IsRedCard(q.card) && r == h - 1;
+    case 35:
+      if (empty) return Standard(s, q, 2);
+      return NextTo(h, r);
+    case 36:
+      if (empty) return r == q.base && (i == 0 || !Foundation(s, i - 1).empty());
+      return r == h - 1 || (h == 1 && r == 13);
+    case 37:
+      if (empty) return Standard(s, q, 2);
+      if (r == 13 && PileCardCount(Foundation(s, 0)) >= 48) return true;
+      return r == (2 * h) % 13;
+    case 39:
+      if (empty) return r == 1;
+      return r == h + 1 && r != 12 && r != 13;
+    case 40: {
+      if (PileCardCount(Stock(s)) + PileCardCount(Waste(s)) == 1) return true;
+      const int counter = s.values.Counter(kDealCounter) % 13;
+      return r == (counter == 0 ? 13 : counter);
+    }
+    case 41: {
+      if (!empty) return SameSuit(q.top, q.card) && (r == h + 2 || r == (h + 2) % 13);
+      if (r != s.rules[rule::FoundationBase + i]) return false;
+      const int first = i <= 3 ? 0 : 4;
+      for (int f = first; f < first + 4 && f < Foundations(s); ++f) {
+        if (f != i && !Foundation(s, f).empty() && CardSuit(TopCard(Foundation(s, f))) == CardSuit(q.card))
+          return false;
+      }
+      return true;
+    }
+    case 42:
+      if (empty || !SameSuit(q.top, q.card) || r != h + 1) return false;
+      if (r != 13) return true;
+      return i + 6 < Foundations(s) && CardRank(TopCard(Foundation(s, i + 6))) == 13;
+    case 43: return !empty && SameSuit(q.top, q.card) && r == h + 2;
+    case 44:
+      if (empty) return r == 1;
+      return r == h + 1 && r != 13;
+    case 46:
+    case 49:
+    case 51:
+      if (q.code >= 49 && empty && Tableau(s, i).empty()) return false;
+      if (q.code == 51 && (Tableau(s, i).empty() || CardSuit(CardAt(Tableau(s, i), 0)) != CardSuit(q.card)))
+        return false;
+      if (empty) return r == s.rules[rule::FoundationBase + i];
+      return r == h + 1 && r != 12 && r != 13;
+    case 47:
+    case 50:
+    case 52: {
+      const bool pileExists = i - 8 >= 0 && i - 8 < Tableaus(s);
+      if (q.code >= 50 && empty && pileExists && Tableau(s, i - 8).empty()) return false;
+      if (q.code == 52 && pileExists &&
+          (Tableau(s, i - 8).empty() || CardSuit(CardAt(Tableau(s, i - 8), 0)) != CardSuit(q.card)))
+        return false;
+      if (empty) return r == s.rules[rule::FoundationBase + i];
+      return (r == h - 1 || (h == 1 && r == 13)) && r != 12;
+    }
+    case 53:
+      if (i > 0 && PileCardCount(Foundation(s, 0)) != 13) return false;
+      if (empty) return r == s.rules[rule::FoundationBase + i];
+      return r == h + 1 || (h == 13 && r == 1);
+    case 54: {
+      const int at = Location(s, q.card);
+      if (at <= -21 && at >= -27) return false;
+      const int space = s.rules[rule::TableauSpace + i];
+      if (empty) return r == space || space == -1;
+      return r == h - 1 || (h == 1 && r == 13 && s.rules[rule::TableauWrap + i] == 1);
+    }
+    case 55: {
+      const int space = s.rules[rule::TableauSpace + i];
+      bool ok = empty ? (r == space || space == -1) : (r == h + 1 && IsRedCard(q.top) == IsRedCard(q.card));
+      const int wasteCards = PileCardCount(Waste(s));
+      if (wasteCards > 1) return false;
+      if (wasteCards == 1 && TopCard(Waste(s)) != q.card) return false;
+      return ok;
+    }
+    case 56: return !empty && r == h;
+    case 57: return Stock(s).empty() && !empty && NextTo(h, r);
+    case 61:
+      if (!empty && SameSuit(q.top, q.card) && ((h == 13 && r == 2) || (h == 12 && r == 1))) return true;
+      if (empty) return Standard(s, q, 2);
+      return SameSuit(q.top, q.card) && r == (q.direction == 1 ? h + 2 : h - 2);
+    case 63: {
+      if (s.positions[69] <= 1) {
+        const int at = Location(s, q.card);
+        if (q.foundation && at >= 1 && at <= 4 && i >= 4) return false;
+        if (q.foundation && at >= 7 && at <= 10 && i <= 3) return false;
+      }
+      return Standard(s, q, 0);
+    }
+    case 68: return !empty && NextTo(h, r);
+    case 69: return !q.foundation && Tableau(s, i).empty();
+    case 70: {
+      if (q.foundation || !Tableau(s, i).empty()) return false;
+      const int cols = s.rules[rule::AdjacencyCols];
+      const int from = Location(s, q.card) - 1;
+      if (cols <= 0 || from < 0) return false;
+      const bool sameRow = from / cols == i / cols;
+      return (sameRow && (from == i - 1 || from == i + 1)) || from == i - cols || from == i + cols;
+    }
+    // Family rules that come with the family routines: no catalogue game
+    // uses these codes until then.
+    case 38:
+    case 45:
+    case 48:
+    case 58:
+    case 62:
+    case 64:
+    case 67:
+    case 71: return false;
+    default: return Standard(s, q, q.code);
+  }
+}
+
+}  // namespace
+
+bool MovingSingleCard(const Session& s) { return s.drag.dragHeight <= s.layout.cardHeight; }
+
+std::string GroupFrom(const Session& s, int card) {
+  for (auto group : {PileGroup::Tableau, PileGroup::Reserve}) {
+    for (const std::string& pile : s.piles.Items(group)) {
+      const std::size_t at = FindCode(pile, card);
+      if (at != std::string::npos) return pile.substr(at);
+    }
+  }
+  return {};
+}
+
+bool CanBuild(const Session& s, const BuildQuery& q) {
+  if (q.top == q.card) return false;
+  const int firstRule = R(s, rule::StockFirstRule);
+  if ((q.foundation && firstRule == 1) || firstRule == 2 || firstRule == 3) {
+    if (!Stock(s).empty() || !Waste(s).empty()) {
+      if (FromTableau(s, q.card)) return false;
+    }
+  }
+  if (!q.foundation && (firstRule == 2 || firstRule == 3) && !Waste(s).empty()) {
+    // The designated-pile rule comes with the family routines.
+    return false;
+  }
+  return BuildCode(s, q);
+}
+
+bool FoundationStartAllowed(const Session& s, int code, int card) {
+  const int rank = CardRank(card);
+  switch (code) {
+    case rule::kQ:
+    case rule::kU:
+      if (rank != 1) return false;
+      break;
+    case rule::kT:
+      if (rank != 13) return false;
+      break;
+    case rule::kZ:
+      if (rank != 2) return false;
+      break;
+    default: break;
+  }
+  int n = 0;
+  std::vector<int> cards = {card};
+  for (int f = 0; f < Foundations(s); ++f) {
+    if (s.rules[rule::FoundationBase + f] != code) continue;
+    ++n;
+    if (!Foundation(s, f).empty()) cards.push_back(CardAt(Foundation(s, f), 0));
+  }
+  const int reds = static_cast<int>(std::count_if(cards.begin(), cards.end(), IsRedCard));
+  const int blacks = static_cast<int>(cards.size()) - reds;
+  if (reds > n / 2 || blacks > n / 2) return false;
+  if (code == rule::kT || code == rule::kU || code == rule::kZ) {
+    for (std::size_t a = 0; a < cards.size(); ++a)
+      for (std::size_t b = a + 1; b < cards.size(); ++b)
+        if (CardSuit(cards[a]) == CardSuit(cards[b])) return false;
+  }
+  return true;
+}
+
+bool CanDropOnPile(const Session& s, int card, std::string_view name) {
+  const auto ref = ParsePileName(name);
+  if (!ref) return false;
+  const int i = ref->index;
+  if (ref->group == PileGroup::Foundation) {
+    if (i >= Foundations(s)) return false;
+    if (!MovingSingleCard(s)) return false;
+    const std::string& pile = Foundation(s, i);
+    const int code = s.rules[rule::FoundationBuild + i];
+    if (code == 10) return CardRank(card) == 12 && pile.empty();
+    if (code == 22) {
+      if (CardRank(card) == 1) return false;
+      for (int t = 0; t < Tableaus(s); ++t) {
+        const std::string& tableau = Tableau(s, t);
+        if (tableau.empty()) continue;
+        const int top = TopCard(tableau);
+        if (CardSuit(top) == CardSuit(card) && (CardRank(top) > CardRank(card) || CardRank(top) == 1)) return true;
+      }
+      return false;
+    }
+    if (code != 20 && code != 29 && PileCardCount(pile) >= R(s, rule::FoundationCapacity)) return false;
+    if (code == 20 && PileCardCount(pile) >= 52) return false;
+    BuildQuery q;
+    q.top = pile.empty() ? -1 : TopCard(pile);
+    q.card = card;
+    q.emptyRule = s.rules[rule::FoundationBase + i];
+    q.pile = i;
+    q.wrap = true;
+    q.foundation = true;
+    q.code = code;
+    q.direction = s.rules[rule::FoundationDirection + i];
+    q.base = s.rules[rule::FoundationBase + i];
+    return CanBuild(s, q);
+  }
+  if (ref->group == PileGroup::Tableau) {
+    if (i >= Tableaus(s)) return false;
+    const std::string& pile = Tableau(s, i);
+    if (!pile.empty() && s.cards.IsFaceDown(TopCard(pile))) return false;
+    BuildQuery q;
+    q.top = pile.empty() ? -1 : TopCard(pile);
+    q.card = card;
+    q.emptyRule = s.rules[rule::TableauSpace + i];
+    q.pile = i;
+    q.wrap = s.rules[rule::TableauWrap + i] > 0;
+    q.code = s.rules[rule::TableauBuild + i];
+    q.direction = s.rules[rule::TableauDirection + i];
+    q.base = s.rules[rule::FoundationBase];
+    bool ok = CanBuild(s, q);
+    if (ok && q.code == 34 && !pile.empty() && !MovingSingleCard(s)) ok = false;
+    if (ok && R(s, rule::SequenceRule) != 0 && !MovingSingleCard(s)) ok = IsMovableSequence(s, card, i);
+    if (ok && R(s, rule::MoveLimit) == -5 && !MovingSingleCard(s) && pile.empty())
+      ok = WithinMoveLimit(const_cast<Session&>(s), card, true);
+    if (!pile.empty() && TopCard(pile) == s.drag.groupTopCard) ok = false;
+    return ok;
+  }
+  if (ref->group == PileGroup::Reserve) {
+    if (i >= Reserves(s)) return false;
+    const int count = PileCardCount(s.piles.Pile(PileGroup::Reserve, i));
+    const bool single = MovingSingleCard(s);
+    switch (s.rules[rule::ReserveKind + i]) {
+      case 4: return false;
+      case 8: return single && CardRank(card) == 13 && count < 3;
+      case 13: return single && count < 5;
+      case 9: return single && IsCourtCard(card) && count == 0;
+      default: return single && count == 0;
+    }
+  }
+  return false;
+}
+
+bool CanDropOnWaste(const Session& s, int card) {
+  if (R(s, rule::WasteNoDrop) == 4 || R(s, rule::WasteBuild) != 2) return false;
+  if (s.positions[52 + kWasteItem] < -9999 || s.positions[56 + kWasteItem] < -9999) return false;
+  const std::string& waste = Waste(s);
+  if (waste.empty()) return false;
+  const int top = TopCard(waste);
+  return SameSuit(top, card) && NextTo(CardRank(top), CardRank(card));
+}
+
+bool IsMovableSequence(const Session& s, int card, int p) {
+  const std::string group = GroupFrom(s, card);
+  const int sequenceRule = R(s, rule::SequenceRule);
+  if (sequenceRule != 1 && sequenceRule != 10) return true;
+  for (int k = 0; k + 1 < PileCardCount(group); ++k) {
+    BuildQuery q;
+    q.top = CardAt(group, k);
+    q.card = CardAt(group, k + 1);
+    q.emptyRule = s.rules[rule::TableauSpace + p];
+    q.drop = false;
+    q.pile = p;
+    q.wrap = s.rules[rule::TableauWrap + p] > 0;
+    q.code = sequenceRule == 10 ? 0 : s.rules[rule::TableauBuild + p];
+    q.direction = s.rules[rule::TableauDirection + p];
+    q.base = s.rules[rule::FoundationBase];
+    if (!CanBuild(s, q)) return false;
+  }
+  return true;
+}
+
+bool WithinMoveLimit(Session& s, int card, bool toEmptyPile) {
+  const std::string group = GroupFrom(s, card);
+  const int size = std::max(1, PileCardCount(group));
+  s.drag.groupTopCard = group.empty() ? card : TopCard(group);
+  int emptyTableau = 0, emptyReserves = 0;
+  for (int t = 0; t < Tableaus(s); ++t) emptyTableau += Tableau(s, t).empty();
+  for (int r = 0; r < Reserves(s); ++r) emptyReserves += s.piles.Pile(PileGroup::Reserve, r).empty();
+  const int limit = R(s, rule::MoveLimit);
+  switch (limit) {
+    case -1: return true;
+    case -12: return size == 1 || CardRank(card) == 13;
+    case -13: {
+      const int at = Location(s, card);
+      return size == 1 || (at > 0 && CardAt(Tableau(s, at - 1), 0) == card);
+    }
+    case -5:
+      if (emptyTableau == 0) return size <= emptyReserves + 1;
+      return size <= (toEmptyPile ? emptyReserves + emptyTableau : emptyReserves + emptyTableau + 1);
+    case -6: return size <= (emptyTableau == 0 ? emptyReserves + 1 : emptyReserves + emptyTableau);
+    default:
+      if (limit >= 0) return size <= limit;
+      return size <= std::max(emptyTableau, 1);
+  }
+}
+
+bool IsTopCard(const Session& s, int card) {
+  for (int t = 0; t < Tableaus(s); ++t)
+    if (!Tableau(s, t).empty() && TopCard(Tableau(s, t)) == card) return true;
+  for (int r = 0; r < Reserves(s); ++r) {
+    const std::string& pile = s.piles.Pile(PileGroup::Reserve, r);
+    if (!pile.empty() && TopCard(pile) == card) return true;
+  }
+  return false;
+}
+
+}  // namespace cardoria
