@@ -11,7 +11,7 @@ endif
 
 SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps configure build run test bench format format-check clean
+.PHONY: all deps configure build run test bench fuzz format format-check clean
 
 all: build
 
@@ -37,6 +37,11 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+
+# Random play on every game; FUZZ_ACTIONS mouse actions per deal.
+FUZZ_ACTIONS ?= 20000
+fuzz: build
+	CARDORIA_FUZZ_ACTIONS=$(FUZZ_ACTIONS) $(BUILD_DIR)/engine_tests --gtest_filter='RandomPlay.*'
 
 bench: build
 	$(BUILD_DIR)/bench/cardoria_bench
