@@ -56,8 +56,9 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
       {"Needs800 = maybe\n", "t.game:10: \"Needs800\" is yes or no"},
       {"just words\n", "t.game:10: expected \"Name = value\""},
       {"GameFamily = 9\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
-      {"FoundationStart = 95\n",
-       "t.game:16: FoundationStart 93-96 moves cards by the foundation build check, which this version does not have"},
+      {"TableauBuild = 3 45\n", "t.game:16: TableauBuild code 45 is a family rule, which this version does not have"},
+      {"StockFirstRule = 2\n",
+       "t.game:16: StockFirstRule 2 needs the designated-pile rule, which this version does not have"},
   };
   for (const auto& c : cases) {
     std::string text = kGood;
