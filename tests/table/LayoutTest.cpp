@@ -1,0 +1,149 @@
+#include "table/Layout.h"
+
+#include <gtest/gtest.h>
+
+#include "core/Cards.h"
+#include "core/RuleIndex.h"
+#include "core/Session.h"
+
+namespace cardoria {
+namespace {
+
+class LayoutTest : public ::testing::Test {
+ protected:
+  void Tableau(int count, int arrangement, int row = 2) {
+    s.rules.Set(rule::TableauCount, count);
+    s.rules.Set(rule::TableauArrangement, arrangement);
+    s.rules.Set(rule::TableauRow, row);
+    s.rules.Set(rule::TableauLayout, 1);
+  }
+  void Lay(int width = 1024, int height = 768) {
+    TableGeometry g;
+    g.formWidth = width;
+    g.formHeight = height;
+    g.clientHeight = height - 60;
+    g.screenWidth = std::max(width, 1024);
+    g.screenHeight = std::max(height, 768);
+    SetCardSize(s, s.store.Get(pos::kCardSize, 1));
+    SetFanSteps(s);
+    ComputeLayout(s, g);
+  }
+  Session s;
+};
+
+TEST_F(LayoutTest, ArrangementOneCentresTheRow) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(10, 1);
+  Lay();
+  // TableWidth 1022: gap trunc(312 / 11) = 28, clamped to 20; T1 X = trunc((1022 - 710 - 180) / 2).
+  EXPECT_EQ(s.layout.tableWidth, 1022);
+  EXPECT_EQ(s.layout.tableauX[0], 66);
+  EXPECT_EQ(s.layout.tableauX[1], 66 + 71 + 20);
+  EXPECT_EQ(s.layout.tableauX[9], 66 + 9 * 91);
+  EXPECT_EQ(s.layout.tableauY[0], s.layout.tableauY[9]);
+  EXPECT_TRUE(OffTable(s.layout.tableauX[10]));
+}
+
+TEST_F(LayoutTest, TooWideRowsShrinkOrRunOff) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(13, 14);
+  Lay(800, 600);
+  // 014 shrinks the gap (never below 4) and starts at the left margin.
+  const int gap = s.layout.tableauX[1] - s.layout.tableauX[0] - 71;
+  EXPECT_GE(gap, 4);
+  EXPECT_EQ(s.layout.tableauX[0], 10);
+  Tableau(13, 1);
+  Lay(800, 600);
+  EXPECT_EQ(s.layout.tableauX[0], 10);
+  EXPECT_GT(s.layout.tableauX[12] + 71, 798);  // 001 runs off the right edge
+}
+
+TEST_F(LayoutTest, StockAndFoundationsOverTheColumns) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(7, 1);
+  s.rules.Set(rule::HasStock, 1);
+  s.rules.Set(rule::StockDealsToWaste, 1);
+  s.rules.Set(rule::StockGroupCount, 2);
+  s.rules.Set(rule::StockArrangement, 4);
+  s.rules.Set(rule::StockRow, 1);
+  s.rules.Set(rule::FoundationCount, 4);
+  s.rules.Set(rule::FoundationArrangement, 7);
+  s.rules.Set(rule::FoundationRow, 1);
+  Lay();
+  EXPECT_EQ(PileX(s, {PileGroup::Stock, kStockItem}), s.layout.tableauX[0]);
+  EXPECT_EQ(PileX(s, {PileGroup::Stock, kWasteItem}), s.layout.tableauX[1]);
+  for (int f = 0; f < 4; ++f) EXPECT_EQ(PileX(s, {PileGroup::Foundation, f}), s.layout.tableauX[3 + f]);
+  EXPECT_LT(PileY(s, {PileGroup::Stock, kStockItem}), s.layout.tableauY[0]);
+  EXPECT_FALSE(PileShown(s, {PileGroup::Reserve, 0}));
+  EXPECT_FALSE(PileShown(s, {PileGroup::Stock, kSecondWasteItem}));
+}
+
+TEST_F(LayoutTest, TheStockAllowanceOnlyWithAStock) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(13, 14);
+  s.rules.Set(rule::StockGroupCount, 0);
+  Lay(800, 600);
+  EXPECT_EQ(s.layout.tableauX[0], 10);
+  s.rules.Set(rule::StockGroupCount, 1);
+  s.rules.Set(rule::StockArrangement, 4);
+  s.rules.Set(rule::StockRow, 1);
+  Lay(800, 600);
+  EXPECT_EQ(s.layout.tableauX[0], 10 + 9 + 15);
+}
+
+TEST_F(LayoutTest, FannedPilesAndCardPositions) {
+  s.store.Set(pos::kCardSize, 1, "L");
+  Tableau(1, 1);
+  Lay();
+  std::string pile;
+  for (int card = 1; card <= 13; ++card) pile += CardCode(card);
+  s.piles.Pile(PileGroup::Tableau, 0) = pile;
+  const PileRef first{PileGroup::Tableau, 0};
+  // Little cards: thirteen face-up cards reach 36 pixels below one card.
+  EXPECT_EQ(PileBottom(s, first) - PileY(s, first), 32 + 36);
+  s.store.Set(pos::kCardSize, 1, "B");
+  Lay();
+  s.cards.SetCardFace(1, '0');
+  EXPECT_EQ(CardPositionY(s, first, 0, false) - PileY(s, first), 4 + 11 * 18);
+  EXPECT_EQ(CardPositionY(s, first, 0, true) - PileY(s, first), 4 + 12 * 18);
+  EXPECT_EQ(CardPositionY(s, first, 12, false), PileY(s, first));
+  EXPECT_EQ(CardRectangle(s, 13), CardInPileRect(s, first, 12));
+  EXPECT_TRUE(CardRectangle(s, 40).Empty());
+}
+
+TEST_F(LayoutTest, BadRowsAndCountsLeavePilesUnused) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(5, 18, 9);  // row digit 9 does not exist
+  s.rules.Set(rule::TableauRows, 0);
+  Lay();
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(OffTable(s.layout.tableauY[i]));
+  Tableau(1, 14);
+  Lay(300, 300);  // one pile: no gap to divide
+  EXPECT_FALSE(OffTable(s.layout.tableauX[0]));
+  Tableau(6, 18, 1);
+  s.rules.Set(rule::TableauRows, 0);
+  Lay();
+  EXPECT_EQ(s.layout.tableauY[0], s.layout.tableauY[5]);  // zero rows count as one
+}
+
+TEST_F(LayoutTest, TheScrollBarComesForLongFans) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  s.store.Set(243, 1, "Y");
+  Tableau(1, 1);
+  Lay(1024, 400);
+  std::string pile;
+  for (int card = 1; card <= 40; ++card) pile += CardCode(card);
+  s.piles.Pile(PileGroup::Tableau, 0) = pile;
+  EXPECT_TRUE(UpdateScrollBar(s, 340));
+  EXPECT_TRUE(s.layout.scrollBarShown);
+  EXPECT_FALSE(UpdateScrollBar(s, 340));  // stable once shown
+  s.piles.Pile(PileGroup::Tableau, 0) = "001";
+  EXPECT_TRUE(UpdateScrollBar(s, 340));
+  EXPECT_FALSE(s.layout.scrollBarShown);
+  s.store.Set(243, 1, "N");
+  s.piles.Pile(PileGroup::Tableau, 0) = pile;
+  EXPECT_FALSE(UpdateScrollBar(s, 340));
+}
+
+}  // namespace
+}  // namespace cardoria
