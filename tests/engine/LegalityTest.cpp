@@ -95,24 +95,20 @@ TEST_F(LegalityTest, BuildRulesOnTheTableau) {
     int card;
     bool allowed;
   } cases[] = {
-      {3, 0, 0, "013", 51, true},    // Q S on K H
-      {3, 0, 0, "013", 25, false},   // Q D on K H: same colour
-      {0, 0, 0, "013", 12, true},    // Q H on K H
-      {1, 0, 0, "013", 25, true},    // same colour
-      {2, 0, 0, "002", 1, true},     // an Ace on a 2
-      {2, 0, 1, "001", 13, true},    // a King on an Ace where wrapping is allowed
-      {2, 0, 0, "001", 13, false},
-      {2, 2, 2, "001", 2, true},     // either way, turning at the ends
-      {2, 2, 2, "013", 12, true},
-      {2, 2, 2, "013", 1, false},
-      {21, 0, 0, "013", 51, true},   // any suit but its own
-      {21, 0, 0, "013", 12, false},
-      {6, 0, 0, "013", 51, false},   // no building
-      {4, 0, 0, "013", 51, false},   // never
-      {12, 0, 0, "013", 5, true},    // always
-      {14, 1, 0, "005", 7, true},    // two up
-      {56, 0, 0, "005", 44, true},   // the same rank
-      {68, 0, 0, "001", 13, true},   // King and Ace are neighbours
+      {3, 0, 0, "013", 51, true},                               // Q S on K H
+      {3, 0, 0, "013", 25, false},                              // Q D on K H: same colour
+      {0, 0, 0, "013", 12, true},                               // Q H on K H
+      {1, 0, 0, "013", 25, true},                               // same colour
+      {2, 0, 0, "002", 1, true},                                // an Ace on a 2
+      {2, 0, 1, "001", 13, true},                               // a King on an Ace where wrapping is allowed
+      {2, 0, 0, "001", 13, false},  {2, 2, 2, "001", 2, true},  // either way, turning at the ends
+      {2, 2, 2, "013", 12, true},   {2, 2, 2, "013", 1, false},  {21, 0, 0, "013", 51, true},  // any suit but its own
+      {21, 0, 0, "013", 12, false}, {6, 0, 0, "013", 51, false},                               // no building
+      {4, 0, 0, "013", 51, false},                                                             // never
+      {12, 0, 0, "013", 5, true},                                                              // always
+      {14, 1, 0, "005", 7, true},                                                              // two up
+      {56, 0, 0, "005", 44, true},                                                             // the same rank
+      {68, 0, 0, "001", 13, true},  // King and Ace are neighbours
   };
   for (const auto& c : cases) {
     s.rules.Set(rule::TableauBuild, c.code);
@@ -128,8 +124,8 @@ TEST_F(LegalityTest, EmptyPileRules) {
     int space, card;
     bool allowed;
   } cases[] = {
-      {-1, 5, true}, {0, 5, false}, {13, 13, true}, {13, 12, false}, {5, 18, true}, {rule::kR, 1, false},
-      {rule::kV, 9, true}, {rule::kX, 9, true},
+      {-1, 5, true}, {0, 5, false},        {13, 13, true},      {13, 12, false},
+      {5, 18, true}, {rule::kR, 1, false}, {rule::kV, 9, true}, {rule::kX, 9, true},
   };
   for (const auto& c : cases) {
     s.rules.Set(rule::TableauSpace, c.space);
@@ -143,7 +139,7 @@ TEST_F(LegalityTest, EmptyPileRules) {
 
 TEST_F(LegalityTest, BalancedStartOfKingFoundations) {
   for (int f = 0; f < 4; ++f) s.rules.Set(rule::FoundationBase + f, rule::kT);
-  Pile(PileGroup::Foundation, 0, "013");  // K hearts
+  Pile(PileGroup::Foundation, 0, "013");                  // K hearts
   EXPECT_FALSE(FoundationStartAllowed(s, rule::kT, 65));  // the other K of hearts: the suit again
   EXPECT_TRUE(FoundationStartAllowed(s, rule::kT, 26));   // two reds among four foundations
   Pile(PileGroup::Foundation, 1, "026");
@@ -184,9 +180,9 @@ TEST_F(LegalityTest, TheWasteAsATarget) {
   Pile(PileGroup::Stock, kWasteItem, "030");  // 4 of clubs
   EXPECT_TRUE(CanDropOnPile(s, 31, "Mazzo_Vis") || CanDropOnWaste(s, 31));
   EXPECT_TRUE(CanDropOnWaste(s, 29));
-  EXPECT_FALSE(CanDropOnWaste(s, 4));  // another suit
+  EXPECT_FALSE(CanDropOnWaste(s, 4));         // another suit
   Pile(PileGroup::Stock, kWasteItem, "039");  // K clubs
-  EXPECT_TRUE(CanDropOnWaste(s, 27));   // Ace above King
+  EXPECT_TRUE(CanDropOnWaste(s, 27));         // Ace above King
   Pile(PileGroup::Stock, kWasteItem, "");
   EXPECT_FALSE(CanDropOnWaste(s, 27));
 }
@@ -198,7 +194,7 @@ TEST_F(LegalityTest, Reserves) {
   Pile(PileGroup::Reserve, 0, "013026");
   EXPECT_TRUE(CanDropOnPile(s, 52, "Appogg1"));
   EXPECT_FALSE(CanDropOnPile(s, 51, "Appogg1"));
-  EXPECT_TRUE(CanDropOnPile(s, 5, "Appogg2"));   // an ordinary cell
+  EXPECT_TRUE(CanDropOnPile(s, 5, "Appogg2"));  // an ordinary cell
   Pile(PileGroup::Reserve, 1, "006");
   EXPECT_FALSE(CanDropOnPile(s, 5, "Appogg2"));
   EXPECT_FALSE(CanDropOnPile(s, 5, "Appogg5"));  // beyond the game's cells
