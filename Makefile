@@ -44,7 +44,8 @@ fuzz: build
 	CARDORIA_FUZZ_ACTIONS=$(FUZZ_ACTIONS) $(BUILD_DIR)/engine_tests --gtest_filter='RandomPlay.*'
 
 bench: build
-	$(BUILD_DIR)/bench/cardoria_bench
+	$(BUILD_DIR)/cardoria_bench
+	$(BUILD_DIR)/engine_bench
 
 format:
 	clang-format -i $(SOURCES)

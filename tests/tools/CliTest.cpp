@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 
+#include "core/Cards.h"
+#include "support/PlayFixture.h"
 #include "support/RunCommand.h"
+#include "support/Solver.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -42,12 +45,66 @@ TEST_F(CliTest, DealsAsTheProgramDoes) {
   EXPECT_EQ(deal.output.find("Dest1"), std::string::npos);
 }
 
+TEST_F(CliTest, PlaysAScriptOfMouseCommands) {
+  dir.Write("script.txt",
+            "autoplay off\n"
+            "state\n"
+            "drag 001 Dest1\n"
+            "drag 041 Fila7\n"
+            "click Mazzo\n"
+            "undo\n"
+            "redo\n"
+            "press 5000 5000\n"
+            "release\n"
+            "fly 1 2\n"
+            "press x y\n");
+  const CliRun run = Run("play 2 1 < '" + dir / "script.txt" + "'");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const std::string expected =
+      "ok\n"
+      "score=-47 won=no passes=1 deals=0 moves=2\n"  // autoplay of a fresh install took the Ace
+      "refused\n"
+      "refused\n"
+      "ok\n"
+      "ok\n"
+      "ok\n"
+      "refused\n"
+      "refused\n"
+      "error: unknown command \"fly\"\n"
+      "error: press X Y [right] [ctrl]\n";
+  EXPECT_TRUE(run.output.starts_with(expected)) << run.output;
+  EXPECT_TRUE(run.output.ends_with("score=-47 won=no passes=1 deals=0 moves=3\n")) << run.output;
+  EXPECT_NE(run.output.find("\nDest1: 0011\n"), std::string::npos);
+  EXPECT_NE(run.output.find("\nMazzo_Vis: 0321\n"), std::string::npos);
+}
+
+TEST_F(CliTest, AFreecellDealIsReplayedToAWin) {
+  cardoria::test::PlayFixture play;
+  play.clock.step = 1000;
+  ASSERT_TRUE(play.Start(1, "8", true));
+  cardoria::test::Solver solver(20000);
+  const auto moves = solver.Solve(play.session);
+  ASSERT_TRUE(moves.has_value());
+  std::string script;
+  for (const auto& move : *moves)
+    script += "drag " + cardoria::CardCode(move.card) + " " + cardoria::PileName(move.target) + "\n";
+  dir.Write("win.txt", script);
+  const CliRun run = Run("play 1 8 < '" + dir / "win.txt" + "'");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(run.output.find("refused"), std::string::npos) << run.output;
+  EXPECT_TRUE(run.output.ends_with(" won=yes passes=1 deals=0 moves=0\n") ||
+              run.output.find("score=208 won=yes") != std::string::npos)
+      << run.output;
+}
+
 TEST_F(CliTest, BadRequestsAreRefused) {
   EXPECT_EQ(Run("deal 999 1").exitCode, 1);
   EXPECT_NE(Run("deal 999 1").output.find("there is no game 999"), std::string::npos);
   EXPECT_EQ(Run("deal 2 12a").exitCode, 1);
   EXPECT_EQ(Run("rules").exitCode, 2);
   EXPECT_EQ(Run("shuffle").exitCode, 2);
+  EXPECT_EQ(Run("play 1 1 --size 10x10").exitCode, 2);
+  EXPECT_EQ(Run("play 1 1 --card-size Q").exitCode, 2);
   std::filesystem::remove(dir / "GAMES.DAT");
   const CliRun missing = Run("games");
   EXPECT_EQ(missing.exitCode, 1);
