@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Cards.h"
+#include "core/CatalogueFile.h"
 #include "core/RuleIndex.h"
 #include "engine/Legality.h"
 #include "persist/UndoLog.h"
@@ -235,6 +236,56 @@ TEST_F(PlayTest, EndingAGameRecordsItOnce) {
   s().rules.Set(rule::WinScore, -60);
   EXPECT_TRUE(engine().EndGame());
   EXPECT_TRUE(play.table.lastResult.won);
+}
+
+}  // namespace
+}  // namespace cardoria
+
+namespace cardoria {
+namespace {
+
+// A deal that sends cards to the foundations by the build check: every Ace
+// starts a foundation and the sweep carries whatever follows.
+TEST(DealSweep, TheRealBuildCheckMovesCardsDuringTheDeal) {
+  test::TempDir dir;
+  CatalogueEntry game{5, 30, false, false, false, "Swept", {}};
+  game.rules = {{rule::CardCount, 52},
+                {rule::FoundationCount, 4},
+                {rule::TableauCount, 4},
+                {rule::FoundationCapacity, 13},
+                {rule::TableauLayout, 1}};
+  for (int i = 0; i < 4; ++i) {
+    game.rules[rule::FoundationStart + i] = 93;
+    game.rules[rule::FoundationBase + i] = 1;
+    game.rules[rule::FoundationDirection + i] = 1;
+    game.rules[rule::TableauDealCount + i] = 12;
+    game.rules[rule::TableauFaceUp + i] = 12;
+  }
+  CatalogueFileContent content;
+  content.games = {game};
+  dir.Write("GAMES.DAT", WriteCatalogueFile(content));
+  Session s;
+  s.programDir = dir.Path();
+  s.store.Set(pos::kScoreScheme, 2, "01");
+  test::RecordingMessages messages;
+  ASSERT_TRUE(LoadCatalogue(s, messages));
+  test::FakeScreen screen;
+  Random random(1);
+  test::FakeClock clock;
+  HeadlessTable table(s, TableGeometry{});
+  Engine engine(s, PlayPorts{messages, clock, table, table, table});
+  GameStartPorts ports{messages, screen, random, clock, table, engine};
+  s.store.Set(pos::kGameNumber, 4, "0030");
+  s.store.Set(pos::kDealNumber, 15, "1");
+  ASSERT_TRUE(StartGame(s, ports, true, false, 1, false));
+  int onFoundations = 0;
+  for (int f = 0; f < 4; ++f) {
+    const std::string& pile = s.piles.Pile(PileGroup::Foundation, f);
+    for (int k = 0; k < PileCardCount(pile); ++k) EXPECT_EQ(CardAt(pile, k), 13 * f + k + 1);  // Ace up, by suit
+    onFoundations += PileCardCount(pile);
+  }
+  EXPECT_GT(onFoundations, 4);  // more than the four seeded Aces
+  EXPECT_EQ(s.store.GetInt(pos::kScore, 6), -52 + 5 * onFoundations);
 }
 
 }  // namespace
