@@ -90,6 +90,8 @@ class Engine final : public PlayEngine {
   void AfterMove(bool executed, bool leftTableau, bool stockWasFull);
   void CompletedSequenceRemoval(int pile);
   bool DealFromStock(const std::string& destination, bool pushStep);
+  // True at the release of the held stock when the action is allowed.
+  bool StockButtonReleased(bool allowed);
   bool TurnWasteOver();
   bool Redeal();
   void RedealProcedure(int kind);

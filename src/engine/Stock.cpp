@@ -106,19 +106,21 @@ bool Engine::DealFromStock(const std::string& destination, bool pushStep) {
   return true;
 }
 
+bool Engine::StockButtonReleased(bool allowed) {
+  if (s_.drag.stockPressed) return allowed;
+  // The empty stock is a button: a press only shows it held down.
+  if (allowed) {
+    s_.drag.stockPressed = true;
+    s_.drag.pressedPile = "Mazzo";
+    p_.view.DrawStockPressed(true);
+  }
+  return false;
+}
+
 bool Engine::TurnWasteOver() {
   std::string& stock = s_.piles.Pile(PileGroup::Stock, kStockItem);
   std::string& waste = s_.piles.Pile(PileGroup::Stock, kWasteItem);
-  const bool allowed = stock.empty() && PileCardCount(waste) > 1 && PassesLeft(s_);
-  if (!s_.drag.stockPressed) {
-    if (allowed) {
-      s_.drag.stockPressed = true;
-      s_.drag.pressedPile = "Mazzo";
-      p_.view.DrawStockPressed(true);
-    }
-    return false;
-  }
-  if (!allowed) return false;
+  if (!StockButtonReleased(stock.empty() && PileCardCount(waste) > 1 && PassesLeft(s_))) return false;
   s_.positions.Set(kPassCounter, s_.positions[kPassCounter] + 1);
   PushStep(s_, Direction::Undo);
   stock.clear();
@@ -146,16 +148,7 @@ bool Engine::TurnWasteOver() {
 
 bool Engine::Redeal() {
   const bool stockEmpty = s_.piles.Pile(PileGroup::Stock, kStockItem).empty();
-  const bool allowed = PassesLeft(s_) && (stockEmpty || s_.rules[rule::RedealKind] == 6);
-  if (!s_.drag.stockPressed) {
-    if (allowed) {
-      s_.drag.stockPressed = true;
-      s_.drag.pressedPile = "Mazzo";
-      p_.view.DrawStockPressed(true);
-    }
-    return false;
-  }
-  if (!allowed) return false;
+  if (!StockButtonReleased(PassesLeft(s_) && (stockEmpty || s_.rules[rule::RedealKind] == 6))) return false;
   PushStep(s_, Direction::Undo);
   s_.positions.Set(kPassCounter, s_.positions[kPassCounter] + 1);
   RedealProcedure(s_.rules[rule::RedealKind]);

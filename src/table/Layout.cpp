@@ -572,36 +572,28 @@ Offset StepAfter(const Session& s, PileGroup group, int mode, int card) {
   }
 }
 
-int OriginX(const Session& s, PileRef pile) {
+// The pile's origin in document coordinates.
+Offset Origin(const Session& s, PileRef pile) {
+  const std::size_t i = static_cast<std::size_t>(pile.index);
   switch (pile.group) {
-    case PileGroup::Stock: return s.positions[kStockX + pile.index];
-    case PileGroup::Foundation: return s.positions[kFoundX + pile.index];
-    case PileGroup::Reserve: return s.positions[kResX + pile.index];
+    case PileGroup::Stock: return {s.positions[kStockX + pile.index], s.positions[kStockY + pile.index]};
+    case PileGroup::Foundation: return {s.positions[kFoundX + pile.index], s.positions[kFoundY + pile.index]};
+    case PileGroup::Reserve: return {s.positions[kResX + pile.index], s.positions[kResY + pile.index]};
     case PileGroup::Tableau:
-      return pile.index >= 0 && pile.index < 30 ? s.layout.tableauX[static_cast<std::size_t>(pile.index)]
-                                                : kUnusedTableau;
+      if (pile.index >= 0 && pile.index < 30) return {s.layout.tableauX[i], s.layout.tableauY[i]};
+      return {kUnusedTableau, kUnusedTableau};
   }
-  return kUnusedStock;
+  return {kUnusedStock, kUnusedStock};
 }
-
-int OriginY(const Session& s, PileRef pile) {
-  switch (pile.group) {
-    case PileGroup::Stock: return s.positions[kStockY + pile.index];
-    case PileGroup::Foundation: return s.positions[kFoundY + pile.index];
-    case PileGroup::Reserve: return s.positions[kResY + pile.index];
-    case PileGroup::Tableau:
-      return pile.index >= 0 && pile.index < 30 ? s.layout.tableauY[static_cast<std::size_t>(pile.index)]
-                                                : kUnusedTableau;
-  }
-  return kUnusedStock;
-}
+int OriginX(const Session& s, PileRef pile) { return Origin(s, pile).dx; }
+int OriginY(const Session& s, PileRef pile) { return Origin(s, pile).dy; }
 
 // Document position of card `upTo` (0-based) of the pile: the offsets of the
 // cards below it added to the origin.
 Offset PositionOf(const Session& s, PileRef pile, int upTo) {
   const std::string& text = s.piles.Pile(pile.group, pile.index);
   const int mode = FanMode(s, pile.group);
-  Offset at{OriginX(s, pile), OriginY(s, pile)};
+  Offset at = Origin(s, pile);
   if (mode == 7) {
     if (!text.empty() && upTo >= PileCardCount(text) - 1) at.dy += s.layout.fan.faceUpDown;
     return at;
