@@ -26,6 +26,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       value(line.programDir);
     } else if (arg == "--screenshot" || arg.starts_with("--screenshot=")) {
       value(line.screenshot);
+    } else if (arg == "--game" || arg.starts_with("--game=")) {
+      std::string number;
+      value(number);
+      if (line.error.empty() && (number.size() > 4 || number.find_first_not_of("0123456789") != std::string::npos))
+        line.error = "--game takes a game number";
+      if (line.error.empty()) line.game = std::stoi(number);
+    } else if (arg == "--deal" || arg.starts_with("--deal=")) {
+      value(line.deal);
+      if (line.error.empty() &&
+          (line.deal.size() > 13 || line.deal.find_first_not_of("0123456789") != std::string::npos))
+        line.error = "--deal takes a deal number of up to 13 digits";
     } else if (arg.starts_with("--")) {
       line.error = "unknown option " + arg;
     }
@@ -42,6 +53,8 @@ std::string UsageText() {
          "  --version              show the version and exit\n"
          "  --program-dir DIR      use DIR as the installation directory (data in DIR/DATA);\n"
          "                         the variable CARDORIA_PROGRAM_DIR does the same\n"
+         "  --game N               open game number N at start-up\n"
+         "  --deal D               deal the game with deal number D\n"
          "  --screenshot FILE.png  start as usual, save a picture of the main window, exit\n";
 }
 

@@ -11,6 +11,8 @@ struct CommandLine {
   bool version = false;
   std::string programDir;
   std::string screenshot;  // render the main window into this PNG and exit
+  int game = -1;           // open this game at start-up
+  std::string deal;        // with this deal number
   std::string error;       // set when the arguments can not be used
 };
 

@@ -1,41 +1,221 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
+#include <thread>
 
 #include "app/ResourceImages.h"
+#include "core/Catalogue.h"
+#include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "engine/Legality.h"
+#include "platform/qt/QtPorts.h"
+#include "table/qt/TableRenderer.h"
 
 namespace cardoria {
 
-TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
+namespace {
+
+int CommandKey(GameWindow::Commands c) { return static_cast<int>(c); }
+
+// The glyph of a toolbar command from the library, if it has one.
+QIcon Glyph(const Session& s, const char* name) {
+  if (!s.resources) return {};
+  const QImage image = LibraryImage(*s.resources, name);
+  return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+}
+
+}  // namespace
+
+TableWidget::TableWidget(TfrmMain& window) : QWidget(&window), window_(window) {
   setObjectName(QStringLiteral("TableImage"));
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void TableWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().button());
+  if (window_.tableImage_.isNull()) {
+    painter.fillRect(rect(), palette().button());
+    return;
+  }
+  if (window_.paused_) {
+    window_.PaintPause(painter);
+    return;
+  }
+  const int scroll = ScrollOffset(window_.session_);
+  painter.drawImage(QPoint(0, 0), window_.tableImage_, QRect(0, scroll, width(), height()));
+  if (window_.dragging_) {
+    const Rect& r = window_.dragRect_;
+    if (window_.session_.store.Get(pos::kCardsShadowed, 1) != "N") {
+      painter.fillRect(QRect(r.left + 6, r.top + 6, r.Width(), r.Height()), QColor(0, 0, 0, 70));
+    }
+    painter.drawImage(r.left, r.top, window_.dragImage_);
+  }
+}
+
+void TableWidget::mousePressEvent(QMouseEvent* event) {
+  if (window_.paused_) return window_.TogglePause();
+  const int button = event->button() == Qt::RightButton    ? kRightButton
+                     : event->button() == Qt::MiddleButton ? kMiddleButton
+                                                           : kLeftButton;
+  const QPoint at = event->position().toPoint();
+  window_.engine_->OnMouseDown(button, event->modifiers() & Qt::ControlModifier, at.x(), at.y());
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  window_.engine_->OnMouseMove(at.x(), at.y());
+}
+
+void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
+  window_.engine_->OnMouseUp(event->button() == Qt::RightButton ? kRightButton : kLeftButton);
+}
+
+void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The double click acts where the button went down; the second press of
+  // a double click comes after the double click itself.
+  const QPoint at = event->position().toPoint();
+  window_.session_.drag.pressX = at.x();
+  window_.session_.drag.pressY = at.y();
+  window_.engine_->OnDoubleClick();
+  mousePressEvent(event);
+}
+
+void TableWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!window_.session_.values.Flag(kFirstActivationPending) && !window_.paused_) window_.Relayout();
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* event) {
+  if (window_.paused_) return window_.TogglePause();
+  QWidget::keyPressEvent(event);
 }
 
 TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), ports_(ports) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromLatin1(kProductName));
-  table_ = new TableWidget(this);
+  table_ = new TableWidget(*this);
   setCentralWidget(table_);
-  BuildMenus();
+  engine_ = std::make_unique<Engine>(session_, PlayPorts{ports_.messages, ports_.clock, *this, *this, *this});
+  clock_ = new QTimer(this);
+  clock_->setInterval(1000);
+  connect(clock_, &QTimer::timeout, this, [this] {
+    if (!paused_) engine_->ClockTick();
+  });
+}
+
+TfrmMain::~TfrmMain() = default;
+
+GameStartPorts TfrmMain::StartPorts() {
+  return GameStartPorts{ports_.messages, ports_.screen, ports_.random, ports_.clock, *this, *engine_};
 }
 
 void TfrmMain::BuildMenus() {
+  auto add = [&](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key, auto handler,
+                 std::initializer_list<Commands> groups = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, handler);
+    for (Commands group : groups) commands_[CommandKey(group)].append(action);
+    return action;
+  };
   QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
   game->setObjectName(QStringLiteral("mnuGame"));
-  mnuEsci_ = game->addAction(QStringLiteral("E&xit"));
-  mnuEsci_->setObjectName(QStringLiteral("mnuEsci"));
-  connect(mnuEsci_, &QAction::triggered, this, &QWidget::close);
+  add(game, "mnuNew", "&New game", QKeySequence(Qt::Key_F2),
+      [this] {
+        auto ports = StartPorts();
+        NewGameCommand(session_, ports);
+      },
+      {Commands::Game});
+  add(game, "mnuRandomGame", "R&andom game", {},
+      [this] {
+        auto ports = StartPorts();
+        RandomGameCommand(session_, ports);
+      },
+      {Commands::Game});
+  game->addSeparator();
+  add(game, "mnuPause", "P&ause", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { TogglePause(); },
+      {Commands::PauseAndQuit});
+  add(game, "mnuQuitGame", "&Quit game", QKeySequence(Qt::CTRL | Qt::Key_Q),
+      [this] {
+        auto ports = StartPorts();
+        if (ConfirmAbandonGame(session_, ports)) engine_->EndGame();
+      },
+      {Commands::PauseAndQuit});
+  game->addSeparator();
+  add(game, "mnuEsci", "E&xit", {}, [this] { close(); });
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  add(edit, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { engine_->Undo(); }, {Commands::UndoRedo});
+  add(edit, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { engine_->Redo(); }, {Commands::UndoRedo});
+  edit->addSeparator();
+  autoplayAction_ = add(edit, "mnuAutoPlay", "Au&toplay", QKeySequence(Qt::Key_F7),
+                        [this] { engine_->ToggleAutoplay(); }, {Commands::Autoplay});
+  autoplayAction_->setCheckable(true);
+  autoplayAction_->setChecked(session_.autoplayChecked);
+}
+
+void TfrmMain::BuildToolbar() {
+  toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+  toolbar_->setObjectName(setup_.toolbarLarge ? QStringLiteral("pnlTB") : QStringLiteral("pnlTB1"));
+  toolbar_->setMovable(false);
+  const int glyph = setup_.toolbarLarge ? 32 : 16;
+  toolbar_->setIconSize(QSize(glyph, glyph));
+  const char* prefix = setup_.toolbarLarge ? "LTB_" : "TB_";
+  auto button = [&](const char* name, const char* hint, const char* glyphName, const char* menuAction) {
+    QAction* menu = findChild<QAction*>(QString::fromLatin1(menuAction));
+    QAction* action = toolbar_->addAction(Glyph(session_, (std::string(prefix) + glyphName).c_str()), hint);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(QString::fromLatin1(hint));
+    connect(action, &QAction::triggered, this, [menu, this] {
+      table_->repaint();
+      menu->trigger();
+    });
+    for (auto it = commands_.begin(); it != commands_.end(); ++it)
+      if (it.value().contains(menu)) it.value().append(action);
+    return action;
+  };
+  button("tbNew1", "New", "NEW", "mnuNew");
+  button("tbUndo1", "Undo", "UNDO", "mnuUndo");
+  button("tbRedo1", "Redo", "REDO", "mnuRedo");
+  QAction* autoplay = button("tbAutoPlay1", "Autoplay", "AUTOPLAY", "mnuAutoPlay");
+  autoplay->setCheckable(true);
+  autoplay->setChecked(session_.autoplayChecked);
+  button("tbExit1", "Exit", "EXIT", "mnuEsci");
+  QWidget* spacer = new QWidget;
+  spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  toolbar_->addWidget(spacer);
+  scoreLabel_ = new QLabel;
+  scoreLabel_->setObjectName(QStringLiteral("lblScore"));
+  timeLabel_ = new QLabel(QString::fromStdString(setup_.timeText));
+  timeLabel_->setObjectName(QStringLiteral("lblTempo"));
+  auto panel = [&](const char* name, const char* caption, QLabel* label, bool shown) {
+    QWidget* box = new QWidget;
+    box->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(5, 0, 15, 0);
+    layout->addWidget(new QLabel(QString::fromLatin1(caption)));
+    layout->addWidget(label);
+    box->setVisible(shown);
+    toolbar_->addWidget(box);
+  };
+  panel("pnlScore", "Score:", scoreLabel_, setup_.showScore);
+  panel("pnlTempo", "Time:", timeLabel_, setup_.showTime);
+  toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  table_->setToolTip(QString());
 }
 
 bool TfrmMain::Create() {
@@ -43,6 +223,19 @@ bool TfrmMain::Create() {
   cursors_ = LoadCursors(*session_.resources);
   table_->setCursor(cursors_.value(setup_.cursor, QCursor(Qt::ArrowCursor)));
   if (setup_.showStatusBar) statusBar()->show();
+  BuildMenus();
+  BuildToolbar();
+  for (Commands c : {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo})
+    SetCommandsEnabled(c, c == Commands::Game);
+  SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
+  QString missing;
+  if (!images_.Load(session_, *session_.resources, missing)) {
+    ports_.messages.Fatal("Cannot find images file:\r" + missing.toStdString() +
+                              "\rSome program components cannot be shown correctly.\rCopy the file into the "
+                              "directory that above is specified\ror reinstall the program.",
+                          "Error");
+    return false;
+  }
   return true;
 }
 
@@ -62,6 +255,11 @@ WindowState TfrmMain::CurrentWindowState() const {
   return state;
 }
 
+void TfrmMain::RequestGame(int number, const std::string& deal) {
+  requestedGame_ = number;
+  requestedDeal_ = deal;
+}
+
 void TfrmMain::UpdateTitle() {
   const QString caption = QString::fromStdString(WindowCaption(session_));
   if (windowTitle() != caption) setWindowTitle(caption);
@@ -71,6 +269,16 @@ void TfrmMain::RunFirstActivation() {
   if (!session_.values.Flag(kFirstActivationPending)) return;
   FirstActivation(session_);
   UpdateTitle();
+  // Until the game selection exists, the game of the preferences (or the
+  // one asked for on the command line) opens at once.
+  const int number = requestedGame_ >= 0 ? requestedGame_ : session_.store.GetInt(pos::kGameNumber, 4);
+  if (number >= 0 && !GameNameOf(session_, number).empty()) {
+    auto ports = StartPorts();
+    if (!requestedDeal_.empty()) session_.store.Set(pos::kDealNumber, 15, requestedDeal_);
+    OpenGame(session_, ports, number, GameNameOf(session_, number), session_.store.Get(pos::kPlayerName, 30),
+             requestedDeal_.empty() ? 2 : 1, requestedGame_ >= 0);
+  }
+  clock_->start();
   update();
 }
 
@@ -80,7 +288,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 bool TfrmMain::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) RunFirstActivation();
+  if (event->type() == QEvent::WindowActivate) QTimer::singleShot(0, this, [this] { RunFirstActivation(); });
   return QMainWindow::event(event);
 }
 
@@ -92,10 +300,199 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  engine_->EndGame();
   hide();
-  session_.settings.WriteString(kPreferenceSection, "AutoPlay", setup_.autoplay ? "Y" : "N");
+  clock_->stop();
+  session_.settings.WriteString(kPreferenceSection, "AutoPlay", session_.autoplayChecked ? "Y" : "N");
   session_.resources.reset();
   event->accept();
 }
+
+TableGeometry TfrmMain::Geometry() const {
+  TableGeometry g;
+  g.formWidth = table_->width();
+  g.clientHeight = table_->height();
+  g.formHeight = table_->height() + 60;
+  g.topY = 5;
+  const ScreenInfo screen = ports_.screen.Info();
+  g.screenWidth = std::max(screen.width, g.formWidth);
+  g.screenHeight = std::max(screen.height, g.clientHeight);
+  return g;
+}
+
+void TfrmMain::Relayout() {
+  if (session_.rules[rule::CardCount] == 0) return;
+  for (int pass = 0; pass < 3; ++pass) {
+    ComputeLayout(session_, Geometry());
+    const ScreenInfo screen = ports_.screen.Info();
+    const int width = std::max(screen.width, table_->width()) + 30;
+    const int height = std::max({session_.layout.imageHeight, screen.height + 30, table_->height() + 30});
+    if (tableImage_.size() != QSize(width, height)) {
+      tableImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+      backgroundImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+      PaintBackground(session_, backgroundImage_, screen.colorDepth > 8);
+    }
+    TableRenderer(session_, images_).DrawTable(tableImage_, backgroundImage_);
+    if (!UpdateScrollBar(session_, table_->height())) break;
+  }
+  table_->update();
+}
+
+void TfrmMain::SetCommandsEnabled(Commands commands, bool enabled) {
+  if (commands == Commands::SaveAndUndo) commands = Commands::UndoRedo;
+  for (QAction* action : commands_.value(CommandKey(commands))) action->setEnabled(enabled);
+}
+
+bool TfrmMain::GameCommandsEnabled() const {
+  const auto actions = commands_.value(CommandKey(Commands::Game));
+  return actions.isEmpty() || actions.first()->isEnabled();
+}
+
+void TfrmMain::ShowWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void TfrmMain::RestoreCursor() {
+  if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+void TfrmMain::Repaint() { table_->update(); }
+void TfrmMain::SetTimeText(const std::string& text) {
+  if (timeLabel_) timeLabel_->setText(QString::fromStdString(text));
+}
+void TfrmMain::SetScoreText(const std::string& text) {
+  if (scoreLabel_) scoreLabel_->setText(QString::fromStdString(text));
+}
+
+void TfrmMain::ReloadCardImages() {
+  SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
+  QString missing;
+  if (session_.resources && !images_.Load(session_, *session_.resources, missing))
+    ports_.messages.ShowInfo("Cannot find images file:\r" + missing.toStdString(), "Error");
+}
+
+void TfrmMain::LayOutTable() {
+  SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
+  ClearPilePositions(session_);
+  SetFanSteps(session_);
+  ComputeLayout(session_, Geometry());
+}
+
+void TfrmMain::PrepareBackground() {
+  tableImage_ = QImage();  // sized and painted again by the next full redraw
+}
+
+void TfrmMain::DrawDeal(bool) {
+  Relayout();
+  table_->repaint();
+}
+
+void TfrmMain::PlaySound(const std::string&, bool) {}
+void TfrmMain::Beep() { QApplication::beep(); }
+void TfrmMain::PlaySound(const std::string&) {}
+void TfrmMain::PlaySoundLoop(const std::string&) {}
+void TfrmMain::StopSound() {}
+
+void TfrmMain::RedrawTable() {
+  if (tableImage_.isNull()) return Relayout();
+  TableRenderer(session_, images_).DrawTable(tableImage_, backgroundImage_);
+  table_->update();
+}
+
+void TfrmMain::RedrawPile(PileRef) { RedrawTable(); }
+
+void TfrmMain::DrawStockPressed(bool pressed) {
+  RedrawTable();
+  if (!pressed) return;
+  QPainter painter(&tableImage_);
+  const Rect r = TopCardRect(session_, {PileGroup::Stock, kStockItem});
+  painter.fillRect(QRect(r.left, r.top + ScrollOffset(session_), r.Width(), r.Height()), QColor(0, 0, 0, 60));
+  table_->update();
+}
+
+void TfrmMain::LiftCards(int card, const Rect& rect) {
+  TableRenderer renderer(session_, images_);
+  dragImage_ = renderer.GroupPicture(card, rect);
+  std::set<int> hidden;
+  const std::string group = GroupFrom(session_, card);
+  for (int i = 0; i < PileCardCount(group); ++i) hidden.insert(CardAt(group, i));
+  hidden.insert(card);
+  renderer.DrawTable(tableImage_, backgroundImage_, hidden);
+  dragRect_ = rect;
+  dragging_ = true;
+  table_->update();
+}
+
+void TfrmMain::MoveDrag(const Rect& rect) {
+  dragRect_ = rect;
+  table_->update();
+}
+
+void TfrmMain::ReturnCards(int, const Rect&) {
+  dragging_ = false;
+  RedrawTable();
+}
+
+void TfrmMain::FlyCard(int, const Rect&, const Rect&) {
+  // The card lands at once; the glide belongs to the card-motion work.
+  dragging_ = false;
+}
+
+void TfrmMain::Peek(int card, const Rect& rect) {
+  QPainter painter(&tableImage_);
+  painter.drawImage(rect.left, rect.top + ScrollOffset(session_), images_.Face(card));
+  table_->update();
+}
+
+void TfrmMain::EndPeek() { RedrawTable(); }
+void TfrmMain::ShowPopupMenu(int, int) {}
+void TfrmMain::SetDragCursor(bool dragging) {
+  table_->setCursor(cursors_.value(setup_.cursor + (dragging ? 10 : 0), QCursor(Qt::ArrowCursor)));
+}
+void TfrmMain::Scroll(int) {}
+void TfrmMain::CardMoved(int, int, int) {}
+void TfrmMain::ShowScore(const std::string& score) { SetScoreText(score); }
+void TfrmMain::ShowTime(const std::string& time) { SetTimeText(time); }
+void TfrmMain::HidePileSizeHint() {}
+void TfrmMain::SetAutoplayChecked(bool checked) {
+  for (QAction* action : commands_.value(CommandKey(Commands::Autoplay))) action->setChecked(checked);
+}
+
+void TfrmMain::RecordGameResult(const GameResult&) {}
+void TfrmMain::RunWinningAnimation() {}
+void TfrmMain::ShowGameWon() { RedrawTable(); }
+void TfrmMain::CloseMainWindow() { close(); }
+void TfrmMain::DeleteSnapshotFile(const std::string& path) { std::remove(path.c_str()); }
+
+void TfrmMain::TogglePause() {
+  ValueTables& values = session_.values;
+  if (!paused_) {
+    if (!values.Flag(kGameInProgress)) return;
+    paused_ = true;
+    values.SetFlag(kClockRunning, false);
+    values.SetTime(kPauseStart, ports_.clock.Now());
+  } else {
+    paused_ = false;
+    values.SetTime(kClockStart, ports_.clock.Now() - (values.Time(kPauseStart) - values.Time(kClockStart)));
+    values.SetFlag(kClockRunning, true);
+    Relayout();
+  }
+  table_->update();
+}
+
+void TfrmMain::PaintPause(QPainter& painter) const {
+  const QRect area = table_->rect();
+  QLinearGradient fade(0, 0, 0, area.height());
+  fade.setColorAt(0, QColor(0, 128, 0));
+  fade.setColorAt(1, QColor(0, 0, 0));
+  painter.fillRect(area, fade);
+  if (!session_.resources) return;
+  for (int which : {1, 2}) {
+    QImage picture = LibraryImage(*session_.resources, "BMP_PAUSE_" + std::to_string(which));
+    if (picture.isNull()) continue;
+    picture.setAlphaChannel(
+        picture.createMaskFromColor(qRgb(0, 128, 0), Qt::MaskOutColor).convertToFormat(QImage::Format_Grayscale8));
+    const int y = std::max(100, (area.height() - 80 - 30 - 45) / 2) + (which == 2 ? 95 : 0);
+    painter.drawImage((area.width() - picture.width()) / 2, y, picture);
+  }
+}
+
+QImage TfrmMain::Picture() const { return table_->grab().toImage(); }
 
 }  // namespace cardoria

@@ -1,31 +1,54 @@
 #pragma once
-// TfrmMain: the one table window. Its creation runs start-up; closing writes
-// the window state back.
+// TfrmMain: the one table window. Its creation runs start-up; it draws the
+// table, hands the mouse to the engine, carries the menus, the toolbar, the
+// time and score panels, and writes the window state back when it closes.
 
+#include <QImage>
 #include <QMainWindow>
 #include <QMap>
+#include <memory>
+#include <set>
 
 #include "app/Preferences.h"
 #include "app/Startup.h"
+#include "deal/GameStart.h"
+#include "engine/Engine.h"
+#include "table/Layout.h"
+#include "table/qt/CardImages.h"
 
 class QAction;
+class QLabel;
+class QTimer;
+class QToolBar;
 
 namespace cardoria {
 
 struct Session;
+class TfrmMain;
 
-// The table: for now the empty cloth the games will be dealt on.
+// The table: shows the table picture and the lifted cards, and passes the
+// mouse on in the order the engine expects.
 class TableWidget final : public QWidget {
  public:
-  explicit TableWidget(QWidget* parent = nullptr);
+  explicit TableWidget(TfrmMain& window);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  TfrmMain& window_;
 };
 
-class TfrmMain final : public QMainWindow {
+class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, public GameEndPort {
  public:
   TfrmMain(Session& session, StartupPorts& ports);
+  ~TfrmMain() override;
 
   // Runs start-up for the window; false when the program has to stop.
   bool Create();
@@ -33,11 +56,65 @@ class TfrmMain final : public QMainWindow {
   WindowState CurrentWindowState() const;
   // Runs the first-activation work now if it is still pending.
   void RunFirstActivation();
+  // The game and deal asked for on the command line, for the first activation.
+  void RequestGame(int number, const std::string& deal);
 
   const WindowSetup& Setup() const { return setup_; }
   const QMap<int, QCursor>& Cursors() const { return cursors_; }
   TableWidget* Table() const { return table_; }
-  void UpdateTitle();
+  Engine& PlayEngine() { return *engine_; }
+  const QImage& TableImage() const { return tableImage_; }
+  // The window picture as the player sees it: table and lifted cards.
+  QImage Picture() const;
+  void UpdateTitle() override;
+
+  // GameWindow
+  void SetCommandsEnabled(Commands commands, bool enabled) override;
+  bool GameCommandsEnabled() const override;
+  void ShowWaitCursor() override;
+  void RestoreCursor() override;
+  void Repaint() override;
+  void SetTimeText(const std::string& text) override;
+  void SetScoreText(const std::string& text) override;
+  void ReloadCardImages() override;
+  void LayOutTable() override;
+  void PrepareBackground() override;
+  void DrawDeal(bool animate) override;
+  void PlaySound(const std::string& name, bool wait) override;
+
+  // PlayView
+  void Beep() override;
+  void PlaySound(const std::string& name) override;
+  void PlaySoundLoop(const std::string& name) override;
+  void StopSound() override;
+  void RedrawTable() override;
+  void RedrawPile(PileRef pile) override;
+  void DrawStockPressed(bool pressed) override;
+  void LiftCards(int card, const Rect& rect) override;
+  void MoveDrag(const Rect& rect) override;
+  void ReturnCards(int card, const Rect& to) override;
+  void FlyCard(int card, const Rect& from, const Rect& to) override;
+  void Peek(int card, const Rect& rect) override;
+  void EndPeek() override;
+  void ShowPopupMenu(int x, int y) override;
+  void SetDragCursor(bool dragging) override;
+  void Scroll(int pages) override;
+  void CardMoved(int card, int fromKind, int toKind) override;
+  void ShowScore(const std::string& score) override;
+  void ShowTime(const std::string& time) override;
+  void HidePileSizeHint() override;
+  void SetAutoplayChecked(bool checked) override;
+
+  // GameEndPort
+  void RecordGameResult(const GameResult& result) override;
+  void RunWinningAnimation() override;
+  void ShowGameWon() override;
+  void CloseMainWindow() override;
+  void DeleteSnapshotFile(const std::string& path) override;
+
+  // Paused: the table is covered and the clock stands still.
+  bool Paused() const { return paused_; }
+  void TogglePause();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -45,14 +122,34 @@ class TfrmMain final : public QMainWindow {
   bool event(QEvent* event) override;
 
  private:
+  friend class TableWidget;
   void BuildMenus();
+  void BuildToolbar();
+  TableGeometry Geometry() const;
+  void Relayout();
+  void PaintPause(QPainter& painter) const;
+  GameStartPorts StartPorts();
 
   Session& session_;
   StartupPorts& ports_;
   WindowSetup setup_;
   QMap<int, QCursor> cursors_;
   TableWidget* table_ = nullptr;
-  QAction* mnuEsci_ = nullptr;
+  std::unique_ptr<Engine> engine_;
+  CardImages images_;
+  QImage tableImage_, backgroundImage_, dragImage_;
+  Rect dragRect_;
+  bool dragging_ = false;
+  bool paused_ = false;
+  bool relayoutPending_ = false;
+  int requestedGame_ = -1;
+  std::string requestedDeal_;
+  QTimer* clock_ = nullptr;
+  QLabel* timeLabel_ = nullptr;
+  QLabel* scoreLabel_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  QMap<int, QList<QAction*>> commands_;
+  QAction* autoplayAction_ = nullptr;
 };
 
 }  // namespace cardoria

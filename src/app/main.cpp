@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
   messages.SetParent(&window);
   if (!window.Create()) return 1;
   window.ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
+  if (line.game >= 0 || !line.deal.empty())
+    window.RequestGame(line.game >= 0 ? line.game : session.store.GetInt(pos::kGameNumber, 4), line.deal);
   QApplication::restoreOverrideCursor();
   window.show();
 

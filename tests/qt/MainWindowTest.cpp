@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "table/Layout.h"
 
 #include "core/Session.h"
 #include "support/TestSupport.h"
@@ -18,14 +22,17 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
     std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+    std::filesystem::copy(CARDORIA_IMAGES, dir / "Images");
   }
 
-  std::unique_ptr<TfrmMain> Open(const std::string& preferences) {
+  std::unique_ptr<TfrmMain> Open(const std::string& preferences, int game = -1, const std::string& deal = "") {
     dir.Write("DATA/CFG.DAT", "[Preference]\n" + preferences);
     InitializeSession(session, dir.Path());
     auto window = std::make_unique<TfrmMain>(session, ports);
     EXPECT_TRUE(window->Create());
     window->ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
+    if (game >= 0) window->RequestGame(game, deal);
+    clock.step = 100;  // the pause before autoplay passes at once
     window->show();
     QApplication::processEvents();
     return window;
@@ -64,9 +71,12 @@ TEST_F(MainWindowTest, StartsMaximizedWithoutASavedState) {
 }
 
 TEST_F(MainWindowTest, FirstActivationSetsTheCaptionOnce) {
-  auto window = Open("Game_name=Klondike\nUserDefault=Ann\n");
+  auto window = Open("Game=2\nGame_name=Klondike\nUserDefault=Ann\n");
   window->RunFirstActivation();
-  EXPECT_EQ(window->windowTitle(), "Cardoria 2000 [Klondike]  [Ann]");
+  // The game of the preferences is dealt: its deal number joins the caption.
+  EXPECT_TRUE(window->windowTitle().startsWith("Cardoria 2000 [Klondike]  [Ann]  ["))
+      << window->windowTitle().toStdString();
+  EXPECT_TRUE(session.values.Flag(kGameInProgress));
   EXPECT_FALSE(session.values.Flag(kFirstActivationPending));
 }
 
@@ -93,13 +103,96 @@ TEST_F(MainWindowTest, CursorsComeFromTheLibrary) {
   EXPECT_EQ(window->Table()->cursor().pixmap().toImage(), window->Cursors()[12].pixmap().toImage());
 }
 
-TEST_F(MainWindowTest, OnlyBuiltCommandsAreInTheMenus) {
+TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
   auto window = Open("");
   QStringList captions;
   for (QAction* menu : window->menuBar()->actions()) {
     for (QAction* item : menu->menu()->actions()) captions << item->text();
   }
-  EXPECT_EQ(captions, QStringList{"E&xit"});
+  const QStringList built = {"&New game", "R&andom game", "",      "P&ause", "&Quit game", "",
+                             "E&xit",     "&Undo",        "&Redo", "",       "Au&toplay"};
+  EXPECT_EQ(captions, built);
+}
+
+}  // namespace
+}  // namespace cardoria
+
+namespace cardoria {
+namespace {
+
+// Real mouse events on the table widget of a dealt Klondike.
+class TableMouseTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    window = Open(
+        "Game=2\nAutoPlay=N\nCards_Animate=N\nMainWindowState_Maximized=N\nMainWindowState_Width=1000\n"
+        "MainWindowState_Height=700\n",
+        2, "1");
+    window->RunFirstActivation();
+    QApplication::processEvents();
+  }
+  QPoint Inside(int card) {
+    const Rect r = CardRectangle(session, card);
+    return QPoint(r.left + 5, r.top + 5);
+  }
+  QPoint Centre(PileRef pile) {
+    const Rect r = TopCardRect(session, pile);
+    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+  QRgb PixelAt(QPoint at) { return window->Picture().pixel(at); }
+  void Drag(QPoint from, QPoint to) {
+    QWidget* table = window->Table();
+    QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), table->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(table, &move);
+    QTest::mouseRelease(table, Qt::LeftButton, Qt::NoModifier, to);
+    QApplication::processEvents();
+  }
+  std::unique_ptr<TfrmMain> window;
+};
+
+bool Whitish(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200; }
+
+TEST_F(TableMouseTest, ADragToAFoundation) {
+  const PileRef foundation{PileGroup::Foundation, 0};
+  const QPoint target = Centre(foundation);
+  EXPECT_FALSE(Whitish(PixelAt(target + QPoint(0, 20))));            // the empty mark on the cloth
+  ASSERT_EQ(TopCard(session.piles.Pile(PileGroup::Tableau, 6)), 1);  // the Ace of hearts
+  Drag(Inside(1), target);
+  EXPECT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
+  EXPECT_EQ(session.store.Get(pos::kScore, 6), "-47");
+  EXPECT_TRUE(Whitish(PixelAt(target + QPoint(0, 20))));  // now the card's face
+}
+
+TEST_F(TableMouseTest, AnIllegalDropReturns) {
+  const std::string before = session.piles.Pile(PileGroup::Tableau, 1);
+  Drag(Inside(41), Centre({PileGroup::Tableau, 6}));  // the 2 of spades onto the Ace of hearts
+  EXPECT_EQ(session.piles.Pile(PileGroup::Tableau, 1), before);
+  EXPECT_EQ(TopCard(session.piles.Pile(PileGroup::Tableau, 6)), 1);
+  EXPECT_EQ(session.drag.draggedCard, 0);
+}
+
+TEST_F(TableMouseTest, ADoubleClickSendsACardHome) {
+  QWidget* table = window->Table();
+  const QPoint at = Inside(1);
+  QTest::mouseDClick(table, Qt::LeftButton, Qt::NoModifier, at);
+  QApplication::processEvents();
+  EXPECT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
+}
+
+TEST_F(TableMouseTest, UndoAndRedoFromTheKeyboard) {
+  Drag(Inside(1), Centre({PileGroup::Foundation, 0}));
+  ASSERT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
+  const int uncovered = TopCard(session.piles.Pile(PileGroup::Tableau, 6));
+  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);  // the card turned up by itself
+  EXPECT_TRUE(session.cards.IsFaceDown(uncovered));
+  QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);  // the move
+  EXPECT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "");
+  QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+  QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
 }
 
 }  // namespace

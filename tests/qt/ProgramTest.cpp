@@ -54,6 +54,7 @@ TEST(Program, AFreshInstallationStartsAndShowsItsWindow) {
   TempDir dir;
   std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
   std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+  std::filesystem::copy(CARDORIA_IMAGES, dir / "Images");
   const ProgramRun run = RunProgram("--program-dir '" + dir.Path() + "' --screenshot '" + (dir / "shot.png") + "'");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(dir.Read("shot.png").substr(0, 8), "\x89PNG\r\n\x1a\n");
@@ -71,6 +72,7 @@ TEST(Program, TheProgramDirectoryCanComeFromTheEnvironment) {
   TempDir dir;
   std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
   std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+  std::filesystem::copy(CARDORIA_IMAGES, dir / "Images");
   ::setenv("CARDORIA_PROGRAM_DIR", dir.Path().c_str(), 1);
   const ProgramRun fromEnv = RunProgram("--screenshot '" + (dir / "env.png") + "'");
   ::unsetenv("CARDORIA_PROGRAM_DIR");

@@ -2,9 +2,12 @@
 // same sources always give the same bytes.
 
 #include <QBuffer>
+#include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <cstdio>
 
+#include "CardArt.h"
 #include "CursorArt.h"
 #include "platform/AtomicFile.h"
 #include "platform/ResourceLibrary.h"
@@ -21,11 +24,22 @@ std::string PngBytes(const QImage& image) {
   return bytes.toStdString();
 }
 
+bool SaveBmp(const QImage& image, const QString& path) {
+  // Backs and backgrounds are plain pictures: no transparency in a BMP.
+  QImage flat(image.size(), QImage::Format_RGB32);
+  flat.fill(QColor(0, 96, 0));
+  QPainter(&flat).drawImage(0, 0, image);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  return flat.save(&buffer, "BMP") && WriteFileAtomic(path.toStdString(), bytes.toStdString());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: rgfgen OUTPUT.RGF\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: rgfgen OUTPUT.RGF IMAGES-DIRECTORY\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -36,6 +50,50 @@ int main(int argc, char** argv) {
     entries.push_back({cursor.name.toStdString(), ResourceKind::Cursor, cursor.hotSpot.x(), cursor.hotSpot.y(),
                        PngBytes(cursor.image)});
   }
+  auto bitmap = [&](const QString& name, const QImage& image) {
+    entries.push_back({name.toStdString(), ResourceKind::Bitmap, 0, 0, PngBytes(image)});
+  };
+  static const char kSuitLetters[4] = {'H', 'D', 'C', 'S'};
+  static const char* const kMarks[] = {"004", "_WASTE", "022",      "005", "008", "010", "012", "013",
+                                       "014", "015",    "016",      "017", "018", "019", "020", "006",
+                                       "003", "011",    "_TABLEAU", "001", "009", "021"};
+  for (const CardSize& size : kCardSizes) {
+    const QString x(QChar(size.letter));
+    for (int set = 1; set <= 5; ++set)
+      for (int suit = 0; suit < 4; ++suit)
+        bitmap(QString("C%1%2%3").arg(x).arg(set, 3, 10, QChar('0')).arg(QChar(kSuitLetters[suit])),
+               FaceStrip(set, suit, size));
+    bitmap("JOKER_" + x, Joker(size));
+    for (const char* code : kMarks) bitmap("W" + x + code, Mark(code, size));
+    for (int which : {1, 2}) {
+      bitmap(QString("SHADOW_%1%2").arg(x).arg(which), ShadowStrip(which, size));
+      bitmap(QString("3D_BORDER_%1%2").arg(x).arg(which), BorderStrip(which, size));
+    }
+  }
+  for (int which : {1, 2}) bitmap(QString("BMP_PAUSE_%1").arg(which), PausePicture(which));
+  for (const char* glyph : {"TB_NEW", "TB_UNDO", "TB_UNDO_DIS", "TB_REDO", "TB_REDO_DIS", "TB_AUTOPLAY",
+                            "TB_AUTOPLAY_DIS", "TB_PAUSE", "TB_EXIT"}) {
+    bitmap(glyph, ToolbarGlyph(glyph, false));
+    bitmap(QString("L") + glyph, ToolbarGlyph(glyph, true));
+  }
+
+  const QString images = QString::fromLocal8Bit(argv[2]);
+  QDir().mkpath(images);
+  bool saved = true;
+  for (int number = 1; number <= 27; ++number)
+    saved = saved && SaveBmp(Back(number, kCardSizes[0]), images + QString("/DB%1.bmp").arg(number, 3, 10, QChar('0')));
+  saved = saved && SaveBmp(Back(11, kCardSizes[1]), images + "/DM011.bmp");
+  saved = saved && SaveBmp(Back(11, kCardSizes[2]), images + "/DL011.bmp");
+  std::vector<int> backgrounds = {101, 102, 103, 104, 105};
+  for (int n = 257; n <= 324; ++n)
+    if (n != 280 && n != 294 && n != 298 && n != 300 && n != 323) backgrounds.push_back(n);
+  for (int number : backgrounds) saved = saved && SaveBmp(Background(number), images + QString("/B%1.bmp").arg(number));
+  saved = saved && SaveBmp(Background(-1), images + "/Y001.bmp");
+  if (!saved) {
+    std::fprintf(stderr, "rgfgen: can not write the pictures into %s\n", argv[2]);
+    return 1;
+  }
+
   if (!WriteFileAtomic(argv[1], ResourceLibrary::Serialize(std::move(entries)))) {
     std::fprintf(stderr, "rgfgen: can not write %s\n", argv[1]);
     return 1;

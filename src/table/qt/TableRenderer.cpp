@@ -1,0 +1,221 @@
+#include "table/qt/TableRenderer.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+#include <algorithm>
+
+#include "core/RuleIndex.h"
+#include "core/Session.h"
+#include "table/Layout.h"
+#include "table/qt/CardImages.h"
+
+namespace cardoria {
+
+namespace {
+
+QString RankMark(int code) {
+  switch (code) {
+    case 1:
+    case 58:
+    case rule::kQ:
+    case rule::kU: return "010";
+    case 2:
+    case rule::kZ: return "012";
+    case 11: return "006";
+    case 12: return "003";
+    case 13:
+    case 64:
+    case rule::kT: return "011";
+    default:
+      if (code >= 3 && code <= 10) return QString("%1").arg(code + 10, 3, 10, QChar('0'));
+      return {};
+  }
+}
+
+void Tile(QPainter& painter, const QImage& tile, const QSize& area) {
+  // An empty picture would never advance.
+  if (tile.isNull() || tile.width() <= 0 || tile.height() <= 0) return;
+  for (int y = 0; y <= area.height(); y += tile.height())
+    for (int x = 0; x <= area.width(); x += tile.width()) painter.drawImage(x, y, tile);
+}
+
+}  // namespace
+
+QColor PreferenceColour(int value) {
+  if (value < 0) {
+    // System colours: the button face is the only one the preferences use.
+    return QApplication::palette().color(QPalette::Button);
+  }
+  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+void PaintBackground(const Session& s, QImage& image, bool manyColours) {
+  QPainter painter(&image);
+  const QSize area = image.size();
+  const QColor defaultColour = manyColours ? QColor(0, 96, 0) : QColor(0, 128, 0);
+  if (s.values.Flag(kDemoMode)) {
+    Tile(painter, QImage(QString::fromStdString(s.PathOf("Images\\Y001.bmp"))), area);
+    return;
+  }
+  if (s.store.Get(pos::kBackgroundDef, 1) == "Y") {
+    painter.fillRect(image.rect(), defaultColour);
+    return;
+  }
+  if (s.store.Get(pos::kCustomizedBackground, 1) == "Y") {
+    const QImage picture(QString::fromStdString(s.settings.ReadString("Preference", "Customized_Background", "")));
+    if (!picture.isNull()) return Tile(painter, picture, area);
+    painter.fillRect(image.rect(), defaultColour);
+    return;
+  }
+  const int bitmap = s.store.GetInt(pos::kBackgroundBmp, 4);
+  if (bitmap != 0) {
+    const QImage picture(QString::fromStdString(s.PathOf("Images\\B" + ZeroPad(bitmap, 3) + ".bmp")));
+    if (!picture.isNull()) {
+      if (bitmap >= 500) {
+        painter.fillRect(image.rect(), defaultColour);
+        painter.drawImage(0, 0, picture);
+      } else {
+        Tile(painter, picture, area);
+      }
+      return;
+    }
+  }
+  const int fixed = s.store.GetInt(pos::kBackgroundFixedCol, 15);
+  const QColor colour = PreferenceColour(fixed > 0 ? fixed : s.store.GetInt(pos::kBackgroundCol, 15));
+  if (s.store.Get(pos::kFadeBackground, 1) != "Y" || !manyColours) {
+    painter.fillRect(image.rect(), colour);
+    return;
+  }
+  // 256 bands from the colour at the top to black at the bottom.
+  const int h = area.height();
+  for (int n = 0; n < 256; ++n) {
+    const int top = h - (n + 1) * h / 256, bottom = h - n * h / 256;
+    const QColor band((colour.red() * n + 128) / 256, (colour.green() * n + 128) / 256,
+                      (colour.blue() * n + 128) / 256);
+    painter.fillRect(QRect(0, n == 255 ? 0 : top, area.width(), bottom - (n == 255 ? 0 : top)), band);
+  }
+}
+
+QString MarkCode(const Session& s, PileRef pile) {
+  const GameRules& r = s.rules;
+  const int passesUsed = s.positions[69] - 1;
+  const int redeals = r[rule::Redeals];
+  switch (pile.group) {
+    case PileGroup::Stock:
+      if (pile.index == kStockItem) {
+        if (r[rule::GameFamily] == 8) return "021";
+        if (r[rule::RedealKind] >= 1 && (redeals == -1 || passesUsed < redeals)) return "022";
+        if (PileCardCount(s.piles.Pile(PileGroup::Stock, kWasteItem)) <= 1) return "008";
+        return (passesUsed + 1 < redeals || redeals < 0) ? "022" : "008";
+      }
+      if (pile.index == kWasteItem) {
+        if (r[rule::HasStock] == 1) return "_WASTE";
+        if (redeals == 0) return "008";
+        if (r[rule::RedealKind] < 1) return {};
+        return (redeals != -1 && passesUsed >= redeals) ? "008" : "022";
+      }
+      return "_WASTE";
+    case PileGroup::Foundation: {
+      if (r[rule::FoundationBuild + pile.index] == 10) return "003";
+      const int code = r[rule::FoundationBase + pile.index];
+      if (code == 94) return {};
+      const QString mark = RankMark(code);
+      return mark.isEmpty() ? "004" : mark;
+    }
+    case PileGroup::Reserve: return r[rule::ReserveKind] == 9 ? "009" : r[rule::ReserveKind] == 8 ? "011" : "001";
+    case PileGroup::Tableau: {
+      const int code = r[rule::TableauSpace + pile.index];
+      if (code == 94) return {};
+      const QString mark = RankMark(code);
+      if (!mark.isEmpty()) return mark;
+      return r[rule::TableauSpace] != 0 ? "004" : "_TABLEAU";
+    }
+  }
+  return {};
+}
+
+void TableRenderer::DrawCard(QPainter& painter, int card, int x, int y) const {
+  if (card <= 0) return;
+  painter.drawImage(x, y, session_.cards.IsFaceDown(card) ? images_.BackImage() : images_.Face(card));
+}
+
+void TableRenderer::DrawPile(QImage& table, PileRef pile, const std::set<int>& hidden) const {
+  if (!PileShown(session_, pile)) return;
+  QPainter painter(&table);
+  const int scroll = ScrollOffset(session_);
+  const std::string& text = session_.piles.Pile(pile.group, pile.index);
+  const int x = PileX(session_, pile), y = PileY(session_, pile) + scroll;
+  auto visible = [&](int i) { return !hidden.contains(CardAt(text, i)); };
+  bool any = false;
+  for (int i = 0; i < PileCardCount(text); ++i) any = any || (visible(i) && CardAt(text, i) > 0);
+  if (!any) {
+    const QString code = MarkCode(session_, pile);
+    if (!code.isEmpty()) painter.drawImage(x, y, images_.Mark(code));
+    if (text.empty() || pile.group != PileGroup::Tableau) return;
+  }
+  if (pile.group == PileGroup::Stock) {
+    // The thickness of the stock group: the top card rises as the pile grows.
+    const int n = PileCardCount(text);
+    const int depth = n <= 1 ? 0 : n == 2 ? 1 : std::min(n / 7 + 1, 15);
+    const QColor edgeLight(246, 246, 242), edgeDark(180, 180, 176);
+    for (int k = depth; k > 0; --k) {
+      painter.setPen(k % 2 ? edgeDark : edgeLight);
+      painter.setBrush(edgeLight);
+      painter.drawRoundedRect(
+          QRectF(x - depth + k + 0.5, y - depth + k + 0.5, images_.Width() - 1, images_.Height() - 1), 4, 4);
+    }
+    int top = PileCardCount(text) - 1;
+    while (top >= 0 && !visible(top)) --top;
+    if (top < 0) return;
+    const int card = CardAt(text, top);
+    const bool faceDown =
+        pile.index == kStockItem ? session_.rules[rule::StockFaceDown] != 0 : session_.cards.IsFaceDown(card);
+    painter.drawImage(x - depth, y - depth, faceDown ? images_.BackImage() : images_.Face(card));
+    return;
+  }
+  for (int i = 0; i < PileCardCount(text); ++i) {
+    if (!visible(i)) continue;
+    const Rect r = CardInPileRect(session_, pile, i);
+    DrawCard(painter, CardAt(text, i), r.left, r.top + scroll);
+  }
+}
+
+void TableRenderer::DrawTable(QImage& table, const QImage& background, const std::set<int>& hidden) const {
+  {
+    QPainter painter(&table);
+    painter.drawImage(0, 0, background);
+  }
+  if (!session_.values.Flag(kGameInProgress) && session_.rules[rule::CardCount] == 0) return;
+  for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Reserve, PileGroup::Tableau}) {
+    const int count = static_cast<int>(session_.piles.Items(group).size());
+    for (int i = 0; i < count; ++i) DrawPile(table, {group, i}, hidden);
+  }
+}
+
+QImage TableRenderer::GroupPicture(int card, const Rect& rect) const {
+  QImage picture(std::max(rect.Width(), 1), std::max(rect.Height(), 1), QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve}) {
+    const TextList& items = session_.piles.Items(group);
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+      const std::string& text = items[static_cast<std::size_t>(i)];
+      const std::size_t at = FindCode(text, card);
+      if (at == std::string::npos) continue;
+      const PileRef pile{group, i};
+      const int first = static_cast<int>(at / 3);
+      const int last = group == PileGroup::Tableau ? PileCardCount(text) - 1 : first;
+      const Rect origin =
+          group == PileGroup::Stock ? TopCardRect(session_, pile) : CardInPileRect(session_, pile, first);
+      for (int k = first; k <= last; ++k) {
+        const Rect r = group == PileGroup::Stock ? origin : CardInPileRect(session_, pile, k);
+        DrawCard(painter, CardAt(text, k), r.left - origin.left, r.top - origin.top);
+      }
+      return picture;
+    }
+  }
+  return picture;
+}
+
+}  // namespace cardoria

@@ -1,0 +1,692 @@
+#include "CardArt.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr const char* kRanks[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+
+struct Design {
+  QColor red, black, blue, green;  // suit colours (blue and green for four colours)
+  QColor paper, edge, frame;
+  bool fourColours, largeIndex, serif, ornate, modern;
+};
+
+Design DesignOf(int set) {
+  Design d{QColor(200, 16, 46),
+           QColor(20, 20, 24),
+           QColor(200, 16, 46),
+           QColor(20, 20, 24),
+           QColor(255, 255, 255),
+           QColor(90, 90, 90),
+           QColor(200, 16, 46),
+           false,
+           false,
+           true,
+           false,
+           false};
+  switch (set) {
+    case 2:
+      d.largeIndex = true;
+      d.serif = false;
+      break;
+    case 3:
+      d.fourColours = true;
+      d.blue = QColor(28, 88, 186);
+      d.green = QColor(26, 120, 52);
+      break;
+    case 4:
+      d.modern = true;
+      d.serif = false;
+      d.red = QColor(224, 64, 58);
+      d.black = QColor(43, 43, 48);
+      d.paper = QColor(251, 250, 245);
+      d.edge = QColor(120, 120, 120);
+      break;
+    case 5:
+      d.ornate = true;
+      d.red = QColor(164, 22, 26);
+      d.black = QColor(26, 26, 26);
+      d.paper = QColor(255, 248, 231);
+      d.frame = QColor(184, 150, 46);
+      d.edge = QColor(120, 96, 40);
+      break;
+    default: break;
+  }
+  return d;
+}
+
+QColor SuitColour(const Design& d, int suit) {
+  if (d.fourColours) return suit == 0 ? d.red : suit == 1 ? d.blue : suit == 2 ? d.green : d.black;
+  return suit < 2 ? d.red : d.black;
+}
+
+QImage Blank(int w, int h) {
+  QImage image(w, h, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+void DrawSuit(QPainter& p, int suit, const QRectF& box, const QColor& colour) {
+  QTransform t;
+  t.translate(box.left(), box.top());
+  t.scale(box.width(), box.height());
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour);
+  p.drawPath(t.map(SuitPath(suit)));
+  p.restore();
+}
+
+QFont IndexFont(const Design& d, int pixels) {
+  QFont font(d.serif ? "DejaVu Serif" : "DejaVu Sans");
+  font.setPixelSize(pixels);
+  font.setBold(true);
+  font.setStyleStrategy(QFont::NoAntialias);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+void CardOutline(QPainter& p, const Design& d, int w, int h) {
+  const double radius = w > 40 ? 4.5 : w > 30 ? 3.5 : 2.5;
+  p.setPen(QPen(d.edge, 1));
+  p.setBrush(d.paper);
+  p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), radius, radius);
+  if (d.ornate && w > 30) {
+    p.setPen(QPen(d.frame, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(2.5, 2.5, w - 5, h - 5), radius - 1, radius - 1);
+  }
+  if (d.modern && w > 30) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(235, 232, 222));
+    p.drawRect(QRectF(1, h - 5, w - 2, 3));
+  }
+}
+
+// The index at the top-left; the caller rotates for the bottom-right one.
+void Index(QPainter& p, const Design& d, int rank, int suit, int w) {
+  const bool big = w > 40;
+  const int fontPixels = (big ? 13 : 11) + (d.largeIndex ? 3 : 0);
+  QFont font = IndexFont(d, fontPixels);
+  if (rank == 10) font.setLetterSpacing(QFont::PercentageSpacing, 82);
+  p.setFont(font);
+  p.setPen(SuitColour(d, suit));
+  const QString text = kRanks[rank - 1];
+  const int boxWidth = big ? 14 : 12;
+  const QRectF textBox(1, 1, boxWidth + (text.size() > 1 ? 3 : 0), fontPixels + 1);
+  p.drawText(textBox, Qt::AlignHCenter | Qt::AlignTop, text);
+  const double pip = big ? (d.largeIndex ? 9 : 8) : 7;
+  DrawSuit(p, suit, QRectF(1 + (boxWidth - pip) / 2.0 + 0.5, fontPixels + 2, pip, pip), SuitColour(d, suit));
+}
+
+void Pips(QPainter& p, const Design& d, int rank, int suit, int w, int h) {
+  static const std::array<std::vector<QPointF>, 11> layouts = {{
+      {},
+      {{0.5, 0.5}},
+      {{0.5, 0}, {0.5, 1}},
+      {{0.5, 0}, {0.5, 0.5}, {0.5, 1}},
+      {{0, 0}, {1, 0}, {0, 1}, {1, 1}},
+      {{0, 0}, {1, 0}, {0.5, 0.5}, {0, 1}, {1, 1}},
+      {{0, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
+      {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
+      {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0.5, 0.75}, {0, 1}, {1, 1}},
+      {{0, 0}, {1, 0}, {0, 1 / 3.0}, {1, 1 / 3.0}, {0.5, 0.5}, {0, 2 / 3.0}, {1, 2 / 3.0}, {0, 1}, {1, 1}},
+      {{0, 0},
+       {1, 0},
+       {0.5, 1 / 6.0},
+       {0, 1 / 3.0},
+       {1, 1 / 3.0},
+       {0, 2 / 3.0},
+       {1, 2 / 3.0},
+       {0.5, 5 / 6.0},
+       {0, 1},
+       {1, 1}},
+  }};
+  const bool big = w > 40;
+  const double pip = big ? 12 : 8;
+  const double left = big ? 19 : 15, right = w - left - pip;
+  const double top = big ? 11 : 9, bottom = h - top - pip;
+  const QColor colour = SuitColour(d, suit);
+  if (rank == 1) {
+    const double size = big ? (suit == 3 ? 30 : 24) : (suit == 3 ? 24 : 20);
+    DrawSuit(p, suit, QRectF((w - size) / 2.0, (h - size) / 2.0, size, size), colour);
+    if (d.ornate) {
+      p.setPen(QPen(d.frame, 1));
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QRectF((w - size) / 2.0 - 4, (h - size) / 2.0 - 4, size + 8, size + 8));
+    }
+    return;
+  }
+  for (const QPointF& at : layouts[static_cast<std::size_t>(rank)]) {
+    const double x = left + at.x() * (right - left), y = top + at.y() * (bottom - top);
+    if (at.y() > 0.5) {
+      p.save();
+      p.translate(x + pip / 2, y + pip / 2);
+      p.rotate(180);
+      DrawSuit(p, suit, QRectF(-pip / 2, -pip / 2, pip, pip), colour);
+      p.restore();
+    } else {
+      DrawSuit(p, suit, QRectF(x, y, pip, pip), colour);
+    }
+  }
+}
+
+// Half of a court figure in the box (the top half of the card); the other
+// half is the same turned round, as on printed court cards.
+void CourtHalf(QPainter& p, const Design& d, int rank, int suit, const QRectF& box) {
+  const QColor colour = SuitColour(d, suit);
+  const QColor robe = colour.lighter(suit < 2 ? 135 : 160);
+  const QColor gold(212, 170, 50), skin(246, 214, 178), hair(rank == 12 ? QColor(196, 120, 40) : QColor(90, 60, 30));
+  const double cx = box.center().x(), w = box.width(), h = box.height();
+  p.setPen(QPen(QColor(40, 40, 40), 0.8));
+  // Shoulders and robe.
+  QPainterPath body;
+  body.moveTo(box.left() + w * 0.08, box.bottom());
+  body.cubicTo(box.left() + w * 0.1, box.top() + h * 0.62, cx - w * 0.2, box.top() + h * 0.58, cx, box.top() + h * 0.6);
+  body.cubicTo(cx + w * 0.2, box.top() + h * 0.58, box.right() - w * 0.1, box.top() + h * 0.62, box.right() - w * 0.08,
+               box.bottom());
+  body.closeSubpath();
+  p.setBrush(robe);
+  p.drawPath(body);
+  // A band across the robe in the suit colour, and the collar.
+  p.setBrush(colour);
+  p.drawRect(QRectF(cx - w * 0.06, box.top() + h * 0.62, w * 0.12, h * 0.38));
+  p.setBrush(gold);
+  p.drawEllipse(QPointF(cx, box.top() + h * 0.63), w * 0.16, h * 0.06);
+  // Hair and face.
+  p.setBrush(hair);
+  p.drawEllipse(QPointF(cx, box.top() + h * 0.4), w * 0.2, h * 0.2);
+  p.setBrush(skin);
+  p.drawEllipse(QPointF(cx, box.top() + h * 0.42), w * 0.14, h * 0.16);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 40, 40));
+  p.drawEllipse(QPointF(cx - w * 0.055, box.top() + h * 0.4), 0.9, 0.9);
+  p.drawEllipse(QPointF(cx + w * 0.055, box.top() + h * 0.4), 0.9, 0.9);
+  p.setPen(QPen(QColor(170, 60, 60), 0.8));
+  p.drawLine(QPointF(cx - w * 0.04, box.top() + h * 0.5), QPointF(cx + w * 0.04, box.top() + h * 0.5));
+  if (rank == 13) {  // a beard
+    p.setPen(QPen(QColor(40, 40, 40), 0.6));
+    p.setBrush(hair);
+    QPainterPath beard;
+    beard.moveTo(cx - w * 0.12, box.top() + h * 0.47);
+    beard.quadTo(cx, box.top() + h * 0.68, cx + w * 0.12, box.top() + h * 0.47);
+    beard.quadTo(cx, box.top() + h * 0.56, cx - w * 0.12, box.top() + h * 0.47);
+    p.drawPath(beard);
+  }
+  // Headwear: a crown for the King, a coronet for the Queen, a cap for the Jack.
+  p.setPen(QPen(QColor(60, 40, 0), 0.7));
+  p.setBrush(rank == 11 ? colour : gold);
+  QPainterPath hat;
+  const double base = box.top() + h * 0.27, brimW = w * 0.17;
+  if (rank == 13) {
+    hat.moveTo(cx - brimW, base);
+    hat.lineTo(cx - brimW, base - h * 0.14);
+    hat.lineTo(cx - brimW / 2, base - h * 0.06);
+    hat.lineTo(cx, base - h * 0.18);
+    hat.lineTo(cx + brimW / 2, base - h * 0.06);
+    hat.lineTo(cx + brimW, base - h * 0.14);
+    hat.lineTo(cx + brimW, base);
+    hat.closeSubpath();
+  } else if (rank == 12) {
+    hat.moveTo(cx - brimW * 0.9, base);
+    hat.quadTo(cx - brimW * 0.7, base - h * 0.1, cx - brimW * 0.35, base - h * 0.04);
+    hat.quadTo(cx, base - h * 0.16, cx + brimW * 0.35, base - h * 0.04);
+    hat.quadTo(cx + brimW * 0.7, base - h * 0.1, cx + brimW * 0.9, base);
+    hat.closeSubpath();
+  } else {
+    hat.moveTo(cx - brimW * 1.1, base + h * 0.02);
+    hat.quadTo(cx - brimW, base - h * 0.12, cx + brimW * 0.2, base - h * 0.12);
+    hat.quadTo(cx + brimW * 1.4, base - h * 0.1, cx + brimW * 1.1, base + h * 0.02);
+    hat.closeSubpath();
+  }
+  p.drawPath(hat);
+  // The suit held beside the figure.
+  const double pip = std::max(5.0, w * 0.2);
+  DrawSuit(p, suit, QRectF(box.left() + w * 0.02, box.top() + h * 0.55, pip, pip), colour);
+}
+
+void Court(QPainter& p, const Design& d, int rank, int suit, int w, int h) {
+  const QRectF frame(w > 40 ? 13 : 11, w > 40 ? 9 : 8, w - 2 * (w > 40 ? 13 : 11), h - 2 * (w > 40 ? 9 : 8));
+  p.setPen(QPen(d.ornate ? d.frame : SuitColour(d, suit), 1));
+  p.setBrush(d.modern ? QColor(244, 240, 228) : QColor(250, 244, 220));
+  p.drawRect(frame);
+  const QRectF half(frame.left(), frame.top(), frame.width(), frame.height() / 2);
+  p.save();
+  p.setClipRect(half);
+  CourtHalf(p, d, rank, suit, half);
+  p.restore();
+  p.save();
+  p.translate(w, h);
+  p.rotate(180);
+  p.setClipRect(half);
+  CourtHalf(p, d, rank, suit, half);
+  p.restore();
+  p.setPen(QPen(SuitColour(d, suit).darker(120), 0.8));
+  p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
+}
+
+QImage Face(int set, int rank, int suit, const CardSize& size) {
+  const Design d = DesignOf(set);
+  const int w = size.width, h = size.height;
+  QImage image = Blank(w, h);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  CardOutline(p, d, w, h);
+  if (w < 30) {
+    // Little cards: the rank large and clear, the suit under it.
+    p.setFont(IndexFont(d, rank == 10 ? 11 : 13));
+    p.setPen(SuitColour(d, suit));
+    p.drawText(QRectF(0, 1, w, 14), Qt::AlignHCenter | Qt::AlignTop, kRanks[rank - 1]);
+    DrawSuit(p, suit, QRectF(w / 2.0 - 6, 16, 12, 12), SuitColour(d, suit));
+    return image;
+  }
+  if (rank >= 11) {
+    Court(p, d, rank, suit, w, h);
+  } else {
+    Pips(p, d, rank, suit, w, h);
+  }
+  Index(p, d, rank, suit, w);
+  p.translate(w, h);
+  p.rotate(180);
+  Index(p, d, rank, suit, w);
+  return image;
+}
+
+// Simple deterministic noise.
+struct Noise {
+  explicit Noise(unsigned seed) : state(seed * 2654435761u + 1) {}
+  int Next(int n) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 16) % static_cast<unsigned>(n));
+  }
+  unsigned state;
+};
+
+}  // namespace
+
+QPainterPath SuitPath(int suit) {
+  QPainterPath path;
+  path.setFillRule(Qt::WindingFill);
+  switch (suit) {
+    case 0:  // heart
+      path.moveTo(0.5, 1.0);
+      path.cubicTo(0.1, 0.72, -0.04, 0.4, 0.12, 0.18);
+      path.cubicTo(0.26, 0.0, 0.48, 0.04, 0.5, 0.24);
+      path.cubicTo(0.52, 0.04, 0.74, 0.0, 0.88, 0.18);
+      path.cubicTo(1.04, 0.4, 0.9, 0.72, 0.5, 1.0);
+      break;
+    case 1:  // diamond
+      path.moveTo(0.5, 0.0);
+      path.quadTo(0.68, 0.28, 0.9, 0.5);
+      path.quadTo(0.68, 0.72, 0.5, 1.0);
+      path.quadTo(0.32, 0.72, 0.1, 0.5);
+      path.quadTo(0.32, 0.28, 0.5, 0.0);
+      break;
+    case 2:  // club
+      path.addEllipse(QPointF(0.5, 0.26), 0.22, 0.22);
+      path.addEllipse(QPointF(0.25, 0.56), 0.22, 0.22);
+      path.addEllipse(QPointF(0.75, 0.56), 0.22, 0.22);
+      path.moveTo(0.46, 0.5);
+      path.quadTo(0.46, 0.85, 0.3, 1.0);
+      path.lineTo(0.7, 1.0);
+      path.quadTo(0.54, 0.85, 0.54, 0.5);
+      path.closeSubpath();
+      break;
+    default:  // spade
+      path.moveTo(0.5, 0.0);
+      path.cubicTo(0.78, 0.3, 1.04, 0.48, 0.9, 0.7);
+      path.cubicTo(0.78, 0.86, 0.58, 0.8, 0.53, 0.68);
+      path.quadTo(0.55, 0.88, 0.7, 1.0);
+      path.lineTo(0.3, 1.0);
+      path.quadTo(0.45, 0.88, 0.47, 0.68);
+      path.cubicTo(0.42, 0.8, 0.22, 0.86, 0.1, 0.7);
+      path.cubicTo(-0.04, 0.48, 0.22, 0.3, 0.5, 0.0);
+      break;
+  }
+  return path;
+}
+
+QImage FaceStrip(int set, int suit, const CardSize& size) {
+  QImage strip = Blank(5 * size.width, 3 * size.height);
+  QPainter p(&strip);
+  for (int rank = 1; rank <= 13; ++rank) {
+    const int row = (rank - 1) / 5, column = (rank - 1) % 5;
+    p.drawImage(column * size.width, row * size.height, Face(set, rank, suit, size));
+  }
+  return strip;
+}
+
+QImage Joker(const CardSize& size) {
+  const Design d = DesignOf(1);
+  const int w = size.width, h = size.height;
+  QImage image = Blank(w, h);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  CardOutline(p, d, w, h);
+  p.setFont(IndexFont(d, w > 30 ? 10 : 8));
+  p.setPen(QColor(110, 40, 150));
+  if (w > 30) {
+    p.drawText(QRectF(0, 4, w, 14), Qt::AlignHCenter, "JOKER");
+    const QRectF hat(w * 0.2, h * 0.3, w * 0.6, h * 0.45);
+    QPainterPath cap;
+    cap.moveTo(hat.left(), hat.bottom());
+    cap.lineTo(hat.left() + hat.width() * 0.1, hat.top());
+    cap.lineTo(hat.center().x(), hat.bottom() - hat.height() * 0.35);
+    cap.lineTo(hat.right() - hat.width() * 0.1, hat.top());
+    cap.lineTo(hat.right(), hat.bottom());
+    cap.closeSubpath();
+    p.setBrush(QColor(140, 60, 180));
+    p.drawPath(cap);
+    p.setBrush(QColor(230, 190, 40));
+    for (const QPointF& bell :
+         {QPointF(hat.left() + hat.width() * 0.1, hat.top()), QPointF(hat.right() - hat.width() * 0.1, hat.top())})
+      p.drawEllipse(bell, 3, 3);
+  } else {
+    p.drawText(QRectF(0, 2, w, h), Qt::AlignHCenter, "J\nO\nK");
+  }
+  return image;
+}
+
+QImage Back(int number, const CardSize& size) {
+  static const QColor colours[9] = {QColor(28, 50, 110),  QColor(128, 24, 32), QColor(24, 92, 52),
+                                    QColor(18, 100, 110), QColor(80, 40, 110), QColor(60, 62, 70),
+                                    QColor(110, 70, 30),  QColor(34, 76, 160), QColor(150, 40, 60)};
+  const int w = size.width, h = size.height;
+  const QColor base = colours[(number - 1) % 9];
+  const int pattern = ((number - 1) / 9 * 4 + (number - 1)) % 9;
+  QImage image = Blank(w, h);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double radius = w > 40 ? 4.5 : w > 30 ? 3.5 : 2.5;
+  p.setPen(QPen(QColor(90, 90, 90), 1));
+  p.setBrush(QColor(250, 250, 248));
+  p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), radius, radius);
+  const int inset = w > 30 ? 4 : 2;
+  const QRectF field(inset, inset, w - 2 * inset, h - 2 * inset);
+  p.setPen(Qt::NoPen);
+  p.setBrush(base);
+  p.drawRoundedRect(field, radius - 1, radius - 1);
+  p.setClipRect(field);
+  const QColor light = base.lighter(150), dark = base.darker(130);
+  const double step = w > 30 ? 6 : 4;
+  switch (pattern) {
+    case 0:  // lattice
+      p.setPen(QPen(light, 1));
+      for (double k = -h; k < w + h; k += step) {
+        p.drawLine(QPointF(k, field.top()), QPointF(k + h, field.bottom()));
+        p.drawLine(QPointF(k + h, field.top()), QPointF(k, field.bottom()));
+      }
+      break;
+    case 1:  // diamonds
+      p.setBrush(light);
+      for (double y = field.top(); y < field.bottom(); y += step * 1.4)
+        for (double x = field.left() + (static_cast<int>(y / (step * 1.4)) % 2) * step / 2; x < field.right();
+             x += step) {
+          QPolygonF diamond({QPointF(x, y - 2), QPointF(x + 2, y), QPointF(x, y + 2), QPointF(x - 2, y)});
+          p.drawPolygon(diamond);
+        }
+      break;
+    case 2:  // frames
+      p.setBrush(Qt::NoBrush);
+      for (int k = 0; k < 12; ++k) {
+        p.setPen(QPen(k % 2 ? dark : light, 1));
+        p.drawRect(field.adjusted(k * 3 + 1.5, k * 3 + 1.5, -k * 3 - 1.5, -k * 3 - 1.5));
+      }
+      break;
+    case 3:  // dots
+      p.setBrush(light);
+      for (double y = field.top() + 2; y < field.bottom(); y += step)
+        for (double x = field.left() + 2; x < field.right(); x += step) p.drawEllipse(QPointF(x, y), 1.1, 1.1);
+      break;
+    case 4:  // checks
+      p.setBrush(dark);
+      for (double y = field.top(); y < field.bottom(); y += step)
+        for (double x = field.left(); x < field.right(); x += step)
+          if ((static_cast<int>((x - field.left()) / step) + static_cast<int>((y - field.top()) / step)) % 2)
+            p.drawRect(QRectF(x, y, step, step));
+      break;
+    case 5:  // waves
+      p.setPen(QPen(light, 1));
+      for (double y = field.top(); y < field.bottom() + step; y += step / 1.5) {
+        QPainterPath wave;
+        wave.moveTo(field.left(), y);
+        for (double x = field.left(); x < field.right(); x += step)
+          wave.quadTo(x + step / 2, y + (static_cast<int>(x / step) % 2 ? 2.5 : -2.5), x + step, y);
+        p.drawPath(wave);
+      }
+      break;
+    case 6:  // stripes
+      p.setPen(QPen(light, 2));
+      for (double k = -h; k < w + h; k += step) p.drawLine(QPointF(k, field.top()), QPointF(k + h, field.bottom()));
+      break;
+    case 7: {  // rosette
+      p.setPen(QPen(light, 1));
+      p.setBrush(Qt::NoBrush);
+      const QPointF c = field.center();
+      for (int k = 0; k < 12; ++k) {
+        p.save();
+        p.translate(c);
+        p.rotate(k * 15);
+        p.drawEllipse(QPointF(0, 0), field.width() * 0.42, field.height() * 0.16);
+        p.restore();
+      }
+      break;
+    }
+    default: {  // tartan
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(dark.red(), dark.green(), dark.blue(), 160));
+      for (double x = field.left(); x < field.right(); x += step * 2)
+        p.drawRect(QRectF(x, field.top(), step / 1.5, field.height()));
+      for (double y = field.top(); y < field.bottom(); y += step * 2)
+        p.drawRect(QRectF(field.left(), y, field.width(), step / 1.5));
+      p.setPen(QPen(light, 0.6));
+      for (double x = field.left() + step; x < field.right(); x += step * 2)
+        p.drawLine(QPointF(x, field.top()), QPointF(x, field.bottom()));
+      break;
+    }
+  }
+  p.setClipping(false);
+  p.setPen(QPen(light, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(field.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1, radius - 1);
+  return image;
+}
+
+QImage Mark(const QString& code, const CardSize& size) {
+  const int w = size.width, h = size.height;
+  QImage image = Blank(w, h);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double radius = w > 40 ? 4.5 : w > 30 ? 3.5 : 2.5;
+  const QColor line(255, 255, 255, 150), fill(255, 255, 255, 28);
+  p.setPen(QPen(line, w > 30 ? 1.5 : 1.0));
+  p.setBrush(fill);
+  p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), radius, radius);
+  static const std::array<std::pair<const char*, const char*>, 13> ranks = {{
+      {"010", "A"},
+      {"012", "2"},
+      {"013", "3"},
+      {"014", "4"},
+      {"015", "5"},
+      {"016", "6"},
+      {"017", "7"},
+      {"018", "8"},
+      {"019", "9"},
+      {"020", "10"},
+      {"006", "J"},
+      {"003", "Q"},
+      {"011", "K"},
+  }};
+  QString text;
+  for (const auto& [mark, rank] : ranks)
+    if (code == mark) text = rank;
+  if (code == "009") text = "JQK";
+  if (code == "021") text = "M";
+  QFont font("DejaVu Sans");
+  font.setBold(true);
+  font.setPixelSize(w > 40 ? (text.size() > 2 ? 14 : 26) : w > 30 ? (text.size() > 2 ? 12 : 22) : 11);
+  p.setFont(font);
+  p.setPen(QColor(255, 255, 255, 170));
+  const QRectF inner(4, 4, w - 8, h - 8);
+  if (!text.isEmpty()) {
+    p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, text);
+  } else if (code == "022") {  // another pass: a circular arrow
+    p.setPen(QPen(QColor(255, 255, 255, 170), w > 30 ? 3 : 1.5));
+    const double r = std::min(w, h) * 0.25;
+    const QPointF c(w / 2.0, h / 2.0);
+    p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 60 * 16, 290 * 16);
+    p.setBrush(QColor(255, 255, 255, 170));
+    p.setPen(Qt::NoPen);
+    const QPointF tip(c.x() + r * std::cos(M_PI / 3), c.y() - r * std::sin(M_PI / 3));
+    p.drawPolygon(QPolygonF(
+        {tip + QPointF(-r * 0.5, -r * 0.1), tip + QPointF(r * 0.35, -r * 0.45), tip + QPointF(r * 0.25, r * 0.4)}));
+  } else if (code == "008" || code == "_TABLEAU") {  // no more passes / nothing may go here
+    p.setPen(QPen(QColor(255, 255, 255, 150), w > 30 ? 3 : 1.5));
+    p.setBrush(Qt::NoBrush);
+    const double r = std::min(w, h) * 0.27;
+    const QPointF c(w / 2.0, h / 2.0);
+    p.drawEllipse(c, r, r);
+    p.drawLine(c + QPointF(-r * 0.7, r * 0.7), c + QPointF(r * 0.7, -r * 0.7));
+  } else if (code == "001") {
+    p.setBrush(QColor(255, 255, 255, 120));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(w / 2.0, h / 2.0), w * 0.12, w * 0.12);
+  } else if (code == "_WASTE") {
+    p.setPen(QPen(QColor(255, 255, 255, 110), 1, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(inner, radius, radius);
+  }
+  return image;
+}
+
+QImage BorderStrip(int which, const CardSize& size) {
+  // Right edge (1): 16 wide; bottom edge (2): 16 high. Cards' edges in grey
+  // and white lines; pure blue where nothing is drawn.
+  const int w = which == 1 ? 16 : size.width + 16, h = which == 1 ? size.height + 16 : 16;
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(QColor(0, 0, 255));
+  for (int k = 0; k < 16; ++k) {
+    const QColor edge = k % 2 ? QColor(200, 200, 196) : QColor(246, 246, 242);
+    for (int t = 0; t < (which == 1 ? h : w); ++t) {
+      if (which == 1) {
+        image.setPixelColor(k, t, edge);
+      } else {
+        image.setPixelColor(t, k, edge);
+      }
+    }
+  }
+  return image;
+}
+
+QImage ShadowStrip(int which, const CardSize& size) {
+  const int w = which == 1 ? 9 : size.width + 9, h = which == 1 ? size.height + 9 : 9;
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const int depth = which == 1 ? x : y;
+      const int shade = 80 + depth * 18;
+      image.setPixelColor(x, y, QColor(shade, shade, shade));
+    }
+  return image;
+}
+
+QImage Background(int number) {
+  const int size = 128;
+  QImage image(size, size, QImage::Format_RGB32);
+  Noise noise(static_cast<unsigned>(number));
+  static const QColor cloths[8] = {QColor(20, 96, 44), QColor(16, 78, 60), QColor(24, 60, 110),  QColor(110, 28, 36),
+                                   QColor(60, 40, 90), QColor(70, 72, 76), QColor(30, 110, 100), QColor(90, 70, 30)};
+  // The demo background (number -1) is a cloth of its own.
+  const QColor base = number < 0 ? QColor(40, 70, 120) : cloths[number % 8];
+  const int kind = number < 0 ? 4 : (number / 8) % 5;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      int shade = 0;
+      switch (kind) {
+        case 0: shade = noise.Next(15) - 7; break;  // felt
+        case 1:
+          shade = static_cast<int>(8 * std::sin((y + 3 * std::sin(x / 9.0)) / 3.0)) + noise.Next(7) - 3;
+          break;                                                                                           // wood
+        case 2: shade = ((x / 16 + y / 16) % 2 ? 6 : -6) + noise.Next(5) - 2; break;                       // checks
+        case 3: shade = ((x + y) % 16 < 2 || (x - y + 128) % 16 < 2 ? 10 : 0) + noise.Next(5) - 2; break;  // lattice
+        default: shade = ((x * 7 + y * 3) % 23 < 2 ? 8 : 0) + noise.Next(7) - 3; break;                    // weave
+      }
+      image.setPixelColor(x, y,
+                          QColor(std::clamp(base.red() + shade, 0, 255), std::clamp(base.green() + shade, 0, 255),
+                                 std::clamp(base.blue() + shade, 0, 255)));
+    }
+  return image;
+}
+
+QImage PausePicture(int which) {
+  const int w = which == 1 ? 240 : 300, h = which == 1 ? 80 : 30;
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(QColor(0, 128, 0));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QFont font("DejaVu Sans");
+  font.setBold(true);
+  font.setPixelSize(which == 1 ? 48 : 16);
+  p.setFont(font);
+  p.setPen(which == 1 ? QColor(250, 240, 200) : QColor(230, 230, 230));
+  p.drawText(QRect(0, 0, w, h), Qt::AlignCenter, which == 1 ? "Pause" : "Click or press a key to continue");
+  return image;
+}
+
+QImage ToolbarGlyph(const QString& name, bool large) {
+  const int s = large ? 32 : 16;
+  QImage image = Blank(s, s);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const bool disabled = name.endsWith("_DIS");
+  const QColor ink = disabled ? QColor(150, 150, 150) : QColor(30, 60, 120);
+  const QColor accent = disabled ? QColor(190, 190, 190) : QColor(200, 40, 40);
+  p.scale(s / 16.0, s / 16.0);
+  p.setPen(QPen(ink, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  const QString stem = QString(name).remove("_DIS");
+  auto arrow = [&](bool left) {
+    QPainterPath path;
+    path.moveTo(left ? 13 : 3, 12);
+    path.cubicTo(left ? 13 : 3, 5, left ? 8 : 8, 4, left ? 4 : 12, 6);
+    p.drawPath(path);
+    p.setBrush(ink);
+    p.drawPolygon(QPolygonF({QPointF(left ? 2 : 14, 6), QPointF(left ? 6 : 10, 3), QPointF(left ? 6 : 10, 9)}));
+  };
+  if (stem == "TB_UNDO") {
+    arrow(true);
+  } else if (stem == "TB_REDO") {
+    arrow(false);
+  } else if (stem == "TB_AUTOPLAY") {
+    p.setBrush(disabled ? QColor(230, 230, 230) : QColor(255, 255, 255));
+    p.drawRoundedRect(QRectF(2, 4, 8, 11), 1, 1);
+    p.setBrush(accent);
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({QPointF(12, 1), QPointF(15.5, 6), QPointF(8.5, 6)}));
+    p.drawRect(QRectF(11, 6, 2, 5));
+  } else if (stem == "TB_NEW") {
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRoundedRect(QRectF(3, 2, 9, 12), 1, 1);
+    DrawSuit(p, 0, QRectF(5, 5, 5, 5), accent);
+  } else if (stem == "TB_EXIT") {
+    p.drawRect(QRectF(3, 2, 7, 12));
+    p.drawLine(QPointF(8, 8), QPointF(14, 8));
+    p.drawLine(QPointF(12, 6), QPointF(14, 8));
+    p.drawLine(QPointF(12, 10), QPointF(14, 8));
+  } else if (stem == "TB_PAUSE") {
+    p.setBrush(ink);
+    p.drawRect(QRectF(4, 3, 2.5, 10));
+    p.drawRect(QRectF(9.5, 3, 2.5, 10));
+  } else {
+    p.drawEllipse(QRectF(3, 3, 10, 10));
+  }
+  return image;
+}
