@@ -46,6 +46,7 @@ fuzz: build
 bench: build
 	$(BUILD_DIR)/cardoria_bench
 	$(BUILD_DIR)/engine_bench
+	$(BUILD_DIR)/table_bench
 
 format:
 	clang-format -i $(SOURCES)

@@ -149,9 +149,9 @@ void Pips(QPainter& p, const Design& d, int rank, int suit, int w, int h) {
        {1, 1}},
   }};
   const bool big = w > 40;
-  const double pip = big ? 12 : 8;
-  const double left = big ? 19 : 15, right = w - left - pip;
-  const double top = big ? 11 : 9, bottom = h - top - pip;
+  const double pip = big ? 12 : 8.5;
+  const double left = big ? 19 : 16.5, right = w - left - pip;
+  const double top = big ? 11 : 8, bottom = h - top - pip;
   const QColor colour = SuitColour(d, suit);
   if (rank == 1) {
     const double size = big ? (suit == 3 ? 30 : 24) : (suit == 3 ? 24 : 20);

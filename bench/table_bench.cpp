@@ -1,0 +1,119 @@
+// Drawing the table: a full redraw at 1920x1080 with big cards, the redraw
+// after one move, and one step of a drag.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include "core/Catalogue.h"
+#include "core/Session.h"
+#include "deal/GameStart.h"
+#include "engine/Engine.h"
+#include "table/HeadlessTable.h"
+#include "table/qt/CardImages.h"
+#include "table/qt/TableRenderer.h"
+
+namespace cardoria {
+namespace {
+
+class QuietMessages final : public Messages {
+ public:
+  void ShowInfo(const std::string&, const std::string&) override {}
+  bool Confirm(const std::string&) override { return true; }
+  bool AskYesNo(const std::string&) override { return true; }
+  bool ShowInfoOnce(const std::string&) override { return false; }
+  void Fatal(const std::string&, const std::string&) override {}
+};
+
+class FixedScreen final : public Screen {
+ public:
+  ScreenInfo Info() const override { return {1920, 1080, 24}; }
+};
+
+class JumpClock final : public Clock {
+ public:
+  std::int64_t TickMs() override { return tick_ += 1000; }
+  double Now() override { return 46000.5; }
+
+ private:
+  std::int64_t tick_ = 0;
+};
+
+struct Table {
+  Table() {
+    session.programDir = std::string(CARDORIA_BUILD_DIR) + "/";
+    session.store.Set(pos::kScoreScheme, 2, "01");
+    session.store.Set(pos::kCardSize, 1, "B");
+    session.store.Set(pos::kCard, 3, "001");
+    session.store.Set(pos::kBackCard, 3, "011");
+    session.store.Set(pos::kBackgroundBmp, 4, "0");
+    session.store.Set(pos::kBackgroundFixedCol, 15, "32768");
+    session.store.Set(pos::kFadeBackground, 1, "Y");
+    session.resources = ResourceLibrary::Load(session.PathOf("KRT.RGF"));
+    LoadCatalogue(session, messages);
+    session.store.Set(pos::kGameNumber, 4, "0002");
+    session.store.Set(pos::kDealNumber, 15, "1");
+    StartGame(session, start, true, false, 1, true);
+    QString missing;
+    images.Load(session, *session.resources, missing);
+    table = QImage(1950, 1110, QImage::Format_ARGB32_Premultiplied);
+    background = table;
+    PaintBackground(session, background, true);
+  }
+  Session session;
+  QuietMessages messages;
+  FixedScreen screen;
+  Random random{1};
+  JumpClock clock;
+  HeadlessTable headless{session, TableGeometry{1920, 1080, 1000, 5, 0, 1920, 1080}};
+  Engine engine{session, PlayPorts{messages, clock, headless, headless, headless}};
+  GameStartPorts start{messages, screen, random, clock, headless, engine};
+  CardImages images;
+  QImage table, background;
+};
+
+void BM_DrawTableFullHd(benchmark::State& state) {
+  Table t;
+  TableRenderer renderer(t.session, t.images);
+  for (auto _ : state) renderer.DrawTable(t.table, t.background);
+}
+BENCHMARK(BM_DrawTableFullHd)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawOneMove(benchmark::State& state) {
+  Table t;
+  TableRenderer renderer(t.session, t.images);
+  for (auto _ : state) {
+    // A move touches two piles: the pile left and the pile reached.
+    renderer.DrawPile(t.table, {PileGroup::Tableau, 6});
+    renderer.DrawPile(t.table, {PileGroup::Foundation, 0});
+  }
+}
+BENCHMARK(BM_RedrawOneMove)->Unit(benchmark::kMicrosecond);
+
+void BM_MoveDragStep(benchmark::State& state) {
+  Table t;
+  TableRenderer renderer(t.session, t.images);
+  const QImage lifted = renderer.GroupPicture(1, CardRect(0, 0, 71, 96));
+  QImage window(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+  int x = 0;
+  for (auto _ : state) {
+    // Restore what the lifted card uncovered, then draw it at its new place.
+    QPainter painter(&window);
+    painter.drawImage(QRect(x % 1800, 300, 80, 105), t.table, QRect(x % 1800, 300, 80, 105));
+    painter.drawImage(x % 1800 + 2, 302, lifted);
+    x += 2;
+  }
+}
+BENCHMARK(BM_MoveDragStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace cardoria
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
