@@ -19,6 +19,7 @@
 #include "core/Session.h"
 #include "engine/Legality.h"
 #include "platform/qt/QtPorts.h"
+#include "table/Flight.h"
 #include "table/qt/TableRenderer.h"
 
 namespace cardoria {
@@ -424,13 +425,31 @@ void TfrmMain::MoveDrag(const Rect& rect) {
   table_->update();
 }
 
-void TfrmMain::ReturnCards(int, const Rect&) {
+void TfrmMain::ReturnCards(int card, const Rect& to) {
+  // The lifted picture glides back to where the cards still lie.
+  if (dragging_ && !to.Empty()) FlyCard(card, dragRect_, to);
   dragging_ = false;
   RedrawTable();
 }
 
-void TfrmMain::FlyCard(int, const Rect&, const Rect&) {
-  // The card lands at once; the glide belongs to the card-motion work.
+void TfrmMain::FlyCard(int card, const Rect& from, const Rect& to) {
+  if (session_.store.Get(pos::kCardsAnimate, 1) == "N" || !isVisible() || from.Empty() || to.Empty()) {
+    dragging_ = false;
+    return;
+  }
+  if (!dragging_) {
+    dragImage_ = session_.cards.IsFaceDown(card) ? images_.BackImage() : images_.Face(card);
+    dragRect_ = {from.left, from.top, from.left + images_.Width(), from.top + images_.Height()};
+  }
+  const int delay = std::clamp(session_.store.GetInt(pos::kSpeedMoveCard, 2), 0, 99);
+  // The shadow is off for the flight; the preference itself is never touched.
+  dragging_ = true;
+  const int height = dragRect_.Height();
+  for (const FlightPoint& at : FlightPath(from.left, from.top, to.left, to.top, false)) {
+    dragRect_ = {at.x, at.y, at.x + images_.Width(), at.y + height};
+    table_->repaint();
+    if (delay > 0) BusyWait(ports_.clock, delay);
+  }
   dragging_ = false;
 }
 
