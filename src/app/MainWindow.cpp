@@ -379,9 +379,55 @@ void TfrmMain::PrepareBackground() {
   tableImage_ = QImage();  // sized and painted again by the next full redraw
 }
 
-void TfrmMain::DrawDeal(bool) {
+void TfrmMain::DrawDeal(bool animate) {
+  if (!animate || !isVisible() || !IsInteractivePlatform()) {
+    Relayout();
+    table_->repaint();
+    return;
+  }
+  // The deal: the stock group and the foundations first, then every card of
+  // the reserves and the tableau flies from the deal origin to its place.
   Relayout();
+  std::set<int> pending;
+  for (auto group : {PileGroup::Reserve, PileGroup::Tableau})
+    for (const std::string& pile : session_.piles.Items(group))
+      for (int i = 0; i < PileCardCount(pile); ++i) pending.insert(CardAt(pile, i));
+  pending.erase(0);
+  TableRenderer renderer(session_, images_);
+  renderer.DrawTable(tableImage_, backgroundImage_, pending);
+  PileRef origin{PileGroup::Stock, kStockItem};
+  if (!PileShown(session_, origin) || session_.piles.Pile(PileGroup::Stock, kStockItem).empty())
+    origin = {PileGroup::Stock, kWasteItem};
+  if (!PileShown(session_, origin)) origin = {PileGroup::Tableau, 0};
+  const Rect from = TopCardRect(session_, origin);
   table_->repaint();
+  auto fly = [&](PileRef pile, int index) {
+    const std::string& text = session_.piles.Pile(pile.group, pile.index);
+    const int card = CardAt(text, index);
+    if (card <= 0) return;
+    const Rect to = CardInPileRect(session_, pile, index);
+    dragImage_ = session_.cards.IsFaceDown(card) ? images_.BackImage() : images_.Face(card);
+    dragging_ = true;
+    for (const FlightPoint& at : FlightPath(from.left, from.top, to.left, to.top, true)) {
+      dragRect_ = {at.x, at.y, at.x + images_.Width(), at.y + images_.Height()};
+      table_->repaint();
+    }
+    dragging_ = false;
+    pending.erase(card);
+    renderer.DrawTable(tableImage_, backgroundImage_, pending);
+  };
+  for (int r = 0; r < kReservePiles; ++r)
+    for (int i = 0; i < PileCardCount(session_.piles.Pile(PileGroup::Reserve, r)); ++i) fly({PileGroup::Reserve, r}, i);
+  const int longest = LongestTableau(session_.piles, session_.rules);
+  if (session_.rules[rule::SweepByPile] != 0) {
+    for (int t = 0; t < kTableauPiles; ++t)
+      for (int i = 0; i < PileCardCount(session_.piles.Pile(PileGroup::Tableau, t)); ++i) fly({PileGroup::Tableau, t}, i);
+  } else {
+    for (int i = 0; i < longest; ++i)
+      for (int t = 0; t < kTableauPiles; ++t)
+        if (i < PileCardCount(session_.piles.Pile(PileGroup::Tableau, t))) fly({PileGroup::Tableau, t}, i);
+  }
+  Relayout();
 }
 
 void TfrmMain::PlaySound(const std::string&, bool) {}
