@@ -20,6 +20,7 @@
 #include "engine/Legality.h"
 #include "platform/qt/QtPorts.h"
 #include "table/Flight.h"
+#include "table/RandomLooks.h"
 #include "table/qt/TableRenderer.h"
 
 namespace cardoria {
@@ -328,7 +329,7 @@ void TfrmMain::Relayout() {
     const ScreenInfo screen = ports_.screen.Info();
     const int width = std::max(screen.width, table_->width()) + 30;
     const int height = std::max({session_.layout.imageHeight, screen.height + 30, table_->height() + 30});
-    if (tableImage_.size() != QSize(width, height)) {
+    if (tableImage_.size() != QSize(width, height) || backgroundImage_.isNull()) {
       tableImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
       backgroundImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
       PaintBackground(session_, backgroundImage_, screen.colorDepth > 8);
@@ -376,7 +377,11 @@ void TfrmMain::LayOutTable() {
 }
 
 void TfrmMain::PrepareBackground() {
-  tableImage_ = QImage();  // sized and painted again by the next full redraw
+  const LooksChanged changed = RandomizeLooks(session_, ports_.random, ports_.screen.Info().colorDepth > 8);
+  if (changed.cards) ReloadCardImages();
+  // The background is painted again, sized to the window, by the next full redraw.
+  tableImage_ = QImage();
+  backgroundImage_ = QImage();
 }
 
 void TfrmMain::DrawDeal(bool animate) {
