@@ -11,6 +11,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
+#include <QMenu>
 #include <thread>
 
 #include "app/ResourceImages.h"
@@ -212,12 +214,64 @@ void TfrmMain::BuildToolbar() {
     layout->addWidget(new QLabel(QString::fromLatin1(caption)));
     layout->addWidget(label);
     box->setVisible(shown);
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, name, box](const QPoint& at) {
+      QMenu menu(this);
+      menu.setObjectName(std::string(name) == "pnlTempo" ? QStringLiteral("popTime") : QStringLiteral("popScore"));
+      menu.addAction(QStringLiteral("&Hide"), this, [this, name] { ShowPanel(name, false); });
+      if (IsInteractivePlatform()) menu.exec(box->mapToGlobal(at));
+    });
     toolbar_->addWidget(box);
   };
   panel("pnlScore", "Score:", scoreLabel_, setup_.showScore);
   panel("pnlTempo", "Time:", timeLabel_, setup_.showTime);
   toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  table_->setToolTip(QString());
+  toolbar_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(toolbar_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("popTB"));
+    const bool large = setup_.toolbarLarge;
+    menu.addAction(large ? QStringLiteral("Small icons") : QStringLiteral("Large icons"), this, [this] {
+      setup_.toolbarLarge = !setup_.toolbarLarge;
+      session_.settings.WriteString(kPreferenceSection, "ToolBar_Large", setup_.toolbarLarge ? "Y" : "N");
+      SetToolbarSize();
+    });
+    menu.addAction(setup_.toolbarFlat ? QStringLiteral("No flat button") : QStringLiteral("Flat button"), this, [this] {
+      setup_.toolbarFlat = !setup_.toolbarFlat;
+      session_.settings.WriteString(kPreferenceSection, "ToolBar_Flat", setup_.toolbarFlat ? "Y" : "N");
+      SetToolbarSize();
+    });
+    for (const char* name : {"pnlTempo", "pnlScore"}) {
+      QWidget* panel = toolbar_->findChild<QWidget*>(QString::fromLatin1(name));
+      QAction* show = menu.addAction(QString::fromLatin1(name) == "pnlTempo" ? "Show time" : "Show score", this,
+                                     [this, name] { ShowPanel(name, true); });
+      show->setEnabled(panel && !panel->isVisible());
+    }
+    if (IsInteractivePlatform()) menu.exec(toolbar_->mapToGlobal(at));
+  });
+  SetToolbarSize();
+}
+
+void TfrmMain::SetToolbarSize() {
+  const int glyph = setup_.toolbarLarge ? 32 : 16;
+  toolbar_->setIconSize(QSize(glyph, glyph));
+  const char* prefix = setup_.toolbarLarge ? "LTB_" : "TB_";
+  static const std::pair<const char*, const char*> kGlyphs[] = {
+      {"tbNew1", "NEW"}, {"tbUndo1", "UNDO"}, {"tbRedo1", "REDO"}, {"tbAutoPlay1", "AUTOPLAY"}, {"tbExit1", "EXIT"}};
+  for (const auto& [name, glyphName] : kGlyphs) {
+    if (QAction* action = toolbar_->findChild<QAction*>(QString::fromLatin1(name)))
+      action->setIcon(Glyph(session_, (std::string(prefix) + glyphName).c_str()));
+  }
+  for (QToolButton* button : toolbar_->findChildren<QToolButton*>()) button->setAutoRaise(setup_.toolbarFlat);
+}
+
+void TfrmMain::ShowPanel(const char* name, bool shown) {
+  QWidget* panel = toolbar_->findChild<QWidget*>(QString::fromLatin1(name));
+  if (!panel) return;
+  panel->setVisible(shown);
+  const bool time = std::string(name) == "pnlTempo";
+  session_.store.Set(time ? pos::kShowTime : pos::kShowScore, 1, shown ? "Y" : "N");
+  session_.settings.WriteString(kPreferenceSection, time ? "Show_Time" : "Show_Score", shown ? "Y" : "N");
 }
 
 bool TfrmMain::Create() {
@@ -511,7 +565,16 @@ void TfrmMain::Peek(int card, const Rect& rect) {
 }
 
 void TfrmMain::EndPeek() { RedrawTable(); }
-void TfrmMain::ShowPopupMenu(int, int) {}
+void TfrmMain::ShowPopupMenu(int x, int y) {
+  // The table's own menu holds the commands that exist so far.
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("popMain"));
+  for (const char* name : {"mnuPause", "mnuQuitGame"}) {
+    QAction* action = findChild<QAction*>(QString::fromLatin1(name));
+    if (action) menu.addAction(action);
+  }
+  if (IsInteractivePlatform()) menu.exec(table_->mapToGlobal(QPoint(x, y)));
+}
 void TfrmMain::SetDragCursor(bool dragging) {
   table_->setCursor(cursors_.value(setup_.cursor + (dragging ? 10 : 0), QCursor(Qt::ArrowCursor)));
 }

@@ -125,6 +125,8 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   friend class TableWidget;
   void BuildMenus();
   void BuildToolbar();
+  void SetToolbarSize();
+  void ShowPanel(const char* name, bool shown);
   TableGeometry Geometry() const;
   void Relayout();
   void PaintPause(QPainter& painter) const;
