@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -98,6 +99,8 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  QScrollBar* bar = window_.scrollBar_;
+  bar->setGeometry(width() - bar->sizeHint().width(), 0, bar->sizeHint().width(), height());
   if (!window_.session_.values.Flag(kFirstActivationPending) && !window_.paused_) window_.Relayout();
 }
 
@@ -112,6 +115,14 @@ TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), p
   table_ = new TableWidget(*this);
   setCentralWidget(table_);
   engine_ = std::make_unique<Engine>(session_, PlayPorts{ports_.messages, ports_.clock, *this, *this, *this});
+  scrollBar_ = new QScrollBar(Qt::Vertical, table_);
+  scrollBar_->setObjectName(QStringLiteral("scrBarMain"));
+  scrollBar_->hide();
+  connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) {
+    session_.layout.scrollPosition = value;
+    session_.positions.Set(86, value);
+    table_->update();
+  });
   clock_ = new QTimer(this);
   clock_->setInterval(1000);
   connect(clock_, &QTimer::timeout, this, [this] {
@@ -367,6 +378,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 TableGeometry TfrmMain::Geometry() const {
   TableGeometry g;
   g.formWidth = table_->width();
+  g.scrollBarWidth = session_.layout.scrollBarShown ? scrollBar_->sizeHint().width() : 0;
   g.clientHeight = table_->height();
   g.formHeight = table_->height() + 60;
   g.topY = 5;
@@ -391,6 +403,13 @@ void TfrmMain::Relayout() {
     TableRenderer(session_, images_).DrawTable(tableImage_, backgroundImage_);
     if (!UpdateScrollBar(session_, table_->height())) break;
   }
+  const TableLayout& layout = session_.layout;
+  scrollBar_->blockSignals(true);
+  scrollBar_->setRange(0, std::max(layout.scrollMax - 100, 0));
+  scrollBar_->setPageStep(table_->height());
+  scrollBar_->setValue(layout.scrollPosition);
+  scrollBar_->blockSignals(false);
+  scrollBar_->setVisible(layout.scrollBarShown);
   table_->update();
 }
 
@@ -578,7 +597,9 @@ void TfrmMain::ShowPopupMenu(int x, int y) {
 void TfrmMain::SetDragCursor(bool dragging) {
   table_->setCursor(cursors_.value(setup_.cursor + (dragging ? 10 : 0), QCursor(Qt::ArrowCursor)));
 }
-void TfrmMain::Scroll(int) {}
+void TfrmMain::Scroll(int pages) {
+  if (scrollBar_->isVisible()) scrollBar_->setValue(scrollBar_->value() + pages * scrollBar_->pageStep());
+}
 void TfrmMain::CardMoved(int, int, int) {}
 void TfrmMain::ShowScore(const std::string& score) { SetScoreText(score); }
 void TfrmMain::ShowTime(const std::string& time) { SetTimeText(time); }

@@ -17,6 +17,7 @@
 #include "table/qt/CardImages.h"
 
 class QAction;
+class QScrollBar;
 class QLabel;
 class QTimer;
 class QToolBar;
@@ -147,6 +148,7 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   int requestedGame_ = -1;
   std::string requestedDeal_;
   QTimer* clock_ = nullptr;
+  QScrollBar* scrollBar_ = nullptr;
   QLabel* timeLabel_ = nullptr;
   QLabel* scoreLabel_ = nullptr;
   QToolBar* toolbar_ = nullptr;
