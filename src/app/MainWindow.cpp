@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QMenu>
 #include <thread>
 
 #include "app/ResourceImages.h"
@@ -80,6 +80,7 @@ void TableWidget::mousePressEvent(QMouseEvent* event) {
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
+  if (at != QPoint(window_.session_.drag.hoverX, window_.session_.drag.hoverY)) window_.HidePileSizeHint();
   window_.engine_->OnMouseMove(at.x(), at.y());
 }
 
@@ -126,8 +127,15 @@ TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), p
   clock_ = new QTimer(this);
   clock_->setInterval(1000);
   connect(clock_, &QTimer::timeout, this, [this] {
-    if (!paused_) engine_->ClockTick();
+    if (paused_) return;
+    engine_->ClockTick();
+    ShowPileSizeHint();
   });
+  pileSize_ = new QLabel(table_);
+  pileSize_->setObjectName(QStringLiteral("pnlPilesSize"));
+  pileSize_->setStyleSheet(
+      QStringLiteral("background: #ffffe1; color: black; border: 1px solid #808080; padding: 2px;"));
+  pileSize_->hide();
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -499,7 +507,8 @@ void TfrmMain::DrawDeal(bool animate) {
   const int longest = LongestTableau(session_.piles, session_.rules);
   if (session_.rules[rule::SweepByPile] != 0) {
     for (int t = 0; t < kTableauPiles; ++t)
-      for (int i = 0; i < PileCardCount(session_.piles.Pile(PileGroup::Tableau, t)); ++i) fly({PileGroup::Tableau, t}, i);
+      for (int i = 0; i < PileCardCount(session_.piles.Pile(PileGroup::Tableau, t)); ++i)
+        fly({PileGroup::Tableau, t}, i);
   } else {
     for (int i = 0; i < longest; ++i)
       for (int t = 0; t < kTableauPiles; ++t)
@@ -603,7 +612,29 @@ void TfrmMain::Scroll(int pages) {
 void TfrmMain::CardMoved(int, int, int) {}
 void TfrmMain::ShowScore(const std::string& score) { SetScoreText(score); }
 void TfrmMain::ShowTime(const std::string& time) { SetTimeText(time); }
-void TfrmMain::HidePileSizeHint() {}
+void TfrmMain::HidePileSizeHint() { pileSize_->hide(); }
+
+void TfrmMain::ShowPileSizeHint() {
+  const int since = session_.values.Counter(kLastMouseMoveTick);
+  if (session_.store.Get(pos::kShowPilesSize, 1) != "Y" || !session_.values.Flag(kGameInProgress) || since < 0 ||
+      pileSize_->isVisible())
+    return;
+  const int now = static_cast<int>(ports_.clock.TickMs() & 0x7fffffff);
+  if (now - since < 500) return;
+  const int x = session_.drag.hoverX, y = session_.drag.hoverY;
+  const HitResult hit = engine_->HitTest(x, y);
+  const auto pile = ParsePileName(hit.pile);
+  if (!pile) return;
+  const int count = PileCardCount(session_.piles.Pile(pile->group, pile->index));
+  if (count == 0) return;
+  pileSize_->setText(QString("%1 %2\nin this pile").arg(count).arg(count == 1 ? "card" : "cards"));
+  pileSize_->adjustSize();
+  int left = x, top = y - pileSize_->height() + 57;
+  if (left + pileSize_->width() > table_->width() - 57) left = x - pileSize_->width() - 2;
+  if (top + pileSize_->height() > table_->height() - 57) top = y - pileSize_->height() - 2;
+  pileSize_->move(left, top);
+  pileSize_->show();
+}
 void TfrmMain::SetAutoplayChecked(bool checked) {
   for (QAction* action : commands_.value(CommandKey(Commands::Autoplay))) action->setChecked(checked);
 }

@@ -127,6 +127,7 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   void BuildMenus();
   void BuildToolbar();
   void SetToolbarSize();
+  void ShowPileSizeHint();
   void ShowPanel(const char* name, bool shown);
   TableGeometry Geometry() const;
   void Relayout();
@@ -149,6 +150,7 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   std::string requestedDeal_;
   QTimer* clock_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
+  QLabel* pileSize_ = nullptr;
   QLabel* timeLabel_ = nullptr;
   QLabel* scoreLabel_ = nullptr;
   QToolBar* toolbar_ = nullptr;

@@ -61,7 +61,8 @@ LooksChanged RandomizeLooks(Session& s, Random& random, bool manyColours) {
   if (store.Get(pos::kRandomDeck, 1) == "Y") {
     const std::vector<std::string> backs = InstalledPictures(s, "db");
     if (!backs.empty()) {
-      const std::string back = backs[static_cast<std::size_t>(random.Next(static_cast<int>(backs.size())))].substr(2, 3);
+      const std::string back =
+          backs[static_cast<std::size_t>(random.Next(static_cast<int>(backs.size())))].substr(2, 3);
       if (back != store.Get(pos::kBackCard, 3)) {
         store.Set(pos::kBackCard, 3, back);
         changed.cards = true;

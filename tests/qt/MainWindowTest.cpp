@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
@@ -126,7 +127,8 @@ class TableMouseTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     window = Open(
-        "Game=2\nAutoPlay=N\nCards_Animate=N\nMainWindowState_Maximized=N\nMainWindowState_Width=1000\n"
+        "Game=2\nAutoPlay=N\nCards_Animate=N\nShowPilesSize=Y\nMainWindowState_Maximized=N\nMainWindowState_Width="
+        "1000\n"
         "MainWindowState_Height=700\n",
         2, "1");
     window->RunFirstActivation();
@@ -180,6 +182,23 @@ TEST_F(TableMouseTest, ADoubleClickSendsACardHome) {
   QTest::mouseDClick(table, Qt::LeftButton, Qt::NoModifier, at);
   QApplication::processEvents();
   EXPECT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
+}
+
+TEST_F(TableMouseTest, ThePileSizeHintAppearsWhenTheMouseRests) {
+  clock.step = 1000;  // half a second passes between two readings of the tick
+  QWidget* table = window->Table();
+  const QPoint over = Centre({PileGroup::Tableau, 6});
+  QMouseEvent move(QEvent::MouseMove, QPointF(over), table->mapToGlobal(QPointF(over)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(table, &move);
+  QLabel* hint = table->findChild<QLabel*>(QStringLiteral("pnlPilesSize"));
+  ASSERT_NE(hint, nullptr);
+  EXPECT_FALSE(hint->isVisible());
+  EXPECT_GE(session.values.Counter(kLastMouseMoveTick), 0);
+  EXPECT_EQ(session.drag.hoverX, over.x());
+  QTest::qWait(1200);  // the clock ticks once a second
+  EXPECT_TRUE(hint->isVisible());
+  EXPECT_EQ(hint->text(), "7 cards\nin this pile");
 }
 
 TEST_F(TableMouseTest, UndoAndRedoFromTheKeyboard) {
