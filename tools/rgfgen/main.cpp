@@ -9,6 +9,7 @@
 
 #include "CardArt.h"
 #include "CursorArt.h"
+#include "Previews.h"
 #include "platform/AtomicFile.h"
 #include "platform/ResourceLibrary.h"
 
@@ -38,8 +39,8 @@ bool SaveBmp(const QImage& image, const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: rgfgen OUTPUT.RGF IMAGES-DIRECTORY\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: rgfgen OUTPUT.RGF IMAGES-DIRECTORY [PROGRAM-DIRECTORY]\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -92,6 +93,16 @@ int main(int argc, char** argv) {
   if (!saved) {
     std::fprintf(stderr, "rgfgen: can not write the pictures into %s\n", argv[2]);
     return 1;
+  }
+
+  for (const auto& [name, icon] : FamilyIcons()) bitmap(name, icon);
+  if (argc == 4) {
+    // The previews are dealt from the catalogue and drawn with the cards above.
+    const auto library = ResourceLibrary::Parse(ResourceLibrary::Serialize(entries));
+    std::string programDir = argv[3];
+    if (!programDir.ends_with('/')) programDir += '/';
+    if (library)
+      for (const auto& [name, preview] : GamePreviews(programDir, *library)) bitmap(name, preview);
   }
 
   if (!WriteFileAtomic(argv[1], ResourceLibrary::Serialize(std::move(entries)))) {

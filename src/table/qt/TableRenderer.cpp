@@ -1,6 +1,6 @@
 #include "table/qt/TableRenderer.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <algorithm>
@@ -45,7 +45,7 @@ void Tile(QPainter& painter, const QImage& tile, const QSize& area) {
 QColor PreferenceColour(int value) {
   if (value < 0) {
     // System colours: the button face is the only one the preferences use.
-    return QApplication::palette().color(QPalette::Button);
+    return QGuiApplication::palette().color(QPalette::Button);
   }
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }

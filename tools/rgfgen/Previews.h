@@ -1,0 +1,18 @@
+#pragma once
+// Pictures made from the catalogue: a preview of every game, dealt with its
+// own rules in little cards, and the icons of the game families.
+
+#include <QImage>
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "platform/ResourceLibrary.h"
+
+// "GAME" + 4 digits for every game of the catalogue in `programDir`, drawn
+// with the faces and marks of `library` and the backs in its Images folder.
+std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programDir,
+                                                     const cardoria::ResourceLibrary& library);
+
+// The tree icon of each family ("TREE5_..._TYPE") and of customized games.
+std::vector<std::pair<QString, QImage>> FamilyIcons();
