@@ -1,6 +1,8 @@
 #include "Previews.h"
 
+#include <QFont>
 #include <QPainter>
+#include <algorithm>
 
 #include "CardArt.h"
 #include "core/Catalogue.h"
@@ -115,4 +117,135 @@ std::vector<std::pair<QString, QImage>> FamilyIcons() {
     icons.emplace_back(QString::fromLatin1(name), icon);
   }
   return icons;
+}
+
+namespace {
+
+QImage MaroonIcon() {
+  QImage icon(16, 16, QImage::Format_RGB32);
+  icon.fill(QColor(128, 0, 0));  // maroon is the transparent colour of the trees
+  return icon;
+}
+
+QImage Folder(bool open, QChar badge, const QColor& colour) {
+  QImage icon = MaroonIcon();
+  QPainter p(&icon);
+  p.setPen(QColor(120, 90, 20));
+  p.setBrush(QColor(240, 200, 90));
+  p.drawRect(1, 4, 13, 10);
+  p.drawRect(1, 2, 5, 2);
+  if (open) {
+    p.setBrush(QColor(250, 220, 120));
+    p.drawPolygon(QPolygon({QPoint(3, 7), QPoint(15, 7), QPoint(13, 14), QPoint(1, 14)}));
+  }
+  if (!badge.isNull()) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QRect(8, 8, 7, 7));
+    QFont font("DejaVu Sans");
+    font.setPixelSize(6);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(8, 8, 7, 7), Qt::AlignCenter, badge);
+  }
+  return icon;
+}
+
+// A meter of `level` filled bars out of `bars`.
+QImage Meter(int level, int bars, const QColor& colour) {
+  QImage icon(40, 16, QImage::Format_ARGB32);
+  icon.fill(Qt::transparent);
+  QPainter p(&icon);
+  for (int k = 0; k < bars; ++k) {
+    const int h = 4 + k * 10 / std::max(bars - 1, 1);
+    p.setPen(QColor(90, 90, 90));
+    p.setBrush(k < level ? colour : QColor(225, 225, 225));
+    p.drawRect(2 + k * 7, 15 - h, 5, h - 1);
+  }
+  return icon;
+}
+
+QImage LittleCards(bool shadow, bool irregular) {
+  QImage picture(120, 90, QImage::Format_RGB32);
+  picture.fill(QColor(0, 96, 0));
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int k = 0; k < 4; ++k) {
+    const int x = 25 + k * 16 + (irregular ? (k % 2 ? 3 : -2) : 0), y = 12 + k * 14;
+    if (shadow) p.fillRect(QRect(x + 5, y + 5, 40, 56), QColor(0, 40, 0));
+    p.setPen(QColor(90, 90, 90));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(x + 0.5, y + 0.5, 40, 56), 3, 3);
+    QTransform t;
+    t.translate(x + 12, y + 18);
+    t.scale(16, 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(k % 2 ? QColor(20, 20, 24) : QColor(200, 16, 46));
+    p.drawPath(t.map(SuitPath(k)));
+  }
+  return picture;
+}
+
+// A strip of frames of a card gliding (animated) or jumping (not), red transparent.
+QImage MotionStrip(int frames, bool glide) {
+  const int w = 80, h = 60;
+  QImage strip(w * frames, h, QImage::Format_RGB32);
+  strip.fill(QColor(255, 0, 0));
+  QPainter p(&strip);
+  for (int f = 0; f < frames; ++f) {
+    const double t = glide ? f / static_cast<double>(frames - 1) : f;
+    const int x = f * w + 6 + static_cast<int>(t * 40), y = 6 + static_cast<int>(t * 10);
+    p.setPen(QColor(90, 90, 90));
+    p.setBrush(Qt::white);
+    p.drawRect(x, y, 26, 36);
+    QTransform m;
+    m.translate(x + 7, y + 10);
+    m.scale(12, 12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 16, 46));
+    p.drawPath(m.map(SuitPath(0)));
+    p.setPen(QColor(90, 90, 90));
+  }
+  return strip;
+}
+
+}  // namespace
+
+std::vector<std::pair<QString, QImage>> DialogPictures() {
+  std::vector<std::pair<QString, QImage>> pictures;
+  pictures.emplace_back("TREE1", Folder(false, QChar(), {}));
+  pictures.emplace_back("TREE2", Folder(true, QChar(), {}));
+  pictures.emplace_back("N_TREE3", Folder(false, 'B', QColor(30, 60, 150)));
+  pictures.emplace_back("N_TREE4", Folder(false, 'G', QColor(30, 120, 60)));
+  pictures.emplace_back("N_TREE5", Folder(false, 'N', QColor(180, 40, 40)));
+  const std::pair<const char*, QColor> kBadges[] = {{"F", QColor(200, 150, 0)},  {"S", QColor(30, 90, 160)},
+                                                    {"D", QColor(160, 40, 40)},  {"C", QColor(200, 120, 20)},
+                                                    {"T", QColor(40, 120, 120)}, {"I", QColor(90, 60, 140)}};
+  for (const auto& [letter, colour] : kBadges) {
+    pictures.emplace_back(QString("%1_TREE1").arg(letter), Folder(false, QChar(letter[0]), colour));
+    pictures.emplace_back(QString("%1_TREE2").arg(letter), Folder(true, QChar(letter[0]), colour));
+  }
+  pictures.emplace_back("TREE5_ORIGINAL_TYPE", Folder(false, 'O', QColor(120, 40, 120)));
+  const QColor time(40, 120, 160), difficulty(180, 60, 40), skill(60, 130, 60), chance(150, 110, 20);
+  pictures.emplace_back("PROG_TIME_QUICK", Meter(1, 3, time));
+  pictures.emplace_back("PROG_TIME_MEDIUM", Meter(2, 3, time));
+  pictures.emplace_back("PROG_TIME_LONG", Meter(3, 3, time));
+  pictures.emplace_back("PROG_DIFF_EASY", Meter(1, 3, difficulty));
+  pictures.emplace_back("PROG_DIFF_MEDIUM", Meter(2, 3, difficulty));
+  pictures.emplace_back("PROG_DIFF_HARD", Meter(3, 3, difficulty));
+  const char* skills[] = {"PROG_SKILL_CHANCEONLY", "PROG_SKILL_MOSTLYCHANCE", "PROG_SKILL_MODERATE",
+                          "PROG_SKILL_MOSTLYSKILL", "PROG_SKILL_DIFFICULT"};
+  for (int k = 0; k < 5; ++k) pictures.emplace_back(skills[k], Meter(k + 1, 5, skill));
+  const char* chances[] = {"PROG_CHAN_VERYLOW", "PROG_CHAN_LOW", "PROG_CHAN_MEDIUM", "PROG_CHAN_HIGH",
+                           "PROG_CHAN_VERYHIGH"};
+  for (int k = 0; k < 5; ++k) pictures.emplace_back(chances[k], Meter(k + 1, 5, chance));
+  pictures.emplace_back("PROG_DISABLED", Meter(0, 5, QColor(200, 200, 200)));
+  pictures.emplace_back("CARD_WITH_SHADOW", LittleCards(true, false));
+  pictures.emplace_back("CARD_WITHOUT_SHADOW", LittleCards(false, false));
+  pictures.emplace_back("CARD_IRR_PILES_YES", LittleCards(false, true));
+  pictures.emplace_back("CARD_IRR_PILES_NO", LittleCards(false, false));
+  pictures.emplace_back("Animated_Yes", MotionStrip(12, true));
+  pictures.emplace_back("Animated_No", MotionStrip(2, false));
+  return pictures;
 }

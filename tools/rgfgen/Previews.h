@@ -16,3 +16,7 @@ std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programD
 
 // The tree icon of each family ("TREE5_..._TYPE") and of customized games.
 std::vector<std::pair<QString, QImage>> FamilyIcons();
+
+// The pictures of the dialogs: tree icons (maroon transparent), the
+// descriptive meters, the card-effect previews and the motion strips.
+std::vector<std::pair<QString, QImage>> DialogPictures();

@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
   }
 
   for (const auto& [name, icon] : FamilyIcons()) bitmap(name, icon);
+  for (const auto& [name, picture] : DialogPictures()) bitmap(name, picture);
   if (argc == 4) {
     // The previews are dealt from the catalogue and drawn with the cards above.
     const auto library = ResourceLibrary::Parse(ResourceLibrary::Serialize(entries));
