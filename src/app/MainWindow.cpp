@@ -63,7 +63,18 @@ void TableWidget::paintEvent(QPaintEvent*) {
   if (window_.dragging_) {
     const Rect& r = window_.dragRect_;
     if (window_.session_.store.Get(pos::kCardsShadowed, 1) != "N") {
-      painter.fillRect(QRect(r.left + 6, r.top + 6, r.Width(), r.Height()), QColor(0, 0, 0, 70));
+      if (r.Height() <= window_.images_.Height() + 1) {
+        painter.fillRect(QRect(r.left + 6, r.top + 6, r.Width(), r.Height()), QColor(0, 0, 0, 70));
+      } else {
+        // A group casts a dithered shadow: every other pixel along its right and bottom edges.
+        painter.setPen(Qt::black);
+        for (int y = r.top + 7; y <= r.bottom + 6; ++y)
+          for (int x = r.right; x < r.right + 7; ++x)
+            if ((x + y) % 2 == 0) painter.drawPoint(x, y);
+        for (int y = r.bottom; y < r.bottom + 7; ++y)
+          for (int x = r.left + 7; x < r.right; ++x)
+            if ((x + y) % 2 == 0) painter.drawPoint(x, y);
+      }
     }
     painter.drawImage(r.left, r.top, window_.dragImage_);
   }
@@ -122,6 +133,14 @@ TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), p
   connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) {
     session_.layout.scrollPosition = value;
     session_.positions.Set(86, value);
+    table_->update();
+  });
+  pauseTimer_ = new QTimer(this);
+  pauseTimer_->setInterval(80);
+  connect(pauseTimer_, &QTimer::timeout, this, [this] {
+    // The big picture slides to and fro between the edges of the small one.
+    pauseSlide_ += pauseStep_;
+    if (std::abs(pauseSlide_) >= 30) pauseStep_ = -pauseStep_;
     table_->update();
   });
   clock_ = new QTimer(this);
@@ -652,8 +671,11 @@ void TfrmMain::TogglePause() {
     paused_ = true;
     values.SetFlag(kClockRunning, false);
     values.SetTime(kPauseStart, ports_.clock.Now());
+    pauseSlide_ = 0;
+    pauseTimer_->start();
   } else {
     paused_ = false;
+    pauseTimer_->stop();
     values.SetTime(kClockStart, ports_.clock.Now() - (values.Time(kPauseStart) - values.Time(kClockStart)));
     values.SetFlag(kClockRunning, true);
     Relayout();
@@ -674,7 +696,7 @@ void TfrmMain::PaintPause(QPainter& painter) const {
     picture.setAlphaChannel(
         picture.createMaskFromColor(qRgb(0, 128, 0), Qt::MaskOutColor).convertToFormat(QImage::Format_Grayscale8));
     const int y = std::max(100, (area.height() - 80 - 30 - 45) / 2) + (which == 2 ? 95 : 0);
-    painter.drawImage((area.width() - picture.width()) / 2, y, picture);
+    painter.drawImage((area.width() - picture.width()) / 2 + (which == 1 ? pauseSlide_ : 0), y, picture);
   }
 }
 

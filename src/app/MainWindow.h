@@ -151,6 +151,8 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   QTimer* clock_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
   QLabel* pileSize_ = nullptr;
+  QTimer* pauseTimer_ = nullptr;
+  int pauseSlide_ = 0, pauseStep_ = 3;
   QLabel* timeLabel_ = nullptr;
   QLabel* scoreLabel_ = nullptr;
   QToolBar* toolbar_ = nullptr;

@@ -216,3 +216,23 @@ TEST_F(TableMouseTest, UndoAndRedoFromTheKeyboard) {
 
 }  // namespace
 }  // namespace cardoria
+
+namespace cardoria {
+namespace {
+
+TEST_F(TableMouseTest, PauseHidesTheTableAndStopsTheClock) {
+  ASSERT_TRUE(session.values.Flag(kClockRunning));
+  const QPoint ace = Inside(1);
+  QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_TRUE(window->Paused());
+  EXPECT_FALSE(session.values.Flag(kClockRunning));
+  EXPECT_FALSE(Whitish(PixelAt(ace)));                                      // no card can be seen
+  QTest::mousePress(window->Table(), Qt::LeftButton, Qt::NoModifier, ace);  // any click ends the pause
+  EXPECT_FALSE(window->Paused());
+  EXPECT_TRUE(session.values.Flag(kClockRunning));
+  EXPECT_TRUE(Whitish(PixelAt(ace)));
+  EXPECT_EQ(TopCard(session.piles.Pile(PileGroup::Tableau, 6)), 1);  // the click did not lift the card
+}
+
+}  // namespace
+}  // namespace cardoria

@@ -50,6 +50,17 @@ TEST(Program, AMissingCatalogueStopsWithItsMessage) {
   EXPECT_FALSE(dir.Exists("x.png"));
 }
 
+TEST(Program, MissingPicturesStopWithTheirMessage) {
+  TempDir dir;
+  std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+  std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+  const ProgramRun run = RunProgram("--program-dir '" + dir.Path() + "' --screenshot '" + (dir / "x.png") + "'");
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_NE(run.output.find("Cannot find images file:\n" + dir.Path() + "Images/DB011.bmp"), std::string::npos)
+      << run.output;
+  EXPECT_FALSE(dir.Exists("x.png"));
+}
+
 TEST(Program, AFreshInstallationStartsAndShowsItsWindow) {
   TempDir dir;
   std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
