@@ -12,33 +12,11 @@
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
 #include "persist/UndoLog.h"
+#include "platform/HeadlessPorts.h"
 #include "table/HeadlessTable.h"
 
 namespace cardoria {
 namespace {
-
-class QuietMessages final : public Messages {
- public:
-  void ShowInfo(const std::string&, const std::string&) override {}
-  bool Confirm(const std::string&) override { return true; }
-  bool AskYesNo(const std::string&) override { return true; }
-  bool ShowInfoOnce(const std::string&) override { return false; }
-  void Fatal(const std::string&, const std::string&) override {}
-};
-
-class FixedScreen final : public Screen {
- public:
-  ScreenInfo Info() const override { return {}; }
-};
-
-class JumpClock final : public Clock {
- public:
-  std::int64_t TickMs() override { return tick_ += 1000; }
-  double Now() override { return 46000.5; }
-
- private:
-  std::int64_t tick_ = 0;
-};
 
 // A dealt game of the installed catalogue.
 struct Game {
@@ -54,7 +32,7 @@ struct Game {
     StartGame(session, start, true, false, 1, true);
   }
   Session session;
-  QuietMessages messages;
+  SilentMessages messages;
   FixedScreen screen;
   Random random{1};
   JumpClock clock;

@@ -10,35 +10,13 @@
 #include "core/Session.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
+#include "platform/HeadlessPorts.h"
 #include "table/HeadlessTable.h"
 #include "table/qt/CardImages.h"
 #include "table/qt/TableRenderer.h"
 
 namespace cardoria {
 namespace {
-
-class QuietMessages final : public Messages {
- public:
-  void ShowInfo(const std::string&, const std::string&) override {}
-  bool Confirm(const std::string&) override { return true; }
-  bool AskYesNo(const std::string&) override { return true; }
-  bool ShowInfoOnce(const std::string&) override { return false; }
-  void Fatal(const std::string&, const std::string&) override {}
-};
-
-class FixedScreen final : public Screen {
- public:
-  ScreenInfo Info() const override { return {1920, 1080, 24}; }
-};
-
-class JumpClock final : public Clock {
- public:
-  std::int64_t TickMs() override { return tick_ += 1000; }
-  double Now() override { return 46000.5; }
-
- private:
-  std::int64_t tick_ = 0;
-};
 
 struct Table {
   Table() {
@@ -62,8 +40,8 @@ struct Table {
     PaintBackground(session, background, true);
   }
   Session session;
-  QuietMessages messages;
-  FixedScreen screen;
+  SilentMessages messages;
+  FixedScreen screen{ScreenInfo{1920, 1080, 24}};
   Random random{1};
   JumpClock clock;
   HeadlessTable headless{session, TableGeometry{1920, 1080, 1000, 5, 0, 1920, 1080}};

@@ -19,6 +19,7 @@
 #include "deal/GameStart.h"
 #include "deal/Shuffle.h"
 #include "engine/Engine.h"
+#include "platform/HeadlessPorts.h"
 #include "platform/Paths.h"
 #include "table/HeadlessTable.h"
 
@@ -41,11 +42,6 @@ class ConsoleMessages final : public Messages {
     }
     std::fprintf(stderr, "cardoria-cli: %s\n", text.c_str());
   }
-};
-
-class FixedScreen final : public Screen {
- public:
-  ScreenInfo Info() const override { return {}; }
 };
 
 int Usage() {
@@ -95,18 +91,6 @@ void PrintDeal(const Session& session, const std::optional<TextList>& dealList) 
   print(PileGroup::Tableau, kTableauPiles);
   print(PileGroup::Reserve, kReservePiles);
 }
-
-// Deal and play against the wall clock, but never wait for it: the pause
-// before autoplay at the start of a game passes at once.
-class ScriptClock final : public Clock {
- public:
-  std::int64_t TickMs() override { return tick_ += 1000; }
-  double Now() override { return wall_.Now(); }
-
- private:
-  std::int64_t tick_ = 0;
-  SystemClock wall_;
-};
 
 std::string TableText(const Session& session) {
   std::string text;
@@ -287,7 +271,7 @@ int main(int argc, char** argv) {
     return Usage();
   }
   Random random(0);
-  ScriptClock clock;
+  JumpClock clock;
   HeadlessTable table(session, geometry);
   Engine engine(session, PlayPorts{messages, clock, table, table, table});
   GameStartPorts ports{messages, screen, random, clock, table, engine};

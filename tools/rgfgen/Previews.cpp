@@ -10,44 +10,18 @@
 #include "core/Session.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
+#include "platform/HeadlessPorts.h"
 #include "table/HeadlessTable.h"
 #include "table/qt/CardImages.h"
 #include "table/qt/TableRenderer.h"
 
 using namespace cardoria;
 
-namespace {
-
-class Silent final : public Messages {
- public:
-  void ShowInfo(const std::string&, const std::string&) override {}
-  bool Confirm(const std::string&) override { return true; }
-  bool AskYesNo(const std::string&) override { return true; }
-  bool ShowInfoOnce(const std::string&) override { return false; }
-  void Fatal(const std::string&, const std::string&) override {}
-};
-
-class SmallScreen final : public Screen {
- public:
-  ScreenInfo Info() const override { return {640, 480, 24}; }
-};
-
-class StillClock final : public Clock {
- public:
-  std::int64_t TickMs() override { return tick_ += 1000; }
-  double Now() override { return 46000.0; }
-
- private:
-  std::int64_t tick_ = 0;
-};
-
-}  // namespace
-
 std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programDir, const ResourceLibrary& library) {
   std::vector<std::pair<QString, QImage>> previews;
   Session session;
   session.programDir = programDir;
-  Silent messages;
+  SilentMessages messages;
   if (!LoadCatalogue(session, messages)) return previews;
   for (const std::string& line : TextList(session.catalogue)) {
     Session s;
@@ -63,9 +37,9 @@ std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programD
     s.store.Set(179, 1, "N");
     s.store.Set(pos::kGameNumber, 4, ZeroPad(LineNumber(line), 4));
     s.store.Set(pos::kDealNumber, 15, "1");
-    SmallScreen screen;
+    FixedScreen screen(ScreenInfo{640, 480, 24});
     Random random(1);
-    StillClock clock;
+    JumpClock clock;
     HeadlessTable table(s, TableGeometry{560, 420, 420, 5, 0, 640, 480});
     Engine engine(s, PlayPorts{messages, clock, table, table, table});
     GameStartPorts ports{messages, screen, random, clock, table, engine};
