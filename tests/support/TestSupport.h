@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "platform/HeadlessPorts.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
 
@@ -40,14 +41,7 @@ class RecordingMessages final : public Messages {
   bool tickDontShowAgain = false;
 };
 
-class FakeScreen final : public Screen {
- public:
-  explicit FakeScreen(ScreenInfo info = {}) : info_(info) {}
-  ScreenInfo Info() const override { return info_; }
-
- private:
-  ScreenInfo info_;
-};
+using FakeScreen = FixedScreen;
 
 // Every reading of the tick moves it on by `step` milliseconds.
 class FakeClock final : public Clock {
