@@ -147,3 +147,42 @@ TEST_F(LayoutTest, TheScrollBarComesForLongFans) {
 
 }  // namespace
 }  // namespace cardoria
+
+namespace cardoria {
+namespace {
+
+TEST_F(LayoutTest, TheCrossOfFivePiles) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(5, 52);
+  s.rules.Set(rule::FoundationCount, 4);
+  s.rules.Set(rule::StockGroupCount, 2);
+  Lay();
+  const auto& x = s.layout.tableauX;
+  const auto& y = s.layout.tableauY;
+  // Piles 1, 3 and 5 form the upright of the cross, 2 and 4 its arms.
+  EXPECT_EQ(x[0], x[2]);
+  EXPECT_EQ(x[2], x[4]);
+  EXPECT_EQ(y[1], y[2]);
+  EXPECT_EQ(y[2], y[3]);
+  EXPECT_EQ(x[2] - x[1], 71 + 35);
+  EXPECT_EQ(x[3] - x[2], 71 + 35);
+  EXPECT_LT(y[0], y[2]);
+  EXPECT_LT(y[2], y[4]);
+  EXPECT_EQ(PileX(s, {PileGroup::Foundation, 0}), x[1] + 7);
+  EXPECT_TRUE(OffTable(x[5]));
+  for (int f = 0; f < 4; ++f) EXPECT_TRUE(PileShown(s, {PileGroup::Foundation, f}));
+}
+
+TEST_F(LayoutTest, ABlockOfColumnsWithTheStockBeside) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(8, 95);
+  s.rules.Set(rule::StockGroupCount, 1);
+  Lay();
+  EXPECT_EQ(s.layout.tableauX[1] - s.layout.tableauX[0], 81);
+  EXPECT_EQ(s.layout.tableauX[4], s.layout.tableauX[0]);  // four columns to a row
+  EXPECT_GT(s.layout.tableauY[4], s.layout.tableauY[0]);
+  EXPECT_EQ(s.layout.tableauX[0] - PileX(s, {PileGroup::Stock, kStockItem}), 70 + 71);
+}
+
+}  // namespace
+}  // namespace cardoria

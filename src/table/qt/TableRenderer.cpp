@@ -99,7 +99,8 @@ void PaintBackground(const Session& s, QImage& image, bool manyColours) {
 
 QString MarkCode(const Session& s, PileRef pile) {
   const GameRules& r = s.rules;
-  const int passesUsed = s.positions[69] - 1;
+  // The pass under way counts as used: another pass is possible while it is below Redeals.
+  const int passesUsed = s.positions[69];
   const int redeals = r[rule::Redeals];
   switch (pile.group) {
     case PileGroup::Stock:
@@ -107,7 +108,7 @@ QString MarkCode(const Session& s, PileRef pile) {
         if (r[rule::GameFamily] == 8) return "021";
         if (r[rule::RedealKind] >= 1 && (redeals == -1 || passesUsed < redeals)) return "022";
         if (PileCardCount(s.piles.Pile(PileGroup::Stock, kWasteItem)) <= 1) return "008";
-        return (passesUsed + 1 < redeals || redeals < 0) ? "022" : "008";
+        return (passesUsed < redeals || redeals < 0) ? "022" : "008";
       }
       if (pile.index == kWasteItem) {
         if (r[rule::HasStock] == 1) return "_WASTE";
