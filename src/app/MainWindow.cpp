@@ -132,7 +132,7 @@ TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), p
   scrollBar_->hide();
   connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) {
     session_.layout.scrollPosition = value;
-    session_.positions.Set(86, value);
+    session_.positions.Set(PositionTable::kScrollOffset, value);
     table_->update();
   });
   pauseTimer_ = new QTimer(this);

@@ -11,7 +11,10 @@ namespace cardoria {
 class PositionTable {
  public:
   static constexpr int kSize = 110;
+  static constexpr int kPassCounter = 69;
   static constexpr int kSmallScreenState = 70;
+  static constexpr int kScrollOffset = 86;
+  static constexpr int kMovesMade = 87;
 
   int operator[](int index) const { return InRange(index) ? values_[static_cast<std::size_t>(index)] : 0; }
   void Set(int index, int value) {

@@ -6,15 +6,13 @@
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
 #include "core/CustomGames.h"
+#include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "platform/Messages.h"
 
 namespace cardoria {
 
 namespace {
-
-constexpr int kTableauSpace = 109;
-constexpr int kFoundationBase = 45;
 
 bool Damaged(Session& session, Messages& messages, const std::string& why) {
   session.rules.Clear();
@@ -34,8 +32,8 @@ void ApplyCustomOverrides(Session& session, const std::string& overrides) {
     if (digits.empty() || !IsAllDigits(digits)) return std::nullopt;
     return TextToInt(text);
   };
-  if (const auto cards = number(0)) session.rules.Set(21, *cards);
-  if (const auto redeals = number(3)) session.rules.Set(13, *redeals);
+  if (const auto cards = number(0)) session.rules.Set(rule::CardsPerDeal, *cards);
+  if (const auto redeals = number(3)) session.rules.Set(rule::Redeals, *redeals);
   if (overrides.size() < 7) return;
   int space = 0;
   switch (overrides[6]) {
@@ -45,7 +43,7 @@ void ApplyCustomOverrides(Session& session, const std::string& overrides) {
     default: return;
   }
   const int tableau = std::clamp(session.rules[GameRules::kTableauCount], 0, 28);
-  for (int i = 0; i < tableau; ++i) session.rules.Set(kTableauSpace + i, space);
+  for (int i = 0; i < tableau; ++i) session.rules.Set(rule::TableauSpace + i, space);
 }
 
 bool LoadGameRules(Session& session, Messages& messages) {
@@ -83,15 +81,17 @@ bool LoadGameRules(Session& session, Messages& messages) {
 }
 
 void SaveDealBase(Session& session) {
-  for (int i = 0; i < 28; ++i) session.rulesSaveArea[static_cast<std::size_t>(i)] = session.rules[kTableauSpace + i];
+  for (int i = 0; i < 28; ++i)
+    session.rulesSaveArea[static_cast<std::size_t>(i)] = session.rules[rule::TableauSpace + i];
   for (int i = 0; i < 16; ++i)
-    session.rulesSaveArea[static_cast<std::size_t>(28 + i)] = session.rules[kFoundationBase + i];
+    session.rulesSaveArea[static_cast<std::size_t>(28 + i)] = session.rules[rule::FoundationBase + i];
 }
 
 void RestoreDealBase(Session& session) {
-  for (int i = 0; i < 28; ++i) session.rules.Set(kTableauSpace + i, session.rulesSaveArea[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < 28; ++i)
+    session.rules.Set(rule::TableauSpace + i, session.rulesSaveArea[static_cast<std::size_t>(i)]);
   for (int i = 0; i < 16; ++i)
-    session.rules.Set(kFoundationBase + i, session.rulesSaveArea[static_cast<std::size_t>(28 + i)]);
+    session.rules.Set(rule::FoundationBase + i, session.rulesSaveArea[static_cast<std::size_t>(28 + i)]);
 }
 
 }  // namespace cardoria

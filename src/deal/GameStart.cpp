@@ -4,6 +4,7 @@
 
 #include "core/Cards.h"
 #include "core/Catalogue.h"
+#include "core/RuleIndex.h"
 #include "core/RulesLoader.h"
 #include "core/Session.h"
 #include "deal/Shuffle.h"
@@ -13,34 +14,6 @@
 namespace cardoria {
 
 namespace {
-
-// Rule indexes the deal reads.
-enum : int {
-  kFoundationDealKind = 1,
-  kStockFaceDown = 6,
-  kFirstCardToFoundation = 10,
-  kAutoplayAvailable = 18,
-  kNoSaveNoUndo = 20,
-  kSweepByPile = 23,
-  kPostDealHook = 30,
-  kDealSpecial = 32,
-  kScreenNeed = 36,
-  kGameFamily = 44,
-  kFoundationBase = 45,
-  kFoundationStart = 93,
-  kTableauSpace = 109,
-  kSecondWasteCard = 265,
-  kRuleCardCount = 284,
-  kStockDealCount = 285,
-  kWasteDealCount = 286,
-  kTableauDealCount = 288,
-  kTableauFaceUp = 316,
-  kSecondWasteDealCount = 344,
-  kReserveDealCount = 345,
-  kReserveFaceUp = 353,
-};
-
-constexpr int kPassCounter = 69;
 
 int Rule(const Session& s, int index) { return s.rules[index]; }
 int Tableaus(const Session& s) { return std::clamp(s.rules[GameRules::kTableauCount], 0, kTableauPiles); }
@@ -61,7 +34,7 @@ int FirstWithRank(const TextList& list, int rank) {
 
 // The card FoundationStart code `k` puts on foundation i, 0 for none.
 int FoundationSeed(const Session& s, const TextList& list, int k, int i) {
-  const int n = Rule(s, kRuleCardCount);
+  const int n = Rule(s, rule::CardCount);
   switch (k) {
     case 0:
     case 92:
@@ -101,15 +74,16 @@ void SetFaces(Session& s, PileGroup group, int index, int mode) {
 // Cards of the tableau that may go to a foundation are moved there; a place
 // is looked at again after a move, as the card above has dropped into it.
 void PostDealSweep(Session& s, GameStartPorts& ports) {
-  const int start = Rule(s, kFoundationStart);
-  const bool byPile = Rule(s, kSweepByPile) != 0;
+  const int start = Rule(s, rule::FoundationStart);
+  const bool byPile = Rule(s, rule::SweepByPile) != 0;
   auto candidates = [&](int pile, int inner) {
     std::vector<int> list;
     if (start == 94) {
       list.push_back(pile);
     } else if (start == 95) {
-      const int from = inner <= 3 ? 0 : (inner >= 6 && inner <= 9 ? 4 : 0);
-      const int to = inner <= 3 ? 3 : (inner >= 6 && inner <= 9 ? 7 : 7);
+      // Places 1-4 feed foundations 1-4, places 7-10 foundations 5-8, the others any of the eight.
+      const int from = inner >= 6 && inner <= 9 ? 4 : 0;
+      const int to = inner <= 3 ? 3 : 7;
       for (int f = from; f <= to; ++f) list.push_back(f);
     } else {
       for (int f = 0; f < Foundations(s); ++f) list.push_back(f);
@@ -275,7 +249,7 @@ void DistinctRanksPerPile(Session& s) {
 }
 
 void Rearrange(Session& s, GameStartPorts& ports, TextList& list) {
-  switch (Rule(s, kDealSpecial)) {
+  switch (Rule(s, rule::DealSpecial)) {
     case 1: ReplaceBottomKings(s); break;
     case 2:
       PilesStartedBy(s, list, 13);
@@ -288,7 +262,7 @@ void Rearrange(Session& s, GameStartPorts& ports, TextList& list) {
     case 3: DistinctRanksPerPile(s); break;
     case 5:
     case 6: {
-      const int shift = Rule(s, kDealSpecial) == 5 ? 2 : 1;
+      const int shift = Rule(s, rule::DealSpecial) == 5 ? 2 : 1;
       TextList left;
       for (const std::string& code : list) {
         const int card = TextToInt(code);
@@ -346,7 +320,7 @@ void FilterDealList(const Session& s, TextList& list) {
   auto eraseIf = [&](auto predicate) {
     std::erase_if(list, [&](const std::string& code) { return predicate(TextToInt(code)); });
   };
-  switch (Rule(s, kDealSpecial)) {
+  switch (Rule(s, rule::DealSpecial)) {
     case 11: {
       for (int rank = 1; rank <= tableau; ++rank) {
         bool seen = false;
@@ -400,25 +374,25 @@ void DealCards(Session& session, TextList& dealList, int n, int group, int index
 
 bool DealPiles(Session& s, GameStartPorts& ports) {
   const auto shuffled =
-      fnGameNumberCardsArray(s.store.Get(pos::kDealNumber, 15), Rule(s, kRuleCardCount), ports.messages);
+      fnGameNumberCardsArray(s.store.Get(pos::kDealNumber, 15), Rule(s, rule::CardCount), ports.messages);
   if (!shuffled) return false;
   TextList list = *shuffled;
   FilterDealList(s, list);
 
   for (int i = 0; i < Foundations(s); ++i) {
-    const int code = Rule(s, kFoundationStart + i);
+    const int code = Rule(s, rule::FoundationStart + i);
     if (code == 92) {
-      s.rules.Set(kFoundationBase + i, Rule(s, kFoundationBase));
+      s.rules.Set(rule::FoundationBase + i, Rule(s, rule::FoundationBase));
       continue;
     }
     const int card = FoundationSeed(s, list, code, i);
     if (card < 1 || card > cardoria::kCardCount) continue;
     AppendCard(s.piles, s.cards, PileGroup::Foundation, i, card, '1');
-    s.rules.Set(kFoundationBase + i, CardRank(CardAt(s.piles.Pile(PileGroup::Foundation, i), 0)));
+    s.rules.Set(rule::FoundationBase + i, CardRank(CardAt(s.piles.Pile(PileGroup::Foundation, i), 0)));
     EraseFirst(list, card);
   }
 
-  if (int card = Rule(s, kSecondWasteCard); card != 0) {
+  if (int card = Rule(s, rule::SecondWasteCard); card != 0) {
     if (card > 100) card -= 100;
     if (card >= 1 && card <= cardoria::kCardCount) {
       AppendCard(s.piles, s.cards, PileGroup::Stock, kSecondWasteItem, card, '1');
@@ -429,58 +403,59 @@ bool DealPiles(Session& s, GameStartPorts& ports) {
   const int stockGroup = static_cast<int>(PileGroup::Stock);
   const int tableauGroup = static_cast<int>(PileGroup::Tableau);
   for (int i = 0; i < kTableauPiles; ++i) {
-    if (Rule(s, kTableauDealCount + i) <= 1000) continue;
-    DealCards(s, list, Rule(s, kTableauDealCount + i), tableauGroup, i);
-    SetFaces(s, PileGroup::Tableau, i, Rule(s, kTableauFaceUp + i));
+    if (Rule(s, rule::TableauDealCount + i) <= 1000) continue;
+    DealCards(s, list, Rule(s, rule::TableauDealCount + i), tableauGroup, i);
+    SetFaces(s, PileGroup::Tableau, i, Rule(s, rule::TableauFaceUp + i));
   }
-  DealCards(s, list, Rule(s, kStockDealCount), stockGroup, kStockItem);
-  if (Rule(s, kStockFaceDown) == 0) SetFaces(s, PileGroup::Stock, kStockItem, Rule(s, kStockDealCount));
-  if (Rule(s, kWasteDealCount) > 0) {
-    DealCards(s, list, Rule(s, kWasteDealCount), stockGroup, kWasteItem);
-    SetFaces(s, PileGroup::Stock, kWasteItem, Rule(s, kWasteDealCount));
+  DealCards(s, list, Rule(s, rule::StockDealCount), stockGroup, kStockItem);
+  if (Rule(s, rule::StockFaceDown) == 0) SetFaces(s, PileGroup::Stock, kStockItem, Rule(s, rule::StockDealCount));
+  if (Rule(s, rule::WasteDealCount) > 0) {
+    DealCards(s, list, Rule(s, rule::WasteDealCount), stockGroup, kWasteItem);
+    SetFaces(s, PileGroup::Stock, kWasteItem, Rule(s, rule::WasteDealCount));
   }
   for (int i = 0; i < kTableauPiles; ++i) {
-    const int count = Rule(s, kTableauDealCount + i);
+    const int count = Rule(s, rule::TableauDealCount + i);
     if (count < 1 || count > 1000) continue;
     DealCards(s, list, count, tableauGroup, i);
-    SetFaces(s, PileGroup::Tableau, i, Rule(s, kTableauFaceUp + i));
+    SetFaces(s, PileGroup::Tableau, i, Rule(s, rule::TableauFaceUp + i));
   }
-  if (Rule(s, kSecondWasteDealCount) > 0) {
-    DealCards(s, list, Rule(s, kSecondWasteDealCount), stockGroup, kSecondWasteItem);
-    SetFaces(s, PileGroup::Stock, kSecondWasteItem, Rule(s, kSecondWasteDealCount));
+  if (Rule(s, rule::SecondWasteDealCount) > 0) {
+    DealCards(s, list, Rule(s, rule::SecondWasteDealCount), stockGroup, kSecondWasteItem);
+    SetFaces(s, PileGroup::Stock, kSecondWasteItem, Rule(s, rule::SecondWasteDealCount));
   }
   for (int i = 0; i < kReservePiles; ++i) {
-    if (Rule(s, kReserveDealCount + i) <= 0) continue;
-    DealCards(s, list, Rule(s, kReserveDealCount + i), static_cast<int>(PileGroup::Reserve), i);
-    SetFaces(s, PileGroup::Reserve, i, Rule(s, kReserveFaceUp + i));
+    if (Rule(s, rule::ReserveDealCount + i) <= 0) continue;
+    DealCards(s, list, Rule(s, rule::ReserveDealCount + i), static_cast<int>(PileGroup::Reserve), i);
+    SetFaces(s, PileGroup::Reserve, i, Rule(s, rule::ReserveFaceUp + i));
   }
 
   const int foundationGroup = static_cast<int>(PileGroup::Foundation);
-  if (Rule(s, kFoundationDealKind) == 1 && !list.empty()) {
+  if (Rule(s, rule::FoundationDealKind) == 1 && !list.empty()) {
     DealCards(s, list, 1, foundationGroup, 0);
     SetFaces(s, PileGroup::Foundation, 0, 1);
     const int rank = CardRank(TopCard(s.piles.Pile(PileGroup::Foundation, 0)));
-    for (int i = 0; i < kFoundationPiles; ++i) s.rules.Set(kFoundationBase + i, rank);
-  } else if (Rule(s, kFoundationDealKind) == 2) {
+    for (int i = 0; i < kFoundationPiles; ++i) s.rules.Set(rule::FoundationBase + i, rank);
+  } else if (Rule(s, rule::FoundationDealKind) == 2) {
     for (int i = 0; i < Foundations(s); ++i) {
       DealCards(s, list, 1, foundationGroup, i);
       SetFaces(s, PileGroup::Foundation, i, 1);
-      s.rules.Set(kFoundationBase + i, CardRank(CardAt(s.piles.Pile(PileGroup::Foundation, 0), 0)));
+      s.rules.Set(rule::FoundationBase + i, CardRank(CardAt(s.piles.Pile(PileGroup::Foundation, 0), 0)));
     }
   }
   for (int i = 0; i < kTableauPiles; ++i) {
-    if (Rule(s, kTableauSpace + i) == 91) s.rules.Set(kTableauSpace + i, RankBelow(Rule(s, kFoundationBase)));
+    if (Rule(s, rule::TableauSpace + i) == 91)
+      s.rules.Set(rule::TableauSpace + i, RankBelow(Rule(s, rule::FoundationBase)));
   }
-  if (Rule(s, kFirstCardToFoundation) == 1) {
+  if (Rule(s, rule::FirstCardToFoundation) == 1) {
     DealCards(s, list, 1, foundationGroup, 0);
     SetFaces(s, PileGroup::Foundation, 0, 1);
   }
-  if (Rule(s, kGameFamily) == 11) FamilyElevenStart(s);
-  const int firstStart = Rule(s, kFoundationStart);
+  if (Rule(s, rule::GameFamily) == 11) FamilyElevenStart(s);
+  const int firstStart = Rule(s, rule::FoundationStart);
   if (firstStart >= 93 && firstStart <= 95) PostDealSweep(s, ports);
   if (firstStart == 96) AceRefill(s, ports);
-  if (Rule(s, kPostDealHook) == 1) KingsToBottom(s);
-  if (Rule(s, kGameFamily) == 22) {
+  if (Rule(s, rule::PostDealHook) == 1) KingsToBottom(s);
+  if (Rule(s, rule::GameFamily) == 22) {
     FindCardKind(s.piles, s.rules, 12, kTakeRemove);
     FindCardKind(s.piles, s.rules, 13, kTakeRemove);
     s.piles.Pile(PileGroup::Stock, kStockItem).insert(0, CardCode(13));
@@ -514,7 +489,7 @@ bool PrepareTable(Session& session, GameStartPorts& ports) {
   TextStore& store = session.store;
   const std::string noted = store.Get(pos::kCardSize, 1);
   const int width = ports.screen.Info().width;
-  const int need = Rule(session, kScreenNeed);
+  const int need = Rule(session, rule::ScreenNeed);
   if ((width >= 650 || need != 1) && (width >= 810 || need != 2)) {
     if (!store.Get(pos::kSavedCardSet, 3).empty()) {
       store.Set(pos::kCardSize, 1, store.Get(pos::kSavedCardSize, 1));
@@ -552,9 +527,9 @@ bool PrepareTable(Session& session, GameStartPorts& ports) {
     ports.window.Repaint();
   }
   if (store.Get(pos::kCardSize, 1) != noted) ports.window.ReloadCardImages();
-  session.autoplayEnabled = Rule(session, kAutoplayAvailable) != 0;
+  session.autoplayEnabled = Rule(session, rule::AutoplayAvailable) != 0;
   ports.window.SetCommandsEnabled(GameWindow::Commands::Autoplay, session.autoplayEnabled);
-  ports.window.SetCommandsEnabled(GameWindow::Commands::SaveAndUndo, Rule(session, kNoSaveNoUndo) != 1);
+  ports.window.SetCommandsEnabled(GameWindow::Commands::SaveAndUndo, Rule(session, rule::NoSaveNoUndo) != 1);
   ports.window.LayOutTable();
   return true;
 }
@@ -579,7 +554,7 @@ bool StartGame(Session& session, GameStartPorts& ports, bool newDeal, bool anima
   session.store.Set(pos::kRedoUsedFlag, 1, "0");
 
   if (newDeal) {
-    if (Rule(session, kRuleCardCount) != 0) {
+    if (Rule(session, rule::CardCount) != 0) {
       RestoreDealBase(session);
     } else if (!PrepareTable(session, ports)) {
       window.RestoreCursor();
@@ -587,7 +562,7 @@ bool StartGame(Session& session, GameStartPorts& ports, bool newDeal, bool anima
     }
     session.values.SetFlag(kClockRunning, false);
     window.SetTimeText(FormatHMS(0, 1));
-    session.positions.Set(kPassCounter, 1);
+    session.positions.Set(PositionTable::kPassCounter, 1);
     session.store.Set(pos::kScore, 6, "0");
     if (dealMode == 2) NewDealNumber(session, ports);
     if (!DealPiles(session, ports)) {
@@ -613,7 +588,7 @@ bool StartGame(Session& session, GameStartPorts& ports, bool newDeal, bool anima
   }
   window.RestoreCursor();
   window.SetCommandsEnabled(GameWindow::Commands::PauseAndQuit, true);
-  if (Rule(session, kNoSaveNoUndo) != 1) window.SetCommandsEnabled(GameWindow::Commands::Snapshot, true);
+  if (Rule(session, rule::NoSaveNoUndo) != 1) window.SetCommandsEnabled(GameWindow::Commands::Snapshot, true);
   return true;
 }
 

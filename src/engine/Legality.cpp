@@ -5,6 +5,7 @@
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "table/Layout.h"
 
 namespace cardoria {
 
@@ -284,7 +285,7 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       if (empty) return Standard(s, q, 2);
       return SameSuit(q.top, q.card) && r == (q.direction == 1 ? h + 2 : h - 2);
     case 63: {
-      if (s.positions[69] <= 1) {
+      if (s.positions[PositionTable::kPassCounter] <= 1) {
         const int at = Location(s, q.card);
         if (q.foundation && at >= 1 && at <= 4 && i >= 4) return false;
         if (q.foundation && at >= 7 && at <= 10 && i <= 3) return false;
@@ -449,7 +450,7 @@ bool CanDropOnPile(const Session& s, int card, std::string_view name) {
 
 bool CanDropOnWaste(const Session& s, int card) {
   if (R(s, rule::WasteNoDrop) == 4 || R(s, rule::WasteBuild) != 2) return false;
-  if (s.positions[52 + kWasteItem] < -9999 || s.positions[56 + kWasteItem] < -9999) return false;
+  if (!PileShown(s, {PileGroup::Stock, kWasteItem})) return false;
   const std::string& waste = Waste(s);
   if (waste.empty()) return false;
   const int top = TopCard(waste);

@@ -366,7 +366,7 @@ void Engine::FollowRelease() {
 }
 
 bool Engine::TryDrop(int card, const Rect& drag, int index, int kind, bool autoplay, bool animate, bool redrawWithout) {
-  if (s_.rules[rule::FoundationsFirst] == 1 && s_.positions[87] == 0) {
+  if (s_.rules[rule::FoundationsFirst] == 1 && s_.positions[PositionTable::kMovesMade] == 0) {
     if (LocateCard(s_.piles, s_.rules, card) <= 0 || kind != kPileFoundation) return false;
   }
   PileRef target{};

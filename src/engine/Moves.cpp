@@ -13,8 +13,6 @@ namespace cardoria {
 
 namespace {
 
-constexpr int kMovesMade = 87;
-
 int Foundations(const Session& s) { return std::clamp(s.rules[rule::FoundationCount], 0, kFoundationPiles); }
 
 // The 1-based number after a pile-name prefix, or 0.
@@ -47,7 +45,7 @@ void Engine::FoldSince(int stepsBefore, bool intoPrevious) {
 }
 
 bool Engine::ExecuteMove(int card, const std::string& destination) {
-  if (s_.rules[rule::FoundationsFirst] == 1 && s_.positions[kMovesMade] == 0) {
+  if (s_.rules[rule::FoundationsFirst] == 1 && s_.positions[PositionTable::kMovesMade] == 0) {
     if (!(LocateCard(s_.piles, s_.rules, card) > 0 && destination.starts_with("Dest"))) return false;
   }
   const std::string& stock = s_.piles.Pile(PileGroup::Stock, kStockItem);
@@ -76,8 +74,6 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
     const int n = NumberAfter(destination, 4);
     if (n < 1 || n > kTableauPiles) return false;
     const int p = n - 1;
-    std::string& target = s_.piles.Pile(PileGroup::Tableau, p);
-    const bool wasSmall = PileCardCount(target) <= 2;
     PushStep(s_, Direction::Undo);
     if (MovingSingleCard(s_)) {
       FindCardKind(s_.piles, s_.rules, card, kTakeRemove);
@@ -90,7 +86,6 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
     }
     p_.view.CardMoved(card, fromKind, kPileTableau);
     p_.view.RedrawPile({PileGroup::Tableau, p});
-    (void)wasSmall;  // the view redraws a short pile whole on its own
     leftTableau = fromKind == kPileTableau;
     if (leftTableau) CompletedSequenceRemoval(fromLocation - 1);
     CompletedSequenceRemoval(p);
@@ -166,10 +161,10 @@ void Engine::AfterMove(bool executed, bool leftTableau, bool stockWasFull) {
   UpdateScore();
   if (leftTableau && !AutoplayActive()) AutoFaceUp();
   DiscardRedo(s_);
-  const int moves = s_.positions[kMovesMade];
-  s_.positions.Set(kMovesMade, std::min(moves + 1, 2));
+  const int moves = s_.positions[PositionTable::kMovesMade];
+  s_.positions.Set(PositionTable::kMovesMade, std::min(moves + 1, 2));
   if (s_.rules[rule::FillAfterFirstMove] == 1 && moves == 0) {
-    s_.positions.Set(kMovesMade, 2);
+    s_.positions.Set(PositionTable::kMovesMade, 2);
     ExecuteMove(0, "Fill_Tableaus");
   }
 }

@@ -13,15 +13,12 @@ namespace cardoria {
 
 namespace {
 
-constexpr int kPassCounter = 69;
-constexpr int kMovesMade = 87;
-
 int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
 int Reserves(const Session& s) { return std::clamp(s.rules[rule::ReserveCount], 0, kReservePiles); }
 
 bool PassesLeft(const Session& s) {
   const int redeals = s.rules[rule::Redeals];
-  return redeals == -1 || s.positions[kPassCounter] < redeals;
+  return redeals == -1 || s.positions[PositionTable::kPassCounter] < redeals;
 }
 
 // Takes the top card off a pile text; 0 when it is empty.
@@ -121,7 +118,7 @@ bool Engine::TurnWasteOver() {
   std::string& stock = s_.piles.Pile(PileGroup::Stock, kStockItem);
   std::string& waste = s_.piles.Pile(PileGroup::Stock, kWasteItem);
   if (!StockButtonReleased(stock.empty() && PileCardCount(waste) > 1 && PassesLeft(s_))) return false;
-  s_.positions.Set(kPassCounter, s_.positions[kPassCounter] + 1);
+  s_.positions.Set(PositionTable::kPassCounter, s_.positions[PositionTable::kPassCounter] + 1);
   PushStep(s_, Direction::Undo);
   stock.clear();
   const bool animate = s_.store.Get(242, 1) != "N";
@@ -150,7 +147,7 @@ bool Engine::Redeal() {
   const bool stockEmpty = s_.piles.Pile(PileGroup::Stock, kStockItem).empty();
   if (!StockButtonReleased(PassesLeft(s_) && (stockEmpty || s_.rules[rule::RedealKind] == 6))) return false;
   PushStep(s_, Direction::Undo);
-  s_.positions.Set(kPassCounter, s_.positions[kPassCounter] + 1);
+  s_.positions.Set(PositionTable::kPassCounter, s_.positions[PositionTable::kPassCounter] + 1);
   RedealProcedure(s_.rules[rule::RedealKind]);
   return true;
 }
@@ -307,7 +304,7 @@ void Engine::RefillEmptyTableau() {
   const GameRules& r = s_.rules;
   const int source = r[rule::AutoFillSource];
   if (source == 0 || !s_.values.Flag(kGameInProgress)) return;
-  if (r[rule::FoundationsFirst] != 0 && s_.positions[kMovesMade] == 0) return;
+  if (r[rule::FoundationsFirst] != 0 && s_.positions[PositionTable::kMovesMade] == 0) return;
   const std::string& stock = s_.piles.Pile(PileGroup::Stock, kStockItem);
   const std::string& waste = s_.piles.Pile(PileGroup::Stock, kWasteItem);
   const std::string& reserve = s_.piles.Pile(PileGroup::Reserve, 0);

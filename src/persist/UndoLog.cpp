@@ -10,8 +10,6 @@ namespace {
 
 constexpr PileGroup kGroups[4] = {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve};
 constexpr int kGroupSizes[4] = {kStockPiles, kFoundationPiles, kTableauPiles, kReservePiles};
-constexpr int kPassCounter = 69;
-constexpr int kMovesMade = 87;
 
 int LogOf(Direction d) { return d == Direction::Undo ? kUndoLog : kRedoLog; }
 StepStacks& StacksOf(Session& s, Direction d) { return d == Direction::Undo ? s.history.undo : s.history.redo; }
@@ -122,7 +120,7 @@ bool UndoRedo(Session& session, Direction direction, bool quiet, UndoView* view)
   const bool gathering = session.logs.LastHas(thisLog, kTagGatheringRedeal);
   // A gathering redeal empties the tableau into the stock; its tag already
   // counts the pass, so the stock rule must not count it a second time.
-  int passCounter = session.positions[kPassCounter];
+  int passCounter = session.positions[PositionTable::kPassCounter];
   if (!gathering) {
     if (undo && !stockWasEmpty && stockIsEmpty) --passCounter;
     if (!undo && stockWasEmpty && !stockIsEmpty) ++passCounter;
@@ -136,12 +134,12 @@ bool UndoRedo(Session& session, Direction direction, bool quiet, UndoView* view)
     session.logs.Append(otherLog, entry);
     session.logs.DropLast(thisLog);
   }
-  session.positions.Set(kPassCounter, passCounter);
+  session.positions.Set(PositionTable::kPassCounter, passCounter);
   if (!quiet && view) {
     view->TableRestored();
     view->RestoreCursor();
   }
-  if (session.history.undo.lists[0].empty()) session.positions.Set(kMovesMade, 0);
+  if (session.history.undo.lists[0].empty()) session.positions.Set(PositionTable::kMovesMade, 0);
   return true;
 }
 

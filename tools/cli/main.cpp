@@ -102,7 +102,7 @@ std::string TableText(const Session& session) {
 std::string StateLine(const Session& session, const HeadlessTable& table) {
   const bool won = table.gamesEnded > 0 && table.lastResult.won;
   return "score=" + session.store.Get(pos::kScore, 6) + " won=" + (won ? "yes" : "no") +
-         " passes=" + std::to_string(session.positions[69]) +
+         " passes=" + std::to_string(session.positions[PositionTable::kPassCounter]) +
          " deals=" + std::to_string(session.values.Counter(kDealCounter)) +
          " moves=" + std::to_string(session.history.undo.Steps());
 }

@@ -100,7 +100,7 @@ void PaintBackground(const Session& s, QImage& image, bool manyColours) {
 QString MarkCode(const Session& s, PileRef pile) {
   const GameRules& r = s.rules;
   // The pass under way counts as used: another pass is possible while it is below Redeals.
-  const int passesUsed = s.positions[69];
+  const int passesUsed = s.positions[PositionTable::kPassCounter];
   const int redeals = r[rule::Redeals];
   switch (pile.group) {
     case PileGroup::Stock:
