@@ -85,7 +85,10 @@ std::string FormatHMS(long long seconds, int hourWidth, char separator) {
   if (seconds < 0) seconds = 0;
   const long long hours = seconds / 3600;
   const long long minutes = (seconds / 60) % 60;
-  std::string result = ZeroPad(hours, hourWidth);
+  // Hours take as many digits as they need: a long game is never shown as stars.
+  std::string result = std::to_string(hours);
+  if (static_cast<int>(result.size()) < hourWidth)
+    result.insert(0, static_cast<std::size_t>(hourWidth) - result.size(), '0');
   result += separator;
   result += ZeroPad(minutes, 2);
   result += separator;

@@ -123,7 +123,9 @@ bool Engine::SendCard(int card, bool single, bool autoplay, bool toTableau, bool
     if (sent || !PileShown(s_, pile)) return;
     sent = TryDrop(card, TopCardRect(s_, pile), pile.index, kind, autoplay, true, true);
   };
-  if (toFoundations && single && (!autoplay || BaseRankAllows(s_)))
+  // A card already on a foundation stays in its place there.
+  const bool onFoundation = location <= -1 && location >= -16;
+  if (toFoundations && single && !onFoundation && (!autoplay || BaseRankAllows(s_)))
     for (int f = 0; f < Foundations(s_); ++f) tryPile({PileGroup::Foundation, f}, kPileFoundation);
   if (toTableau) {
     for (bool emptyPass : {false, true}) {

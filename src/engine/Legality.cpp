@@ -31,6 +31,11 @@ bool FromFoundation(const Session& s, int card) {
   const int at = Location(s, card);
   return at <= -1 && at >= -16;
 }
+// An empty tableau pile that takes any card, so a card may wait there.
+bool HoldsAnyCard(const Session& s, int t) {
+  const int space = R(s, rule::TableauSpace + t);
+  return space == -1 || space == rule::kV || R(s, rule::FoundationBase) == -1;
+}
 bool SameSuit(int a, int b) { return CardSuit(a) == CardSuit(b); }
 bool NextTo(int h, int r) { return r == h + 1 || r == h - 1 || (h == 13 && r == 1) || (h == 1 && r == 13); }
 bool FoundationHasRank(const Session& s, int f, int rank) {
@@ -367,6 +372,9 @@ bool FoundationStartAllowed(const Session& s, int code, int card) {
     ++n;
     if (!Foundation(s, f).empty()) cards.push_back(CardAt(Foundation(s, f), 0));
   }
+  // Nothing to balance against: a suit that completes itself on an "S"
+  // foundation asks about "R" foundations the game may not have.
+  if (n == 0) return true;
   const int reds = static_cast<int>(std::count_if(cards.begin(), cards.end(), IsRedCard));
   const int blacks = static_cast<int>(cards.size()) - reds;
   if (reds > n / 2 || blacks > n / 2) return false;
@@ -429,7 +437,7 @@ bool CanDropOnPile(const Session& s, int card, std::string_view name) {
     if (ok && q.code == 34 && !pile.empty() && !MovingSingleCard(s)) ok = false;
     if (ok && R(s, rule::SequenceRule) != 0 && !MovingSingleCard(s)) ok = IsMovableSequence(s, card, i);
     if (ok && R(s, rule::MoveLimit) == -5 && !MovingSingleCard(s) && pile.empty())
-      ok = WithinMoveLimit(const_cast<Session&>(s), card, true);
+      ok = WithinMoveLimit(const_cast<Session&>(s), card, true, i);
     if (!pile.empty() && TopCard(pile) == s.drag.groupTopCard) ok = false;
     return ok;
   }
@@ -477,12 +485,14 @@ bool IsMovableSequence(const Session& s, int card, int p) {
   return true;
 }
 
-bool WithinMoveLimit(Session& s, int card, bool toEmptyPile) {
+bool WithinMoveLimit(Session& s, int card, bool toEmptyPile, int destination) {
   const std::string group = GroupFrom(s, card);
   const int size = std::max(1, PileCardCount(group));
   s.drag.groupTopCard = group.empty() ? card : TopCard(group);
+  // An empty column helps a group across only when it can hold any card on
+  // the way; one that takes only a King holds nothing in between.
   int emptyTableau = 0, emptyReserves = 0;
-  for (int t = 0; t < Tableaus(s); ++t) emptyTableau += Tableau(s, t).empty();
+  for (int t = 0; t < Tableaus(s); ++t) emptyTableau += Tableau(s, t).empty() && HoldsAnyCard(s, t);
   for (int r = 0; r < Reserves(s); ++r) emptyReserves += s.piles.Pile(PileGroup::Reserve, r).empty();
   const int limit = R(s, rule::MoveLimit);
   switch (limit) {
@@ -492,9 +502,13 @@ bool WithinMoveLimit(Session& s, int card, bool toEmptyPile) {
       const int at = Location(s, card);
       return size == 1 || (at > 0 && CardAt(Tableau(s, at - 1), 0) == card);
     }
-    case -5:
-      if (emptyTableau == 0) return size <= emptyReserves + 1;
-      return size <= (toEmptyPile ? emptyReserves + emptyTableau : emptyReserves + emptyTableau + 1);
+    case -5: {
+      if (!toEmptyPile) return size <= emptyReserves + emptyTableau + 1;
+      // The destination itself is no room on the way.
+      int others = std::max(emptyTableau - 1, 0);
+      if (destination >= 0) others = emptyTableau - (destination < Tableaus(s) && HoldsAnyCard(s, destination));
+      return size <= emptyReserves + others + 1;
+    }
     case -6: return size <= (emptyTableau == 0 ? emptyReserves + 1 : emptyReserves + emptyTableau);
     default:
       if (limit >= 0) return size <= limit;

@@ -27,7 +27,7 @@ bool CanDropOnWaste(const Session& session, int card);
 // The group from the card to the top of its pile follows SequenceRule.
 bool IsMovableSequence(const Session& session, int card, int pile);
 // The group from the card up may move at once; records GroupTopCard.
-bool WithinMoveLimit(Session& session, int card, bool toEmptyPile);
+bool WithinMoveLimit(Session& session, int card, bool toEmptyPile, int destination = -1);
 bool IsTopCard(const Session& session, int card);
 bool FoundationStartAllowed(const Session& session, int code, int card);
 

@@ -2,6 +2,7 @@
 // Redo from the menu.
 
 #include <algorithm>
+#include <limits>
 
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
@@ -168,6 +169,7 @@ int Engine::ElapsedSeconds() const {
   const std::string h = text.substr(0, first), m = text.substr(first + 1, second - first - 1),
                     sec = text.substr(second + 1);
   if (h.empty() || m.empty() || sec.empty() || !IsAllDigits(h) || !IsAllDigits(m) || !IsAllDigits(sec)) return 0;
+  if (h.size() > 5) return std::numeric_limits<int>::max();  // beyond eleven years of play
   return TextToInt(h) * 3600 + TextToInt(m) * 60 + TextToInt(sec);
 }
 

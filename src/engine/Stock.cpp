@@ -120,6 +120,9 @@ bool Engine::TurnWasteOver() {
   if (!StockButtonReleased(stock.empty() && PileCardCount(waste) > 1 && PassesLeft(s_))) return false;
   s_.positions.Set(PositionTable::kPassCounter, s_.positions[PositionTable::kPassCounter] + 1);
   PushStep(s_, Direction::Undo);
+  // The deal that follows may empty the stock again, which the stock rule of
+  // undo cannot tell from no turn at all: the tag gives the pass back.
+  TagStep(s_, kTagGatheringRedeal);
   stock.clear();
   const bool animate = s_.store.Get(242, 1) != "N";
   if (animate && s_.store.Get(183, 1) == "Y" && s_.store.Get(pos::kSoundsEnabled, 1) == "Y") {

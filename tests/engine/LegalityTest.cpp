@@ -69,6 +69,42 @@ TEST_F(LegalityTest, FreeCellMoveLimit) {
   EXPECT_FALSE(WithinMoveLimit(s, 11, false));  // part of it
 }
 
+// An empty column is room on the way only when it may hold any card there;
+// a column that takes only a King holds nothing in between.
+TEST_F(LegalityTest, KingOnlyColumnsGiveNoRoomOnTheWay) {
+  s.rules.Set(rule::MoveLimit, -5);
+  s.rules.Set(rule::SequenceRule, 1);
+  for (int i = 0; i < 8; ++i) s.rules.Set(rule::TableauBuild + i, 0);
+  for (int i = 0; i < 4; ++i) Pile(PileGroup::Reserve, i, "052");
+  for (int i = 0; i < 6; ++i) Pile(PileGroup::Tableau, i, "051");
+  Pile(PileGroup::Tableau, 0, "013012011");  // K, Q, J of hearts
+  Pile(PileGroup::Tableau, 1, "044043");     // 5 and 4 of spades; piles 7 and 8 are empty
+  struct Case {
+    const char* what;
+    int space;     // TableauSpace of every column
+    int cells;     // empty cells
+    int card;      // bottom card of the group
+    int toColumn;  // -1: onto a non-empty pile
+    bool allowed;
+  } cases[] = {
+      {"any-card columns and no cell: 2 + 1", -1, 0, 13, -1, true},
+      {"any-card columns, into one of them: 1 + 1", -1, 0, 13, 6, false},
+      {"any-card columns, two into one of them", -1, 0, 44, 6, true},
+      {"King-only columns and no cell: one card", 13, 0, 44, -1, false},
+      {"King-only columns and one cell: two cards", 13, 1, 44, -1, true},
+      {"King-only columns and one cell: not three", 13, 1, 13, -1, false},
+      {"King-only, three King-led into an empty column with two cells", 13, 2, 13, 6, true},
+      {"King-only, three King-led into an empty column with one cell", 13, 1, 13, 6, false},
+  };
+  for (const auto& c : cases) {
+    for (int i = 0; i < 8; ++i) s.rules.Set(rule::TableauSpace + i, c.space);
+    for (int i = 0; i < 4; ++i) Pile(PileGroup::Reserve, i, i < c.cells ? "" : "052");
+    Group();
+    s.drag.groupTopCard = 0;
+    EXPECT_EQ(WithinMoveLimit(s, c.card, c.toColumn >= 0, c.toColumn), c.allowed) << c.what;
+  }
+}
+
 TEST_F(LegalityTest, AGroupIsNeverDroppedBackOnItsOwnPile) {
   Pile(PileGroup::Tableau, 0, "013051");
   s.drag.groupTopCard = 51;

@@ -112,6 +112,35 @@ TEST_F(PlayTest, AGatheringRedealIsUndoneWithOnePass) {
   EXPECT_EQ(PassCounter(), 2);
 }
 
+// When the turned-over waste holds no more than one deal, the deal empties
+// the stock again; undoing it must still give the pass back.
+TEST_F(PlayTest, UndoingATurnOverThatEmptiesTheStockGivesThePassBack) {
+  ASSERT_TRUE(play.Start(kThrees, "3141592653589"));
+  s().rules.Set(rule::Redeals, 2);
+  std::string& stock = s().piles.Pile(PileGroup::Stock, kStockItem);
+  std::string& waste = s().piles.Pile(PileGroup::Stock, kWasteItem);
+  // Two cards in the waste, the rest of the stock out of the way.
+  waste = stock.substr(0, 6);
+  s().piles.Pile(PileGroup::Tableau, 0) += stock.substr(6);
+  stock.clear();
+  const std::string before = play.TableText();
+  PressStock();
+  EXPECT_EQ(PassCounter(), 2);
+  EXPECT_TRUE(Pile(PileGroup::Stock, kStockItem).empty());
+  ASSERT_TRUE(engine().Undo());
+  EXPECT_EQ(PassCounter(), 1);
+  EXPECT_EQ(play.TableText(), before);
+  ASSERT_TRUE(engine().Redo());
+  EXPECT_EQ(PassCounter(), 2);
+  const std::string turned = play.TableText();
+  PressStock();  // that was the only turn-over the game allows
+  EXPECT_EQ(play.TableText(), turned);
+  ASSERT_TRUE(engine().Undo());
+  PressStock();  // undone, the pass is there to be used again
+  EXPECT_EQ(PassCounter(), 2);
+  EXPECT_EQ(play.TableText(), turned);
+}
+
 TEST(Redeal, TheMixingIsFixed) {
   EXPECT_EQ(MixRedeal({"a", "b", "c", "d"}), (TextList{"c", "a", "b", "d"}));
   EXPECT_EQ(MixRedeal({}), TextList{});
@@ -200,6 +229,22 @@ TEST_F(PlayTest, QuickMovesFollowThePreferences) {
   EXPECT_FALSE(s().values.Flag(kSkipNextClick));
 }
 
+TEST_F(PlayTest, AQuickMoveLeavesAFoundationCardWhereItIs) {
+  ASSERT_TRUE(play.Start(kKlondike, "1"));
+  // Double and right clicks send to the foundations only.
+  for (int position : {247, 249}) s().store.Set(position, 1, "Y");
+  for (int position : {248, 251}) s().store.Set(position, 1, "N");
+  play.Drag(1, {PileGroup::Foundation, 0});  // the Ace of hearts tops column 7
+  ASSERT_EQ(LocateCard(s().piles, s().rules, 1), -1);
+  const Rect r = CardRectangle(s(), 1);
+  engine().OnMouseDown(kLeftButton, false, r.left + 2, r.top + 2);
+  engine().OnMouseUp(kLeftButton);
+  engine().OnDoubleClick();
+  EXPECT_EQ(LocateCard(s().piles, s().rules, 1), -1);
+  EXPECT_FALSE(engine().QuickMove(false, true, 1, "Dest1"));  // a right click
+  EXPECT_EQ(LocateCard(s().piles, s().rules, 1), -1);
+}
+
 TEST_F(PlayTest, AutomaticFaceUpFollowsItsPreference) {
   s().store.Set(pos::kAutomaticFaceUp, 1, "N");
   ASSERT_TRUE(play.Start(kKlondike, "1"));
@@ -220,6 +265,21 @@ TEST_F(PlayTest, TheClockCountsAcrossMidnight) {
   EXPECT_EQ(engine().ElapsedSeconds(), 150);
   s().clockText = "garbage";
   EXPECT_EQ(engine().ElapsedSeconds(), 0);
+}
+
+TEST_F(PlayTest, LongGamesKeepTheirHours) {
+  ASSERT_TRUE(play.Start(kKlondike, "1"));
+  struct Case {
+    int seconds;
+    const char* shown;
+  } cases[] = {{9 * 3600 + 59 * 60 + 59, "9:59:59"}, {10 * 3600 + 5, "10:00:05"}, {123 * 3600 + 61, "123:01:01"}};
+  for (const Case& c : cases) {
+    s().values.SetTime(kClockStart, MakeDateTime(2026, 12, 1, 0, 0, 0));
+    play.clock.now = s().values.Time(kClockStart) + c.seconds / 86400.0;
+    engine().ClockTick();
+    EXPECT_EQ(s().clockText, c.shown);
+    EXPECT_EQ(engine().ElapsedSeconds(), c.seconds) << c.shown;
+  }
 }
 
 TEST_F(PlayTest, EndingAGameRecordsItOnce) {
