@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 
 #include "core/RuleIndex.h"
 #include "platform/ResourceLibrary.h"
