@@ -1,6 +1,7 @@
 #include "CardArt.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -109,23 +110,54 @@ void CardOutline(QPainter& p, const Design& d, int w, int h) {
   }
 }
 
-// The index at the top-left; the caller rotates for the bottom-right one.
-void Index(QPainter& p, const Design& d, int rank, int suit, int w) {
-  const bool big = w > 40;
-  const int fontPixels = (big ? 13 : 11) + (d.largeIndex ? 3 : 0);
-  QFont font = IndexFont(d, fontPixels);
-  if (rank == 10) font.setLetterSpacing(QFont::PercentageSpacing, 82);
-  p.setFont(font);
-  p.setPen(SuitColour(d, suit));
-  const QString text = kRanks[rank - 1];
-  const int boxWidth = big ? 14 : 12;
-  const QRectF textBox(1, 1, boxWidth + (text.size() > 1 ? 3 : 0), fontPixels + 1);
-  p.drawText(textBox, Qt::AlignHCenter | Qt::AlignTop, text);
-  const double pip = big ? (d.largeIndex ? 9 : 8) : 7;
-  DrawSuit(p, suit, QRectF(1 + (boxWidth - pip) / 2.0 + 0.5, fontPixels + 2, pip, pip), SuitColour(d, suit));
+// Where the parts of a face lie at the big and the medium size. A fanned
+// column shows only a band at the top of each covered card (18 pixels of a
+// big card, 14 of a medium one), so the index, rank and suit side by side,
+// fits in that band, and the pips and the court picture start below it.
+struct FaceMetrics {
+  int band;           // rows the index may use
+  int rankPixels;     // font size of the rank
+  double rankColumn;  // width of the rank; "10" is narrowed towards it
+  double suitSize;    // the suit beside the rank
+  double pip, pipLeft;
+  double ace, aceSpade;
+  double courtSide;
+  // Pips and pictures keep two clear rows below the band.
+  double Below() const { return band + 2; }
+};
+
+FaceMetrics MetricsOf(const Design& d, int w) {
+  if (w > 64) {
+    return {18, d.largeIndex ? 16 : 14, d.largeIndex ? 12.0 : 11.0, d.largeIndex ? 12.0 : 11.0, 11, 17, 24, 30, 10};
+  }
+  return {14, d.largeIndex ? 13 : 12, d.largeIndex ? 10.0 : 9.0, d.largeIndex ? 10.5 : 9.5, 9, 14, 20, 24, 9};
 }
 
-void Pips(QPainter& p, const Design& d, int rank, int suit, int w, int h) {
+// The index at the top-left; the caller rotates for the bottom-right one.
+void Index(QPainter& p, const Design& d, const FaceMetrics& m, int rank, int suit) {
+  const QColor colour = SuitColour(d, suit);
+  const QFont font = IndexFont(d, m.rankPixels);
+  const QFontMetricsF metrics(font);
+  const QString text = kRanks[rank - 1];
+  // Clear of the ornate set's inner frame.
+  const double inset = d.ornate ? 3 : 2;
+  const QRectF ink = metrics.tightBoundingRect(text);
+  // The tails of J and Q stay inside the band too.
+  const double cap = std::min(metrics.capHeight(), m.band - 0.5 - ink.bottom() - inset);
+  const double squeeze = std::clamp(m.rankColumn / ink.width(), 0.7, 1.0);
+  const double column = std::max(m.rankColumn, ink.width() * squeeze);
+  p.save();
+  p.setFont(font);
+  p.setPen(colour);
+  p.translate(inset + column / 2, inset + cap);
+  p.scale(squeeze, 1);
+  p.drawText(QPointF(-ink.center().x(), 0), text);
+  p.restore();
+  const double top = inset + std::max(0.0, (cap - m.suitSize) / 2);
+  DrawSuit(p, suit, QRectF(inset + column + 1, top, m.suitSize, m.suitSize), colour);
+}
+
+void Pips(QPainter& p, const Design& d, const FaceMetrics& m, int rank, int suit, int w, int h) {
   static const std::array<std::vector<QPointF>, 11> layouts = {{
       {},
       {{0.5, 0.5}},
@@ -148,13 +180,14 @@ void Pips(QPainter& p, const Design& d, int rank, int suit, int w, int h) {
        {0, 1},
        {1, 1}},
   }};
-  const bool big = w > 40;
-  const double pip = big ? 12 : 8.5;
-  const double left = big ? 19 : 16.5, right = w - left - pip;
-  const double top = big ? 11 : 8, bottom = h - top - pip;
+  // The middle column stands clear of the outer ones, so 9 and 10 keep
+  // their pips apart.
+  const double pip = m.pip;
+  const double left = m.pipLeft, right = w - left - pip;
+  const double top = m.Below(), bottom = h - top - pip;
   const QColor colour = SuitColour(d, suit);
   if (rank == 1) {
-    const double size = big ? (suit == 3 ? 30 : 24) : (suit == 3 ? 24 : 20);
+    const double size = suit == 3 ? m.aceSpade : m.ace;
     DrawSuit(p, suit, QRectF((w - size) / 2.0, (h - size) / 2.0, size, size), colour);
     if (d.ornate) {
       p.setPen(QPen(d.frame, 1));
@@ -184,46 +217,47 @@ void CourtHalf(QPainter& p, const Design& d, int rank, int suit, const QRectF& b
   const QColor robe = colour.lighter(suit < 2 ? 135 : 160);
   const QColor gold(212, 170, 50), skin(246, 214, 178), hair(rank == 12 ? QColor(196, 120, 40) : QColor(90, 60, 30));
   const double cx = box.center().x(), w = box.width(), h = box.height();
+  // The figure keeps its proportions in a wide, low box.
+  const double u = std::min(w, h * 1.15);
   p.setPen(QPen(QColor(40, 40, 40), 0.8));
   // Shoulders and robe.
   QPainterPath body;
-  body.moveTo(box.left() + w * 0.08, box.bottom());
-  body.cubicTo(box.left() + w * 0.1, box.top() + h * 0.62, cx - w * 0.2, box.top() + h * 0.58, cx, box.top() + h * 0.6);
-  body.cubicTo(cx + w * 0.2, box.top() + h * 0.58, box.right() - w * 0.1, box.top() + h * 0.62, box.right() - w * 0.08,
-               box.bottom());
+  body.moveTo(cx - u * 0.46, box.bottom());
+  body.cubicTo(cx - u * 0.44, box.top() + h * 0.62, cx - u * 0.2, box.top() + h * 0.58, cx, box.top() + h * 0.6);
+  body.cubicTo(cx + u * 0.2, box.top() + h * 0.58, cx + u * 0.44, box.top() + h * 0.62, cx + u * 0.46, box.bottom());
   body.closeSubpath();
   p.setBrush(robe);
   p.drawPath(body);
   // A band across the robe in the suit colour, and the collar.
   p.setBrush(colour);
-  p.drawRect(QRectF(cx - w * 0.06, box.top() + h * 0.62, w * 0.12, h * 0.38));
+  p.drawRect(QRectF(cx - u * 0.06, box.top() + h * 0.62, u * 0.12, h * 0.38));
   p.setBrush(gold);
-  p.drawEllipse(QPointF(cx, box.top() + h * 0.63), w * 0.16, h * 0.06);
+  p.drawEllipse(QPointF(cx, box.top() + h * 0.63), u * 0.16, h * 0.06);
   // Hair and face.
   p.setBrush(hair);
-  p.drawEllipse(QPointF(cx, box.top() + h * 0.4), w * 0.2, h * 0.2);
+  p.drawEllipse(QPointF(cx, box.top() + h * 0.4), u * 0.2, h * 0.2);
   p.setBrush(skin);
-  p.drawEllipse(QPointF(cx, box.top() + h * 0.42), w * 0.14, h * 0.16);
+  p.drawEllipse(QPointF(cx, box.top() + h * 0.42), u * 0.14, h * 0.16);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(40, 40, 40));
-  p.drawEllipse(QPointF(cx - w * 0.055, box.top() + h * 0.4), 0.9, 0.9);
-  p.drawEllipse(QPointF(cx + w * 0.055, box.top() + h * 0.4), 0.9, 0.9);
+  p.drawEllipse(QPointF(cx - u * 0.055, box.top() + h * 0.4), 0.9, 0.9);
+  p.drawEllipse(QPointF(cx + u * 0.055, box.top() + h * 0.4), 0.9, 0.9);
   p.setPen(QPen(QColor(170, 60, 60), 0.8));
-  p.drawLine(QPointF(cx - w * 0.04, box.top() + h * 0.5), QPointF(cx + w * 0.04, box.top() + h * 0.5));
+  p.drawLine(QPointF(cx - u * 0.04, box.top() + h * 0.5), QPointF(cx + u * 0.04, box.top() + h * 0.5));
   if (rank == 13) {  // a beard
     p.setPen(QPen(QColor(40, 40, 40), 0.6));
     p.setBrush(hair);
     QPainterPath beard;
-    beard.moveTo(cx - w * 0.12, box.top() + h * 0.47);
-    beard.quadTo(cx, box.top() + h * 0.68, cx + w * 0.12, box.top() + h * 0.47);
-    beard.quadTo(cx, box.top() + h * 0.56, cx - w * 0.12, box.top() + h * 0.47);
+    beard.moveTo(cx - u * 0.12, box.top() + h * 0.47);
+    beard.quadTo(cx, box.top() + h * 0.68, cx + u * 0.12, box.top() + h * 0.47);
+    beard.quadTo(cx, box.top() + h * 0.56, cx - u * 0.12, box.top() + h * 0.47);
     p.drawPath(beard);
   }
   // Headwear: a crown for the King, a coronet for the Queen, a cap for the Jack.
   p.setPen(QPen(QColor(60, 40, 0), 0.7));
   p.setBrush(rank == 11 ? colour : gold);
   QPainterPath hat;
-  const double base = box.top() + h * 0.27, brimW = w * 0.17;
+  const double base = box.top() + h * 0.27, brimW = u * 0.17;
   if (rank == 13) {
     hat.moveTo(cx - brimW, base);
     hat.lineTo(cx - brimW, base - h * 0.14);
@@ -247,12 +281,12 @@ void CourtHalf(QPainter& p, const Design& d, int rank, int suit, const QRectF& b
   }
   p.drawPath(hat);
   // The suit held beside the figure.
-  const double pip = std::max(5.0, w * 0.2);
+  const double pip = std::max(5.0, u * 0.2);
   DrawSuit(p, suit, QRectF(box.left() + w * 0.02, box.top() + h * 0.55, pip, pip), colour);
 }
 
-void Court(QPainter& p, const Design& d, int rank, int suit, int w, int h) {
-  const QRectF frame(w > 40 ? 13 : 11, w > 40 ? 9 : 8, w - 2 * (w > 40 ? 13 : 11), h - 2 * (w > 40 ? 9 : 8));
+void Court(QPainter& p, const Design& d, const FaceMetrics& m, int rank, int suit, int w, int h) {
+  const QRectF frame(m.courtSide + 0.5, m.Below() + 0.5, w - 2 * m.courtSide - 1, h - 2 * m.Below() - 1);
   p.setPen(QPen(d.ornate ? d.frame : SuitColour(d, suit), 1));
   p.setBrush(d.modern ? QColor(244, 240, 228) : QColor(250, 244, 220));
   p.drawRect(frame);
@@ -287,15 +321,16 @@ QImage Face(int set, int rank, int suit, const CardSize& size) {
     DrawSuit(p, suit, QRectF(w / 2.0 - 6, 16, 12, 12), SuitColour(d, suit));
     return image;
   }
+  const FaceMetrics m = MetricsOf(d, w);
   if (rank >= 11) {
-    Court(p, d, rank, suit, w, h);
+    Court(p, d, m, rank, suit, w, h);
   } else {
-    Pips(p, d, rank, suit, w, h);
+    Pips(p, d, m, rank, suit, w, h);
   }
-  Index(p, d, rank, suit, w);
+  Index(p, d, m, rank, suit);
   p.translate(w, h);
   p.rotate(180);
-  Index(p, d, rank, suit, w);
+  Index(p, d, m, rank, suit);
   return image;
 }
 
@@ -408,7 +443,9 @@ QImage Back(int number, const CardSize& size) {
   p.setPen(QPen(QColor(90, 90, 90), 1));
   p.setBrush(QColor(250, 250, 248));
   p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), radius, radius);
-  const int inset = w > 30 ? 4 : 2;
+  // A narrow rim: face-down cards in a fanned column show only a few rows
+  // of their top, and those must be the pattern, not white.
+  const int inset = w > 30 ? 2 : 1;
   const QRectF field(inset, inset, w - 2 * inset, h - 2 * inset);
   p.setPen(Qt::NoPen);
   p.setBrush(base);
