@@ -3,12 +3,14 @@
 // moves (and stock clicks) that wins a deal, using the engine itself to judge
 // and carry out each move on copies of the session.
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "core/Cards.h"
 #include "engine/Legality.h"
 #include "support/PlayFixture.h"
 
@@ -21,7 +23,9 @@ struct SolverMove {
 
 class Solver {
  public:
-  explicit Solver(int budget) : budget_(budget) {}
+  // `everyRun`: any face-up card may lead a group out of a column, as the
+  // games of the Spider family need; moves are then ordered by a heuristic.
+  explicit Solver(int budget, bool everyRun = false) : budget_(budget), everyRun_(everyRun) {}
 
   std::optional<std::vector<SolverMove>> Solve(const Session& start) {
     visited_.clear();
@@ -47,7 +51,61 @@ class Solver {
   // somewhere are offered: a card from the waste or a cell, the whole movable
   // run of a column, or the top card of a column; runs move between columns
   // only when that uncovers a card or empties the column.
-  static std::vector<SolverMove> Moves(Session& s) {
+  std::vector<SolverMove> Moves(Session& s) const { return everyRun_ ? RunMoves(s) : PlainMoves(s); }
+
+  // Every group a column may give, scored: suits joined and cards uncovered
+  // first, a run of one suit never broken, an empty column last.
+  static std::vector<SolverMove> RunMoves(Session& s) {
+    struct Scored {
+      int score;
+      SolverMove move;
+    };
+    std::vector<Scored> scored;
+    const int tableaus = s.rules[281];
+    for (int from = 0; from < tableaus; ++from) {
+      const std::string& pile = s.piles.Pile(PileGroup::Tableau, from);
+      const int count = PileCardCount(pile);
+      for (int i = 0; i < count; ++i) {
+        const int card = CardAt(pile, i);
+        if (card <= 0 || s.cards.IsFaceDown(card)) continue;
+        const int below = i > 0 ? CardAt(pile, i - 1) : 0;
+        const bool belowHidden = below > 0 && s.cards.IsFaceDown(below);
+        if (below > 0 && !belowHidden && CardSuit(below) == CardSuit(card) && CardRank(below) == CardRank(card) + 1)
+          continue;
+        s.drag.dragHeight = i + 1 < count ? s.layout.cardHeight * 2 : s.layout.cardHeight;
+        s.drag.groupTopCard = 0;
+        if (!IsMovableSequence(s, card, from) || !WithinMoveLimit(s, card, false)) continue;
+        bool triedEmpty = false;
+        for (int t = 0; t < tableaus; ++t) {
+          if (t == from) continue;
+          const std::string& target = s.piles.Pile(PileGroup::Tableau, t);
+          if (target.empty() && (i == 0 || triedEmpty)) continue;
+          if (!CanDropOnPile(s, card, "Fila" + std::to_string(t + 1))) continue;
+          const bool joinsSuit = !target.empty() && CardSuit(TopCard(target)) == CardSuit(card);
+          // From one card of the next rank to another of another suit
+          // changes nothing that matters.
+          if (!target.empty() && !joinsSuit && !belowHidden && below > 0 && CardRank(below) == CardRank(card) + 1)
+            continue;
+          int score = target.empty() ? -2 : 0;
+          if (joinsSuit) score += 3;
+          if (belowHidden) score += 2;
+          if (i == 0) score += 1;
+          scored.push_back({score, {card, {PileGroup::Tableau, t}}});
+          triedEmpty = triedEmpty || target.empty();
+        }
+      }
+    }
+    s.drag.dragHeight = s.layout.cardHeight;
+    s.drag.groupTopCard = 0;
+    std::stable_sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) { return a.score > b.score; });
+    std::vector<SolverMove> moves;
+    for (const Scored& m : scored) moves.push_back(m.move);
+    if (s.rules[7] != 0 && !s.piles.Pile(PileGroup::Stock, kStockItem).empty())
+      moves.push_back({0, {PileGroup::Stock, kStockItem}});
+    return moves;
+  }
+
+  static std::vector<SolverMove> PlainMoves(Session& s) {
     std::vector<SolverMove> toFoundation, toTableau, toReserve;
     const int tableaus = s.rules[281], foundations = s.rules[280], reserves = s.rules[282];
     struct Source {
@@ -164,6 +222,7 @@ class Solver {
   }
 
   int budget_;
+  bool everyRun_;
   int nodes_ = 0;
   std::set<std::string> visited_;
 };
