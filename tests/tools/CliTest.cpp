@@ -45,6 +45,20 @@ TEST_F(CliTest, DealsAsTheProgramDoes) {
   EXPECT_EQ(deal.output.find("Dest1"), std::string::npos);
 }
 
+TEST_F(CliTest, ACatalogueCutShortInsideItsRuleRowsIsDamaged) {
+  const std::string whole = dir.Read("GAMES.DAT");
+  const auto rows = whole.find("[Sect2]");
+  ASSERT_NE(rows, std::string::npos);
+  for (const std::size_t cut : {whole.find("\n0200 ", rows) + 1, whole.find("\n0200 ", rows) + 40}) {
+    dir.Write("GAMES.DAT", whole.substr(0, cut));
+    const CliRun deal = Run("deal 1 1");
+    EXPECT_EQ(deal.exitCode, 1) << deal.output;
+    EXPECT_NE(deal.output.find("The game catalogue " + dir / "GAMES.DAT" + " is damaged"), std::string::npos)
+        << deal.output;
+    EXPECT_EQ(deal.output.find("Fila1"), std::string::npos);
+  }
+}
+
 TEST_F(CliTest, PlaysAScriptOfMouseCommands) {
   dir.Write("script.txt",
             "autoplay off\n"
