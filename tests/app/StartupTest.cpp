@@ -164,6 +164,18 @@ TEST_F(StartupTest, StartUpSurvivesDamagedPreferenceFiles) {
   EXPECT_EQ(last.ReadString("Preference", "Game", ""), "4");
 }
 
+TEST_F(StartupTest, TemporaryFilesLeftByACrashAreRemoved) {
+  dir.Write("DATA/CFG.DAT", "[Preference]\nGame=205\n");
+  dir.Write("DATA/CFG.DAT.cardoria-tmp.Ab12Cd", "[Preference]\nGame=");
+  dir.Write("KRTV0440.DAT.cardoria-tmp.Ab12Cd", "");
+  dir.Write("DATA/STAT.DAT.rpl1234", "not ours");
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(dir.Exists("DATA/CFG.DAT.cardoria-tmp.Ab12Cd"));
+  EXPECT_FALSE(dir.Exists("KRTV0440.DAT.cardoria-tmp.Ab12Cd"));
+  EXPECT_TRUE(dir.Exists("DATA/STAT.DAT.rpl1234"));
+  EXPECT_EQ(session.store.Get(pos::kGameNumber, 4), "0205");
+}
+
 TEST_F(StartupTest, FirstActivationRewritesOldSwitchValues) {
   dir.Write("DATA/CFG.DAT", "[Preference]\nCards_Animate=S\nConfirmQuit=S\n");
   ASSERT_TRUE(Start());
