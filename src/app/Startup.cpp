@@ -58,6 +58,7 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   // Writes that a crash cut off left their temporary files; nothing else
   // writes these files yet.
   for (const char* name : {kSettingsFile, kInstallationMarker}) RemoveStaleTemporaryFiles(session.PathOf(name));
+  TellPreferenceProblems(session, ports.messages);
   session.settings.Open(session.PathOf(kSettingsFile));
   setup = ReadPreferences(session, ports.screen);
   session.autoplayChecked = setup.autoplay;
