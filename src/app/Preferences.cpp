@@ -197,6 +197,23 @@ void WriteWindowState(IniProfile& settings, const WindowState& state) {
   settings.WriteInt(kPreferenceSection, "MainWindowState_Height", state.height);
 }
 
+void TellPreferenceProblems(Session& session, Messages& messages) {
+  session.settings.OnProblem([&session, &messages](IniProfile::Problem problem) {
+    if (session.settingsProblemTold) return;
+    session.settingsProblemTold = true;
+    const std::string& path = session.settings.Path();
+    if (problem == IniProfile::Problem::Unreadable) {
+      messages.ShowInfo("The preferences file could not be read:\r" + path +
+                        "\rThe program uses the default settings and leaves the file as it is; settings changed in "
+                        "this run will not be kept.");
+    } else {
+      messages.ShowInfo("The preferences file could not be saved:\r" + path +
+                        "\rCheck that its folder can be written and the disk is not full. Settings changed in this "
+                        "run may be lost.");
+    }
+  });
+}
+
 void ShowMessageOnce(Session& session, Messages& messages, const std::string& text, const std::string& key) {
   if (session.settings.ReadString(kShowMessagesSection, key, "Y") == "N") return;
   if (messages.ShowInfoOnce(text)) session.settings.WriteString(kShowMessagesSection, key, "N");

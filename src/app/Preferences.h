@@ -51,6 +51,10 @@ struct WindowState {
 WindowState ReadWindowState(const IniProfile& settings, const ScreenInfo& screen);
 void WriteWindowState(IniProfile& settings, const WindowState& state);
 
+// From now on the player is told, once in the run, when the preferences file
+// can not be read or a write to it fails; the file is left as it is.
+void TellPreferenceProblems(Session& session, Messages& messages);
+
 // A notice the player can silence for good with its check box.
 void ShowMessageOnce(Session& session, Messages& messages, const std::string& text, const std::string& key);
 

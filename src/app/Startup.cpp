@@ -55,6 +55,10 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   session.values.SetCounter(kLastMouseMoveTick, -1);
 
   CreateDirectory(session.PathOf("DATA"));
+  // Writes that a crash cut off left their temporary files; nothing else
+  // writes these files yet.
+  for (const char* name : {kSettingsFile, kInstallationMarker}) RemoveStaleTemporaryFiles(session.PathOf(name));
+  TellPreferenceProblems(session, ports.messages);
   session.settings.Open(session.PathOf(kSettingsFile));
   setup = ReadPreferences(session, ports.screen);
   session.autoplayChecked = setup.autoplay;

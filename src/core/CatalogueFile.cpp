@@ -36,6 +36,20 @@ std::string LineName(std::string_view line) {
   return line.size() <= 10 ? std::string() : TrimRightSpaces(line.substr(10, 50));
 }
 
+std::optional<std::string> RuleRowsProblem(const TextList& rows, std::size_t games) {
+  if (rows.empty()) return "it has no rule rows.";
+  // Columns 1-16, then 11 characters a game of which the last needs its 10.
+  const std::size_t width = games == 0 ? 4 : 16 + 11 * (games - 1) + 10;
+  for (const std::string& row : rows) {
+    if (row.size() < width) return "rule row " + std::to_string(TextToIntDef(row.substr(0, 4), 0)) + " is cut short.";
+  }
+  const int last = TextToIntDef(rows.back().substr(0, 4), -1);
+  if (last < kCatalogueLastRule)
+    return "the rule rows end at rule " + std::to_string(last) + ", before rule " + std::to_string(kCatalogueLastRule) +
+           ".";
+  return std::nullopt;
+}
+
 std::string WriteCatalogueFile(const CatalogueFileContent& content) {
   std::string file = "[Sect1]\r\n";
   for (const auto& game : content.games) file += ScrambleText(CatalogueLine(game)) + "\r\n";
@@ -44,6 +58,8 @@ std::string WriteCatalogueFile(const CatalogueFileContent& content) {
     // Columns 1-4 the index, column 5 plain, 6-16 a label no logic reads.
     std::string row = ZeroPad(index, 4) + " " + ScrambleText(PadRight(RuleIndexName(index), 11));
     for (const auto& game : content.games) {
+      // Readers skip hidden lines when they count columns.
+      if (game.hidden) continue;
       const auto it = game.rules.find(index);
       row += ScrambleText(PadRight(std::to_string(it == game.rules.end() ? 0 : it->second), 10) + " ");
     }

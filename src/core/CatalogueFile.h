@@ -6,6 +6,7 @@
 // rows are plain.
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,7 +48,14 @@ struct CatalogueFileContent {
   std::vector<int> selected, original, children;  // "[SectS]", "[SectO]", "[SectK]"
 };
 
-// The whole file; the same content always gives the same bytes.
+// Why the rule rows can not serve a catalogue of `games` loaded games, or
+// nothing when they are whole: every row holds a cell for every game, and the
+// rows run to the last rule index (a file cut short loses them from the end).
+// Rows may leave out indexes in between; those rules are 0.
+std::optional<std::string> RuleRowsProblem(const TextList& rows, std::size_t games);
+
+// The whole file; the same content always gives the same bytes. Hidden games
+// take no column in the rule rows, so their rules are not stored.
 std::string WriteCatalogueFile(const CatalogueFileContent& content);
 
 }  // namespace cardoria

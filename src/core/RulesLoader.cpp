@@ -61,7 +61,7 @@ bool LoadGameRules(Session& session, Messages& messages) {
   const auto lines = ReadCatalogueFile(session);
   if (!lines) return Damaged(session, messages, "it can not be read.");
   const TextList rows = SectionLines(*lines, "[Sect2]");
-  if (rows.empty()) return Damaged(session, messages, "it has no rule rows.");
+  if (const auto problem = RuleRowsProblem(rows, session.catalogue.size())) return Damaged(session, messages, *problem);
   for (const std::string& row : rows) {
     const std::string indexText = row.substr(0, 4);
     if (!IsAllDigits(TrimLeftSpaces(TrimRightSpaces(indexText))) || TrimRightSpaces(indexText).empty())

@@ -40,6 +40,8 @@ struct Session {
 
   // The preferences file "DATA\CFG.DAT", open for the whole run.
   IniProfile settings;
+  // The player has been told that it can not be read or written.
+  bool settingsProblemTold = false;
   DragState drag;
   UndoHistory history;
   TableLayout layout;

@@ -4,32 +4,112 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 namespace cardoria {
 
-bool WriteFileAtomic(const std::string& path, std::string_view content) {
-  std::string temp = path + ".tmpXXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = true;
+namespace {
+
+namespace fs = std::filesystem;
+
+// mkstemp fills in the six X.
+constexpr std::string_view kTemporaryMarker = ".cardoria-tmp.";
+constexpr std::size_t kTemporarySuffix = 6;
+
+// The file a path names in the end: symbolic links are followed (relative
+// ones from the folder of the link), so a write replaces the file a link
+// points to and leaves the link itself as it is. Nothing for a loop.
+std::optional<std::string> FinalTarget(const std::string& path) {
+  fs::path current = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(current, ec))) return current.string();
+    const fs::path target = fs::read_symlink(current, ec);
+    if (ec) return std::nullopt;
+    current = target.is_absolute() ? target : current.parent_path() / target;
+  }
+  return std::nullopt;
+}
+
+bool WriteAll(int fd, std::string_view content) {
   std::size_t written = 0;
-  while (ok && written < content.size()) {
+  while (written < content.size()) {
     const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-    if (n <= 0)
-      ok = false;
-    else
-      written += static_cast<std::size_t>(n);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    written += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// After a rename only the folder's entry says which file has the name.
+bool SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // Some file systems can not sync a folder at all; that is no failure.
+  const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
+  ::close(fd);
+  return ok;
+}
+
+}  // namespace
+
+bool IsTemporaryFileOf(const std::string& targetName, const std::string& name) {
+  const std::string prefix = targetName + std::string(kTemporaryMarker);
+  return name.size() == prefix.size() + kTemporarySuffix && name.starts_with(prefix);
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view content) {
+  const auto target = FinalTarget(path);
+  if (!target) return false;
+  struct stat old {};
+  const bool exists = ::stat(target->c_str(), &old) == 0;
+  if (exists) {
+    // A file the player made read-only stays as it is, even for a user the
+    // system would let write it.
+    if (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0 || ::access(target->c_str(), W_OK) != 0) return false;
+  }
+  std::string temp = *target + std::string(kTemporaryMarker) + std::string(kTemporarySuffix, 'X');
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, content);
+  if (exists) {
+    // Only a privileged user can give the file back its owner; anyone else
+    // is the owner already.
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)!::fchown(fd, old.st_uid, old.st_gid);
+    ok = ok && ::fchmod(fd, old.st_mode & 07777) == 0;
+  } else {
+    // New files get the usual permissions rather than mkstemp's owner-only ones.
+    ok = ok && ::fchmod(fd, 0644) == 0;
   }
   ok = ok && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
-  // New files get the usual permissions rather than mkstemp's owner-only ones.
-  ok = ok && ::chmod(temp.c_str(), 0644) == 0;
-  if (ok && std::rename(temp.c_str(), path.c_str()) == 0) return true;
-  ::unlink(temp.c_str());
-  return false;
+  if (!ok || std::rename(temp.c_str(), target->c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return SyncFolder(fs::path(*target).parent_path());
+}
+
+int RemoveStaleTemporaryFiles(const std::string& path) {
+  const auto target = FinalTarget(path);
+  if (!target) return 0;
+  const fs::path file(*target);
+  const std::string name = file.filename().string();
+  std::error_code ec;
+  int removed = 0;
+  for (fs::directory_iterator it(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec), end;
+       !ec && it != end; it.increment(ec)) {
+    std::error_code kind;
+    if (!IsTemporaryFileOf(name, it->path().filename().string()) || !it->is_regular_file(kind)) continue;
+    if (fs::remove(it->path(), kind)) ++removed;
+  }
+  return removed;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit) {

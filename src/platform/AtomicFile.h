@@ -8,9 +8,21 @@
 
 namespace cardoria {
 
-// False when the temporary file can not be written or renamed; the old file
-// is then untouched.
+// The new content takes the place of the file the path names in the end (a
+// symbolic link is followed, not replaced) with the old file's permissions,
+// and the file and its folder are synced. False when the temporary file can
+// not be written or renamed, when the folder can not be synced afterwards, and
+// without writing anything when the file exists but is write-protected or is
+// no plain file; the old file is then untouched.
 bool WriteFileAtomic(const std::string& path, std::string_view content);
+
+// Whether `name` is one of the temporary files WriteFileAtomic makes for a
+// target named `targetName` (both plain file names, no folder).
+bool IsTemporaryFileOf(const std::string& targetName, const std::string& name);
+
+// Removes the temporary files of `path` that an interrupted write left
+// behind; for start-up, before anything writes the file. The number removed.
+int RemoveStaleTemporaryFiles(const std::string& path);
 
 // The whole content of a file, or nothing when it can not be read. Files
 // larger than `limit` bytes are not read.

@@ -157,6 +157,7 @@ void IniProfile::Open(std::string path) {
     doc_ = IniDocument(*text);
   } else {
     writable_ = false;
+    if (onProblem_) onProblem_(Problem::Unreadable);
   }
 }
 
@@ -196,6 +197,11 @@ bool IniProfile::DeleteKey(std::string_view section, std::string_view key) {
   return doc_.DeleteKey(section, key) ? Flush() : true;
 }
 
-bool IniProfile::Flush() { return !path_.empty() && WriteFileAtomic(path_, doc_.Text()); }
+bool IniProfile::Flush() {
+  if (path_.empty()) return false;
+  if (WriteFileAtomic(path_, doc_.Text())) return true;
+  if (onProblem_) onProblem_(Problem::NotWritten);
+  return false;
+}
 
 }  // namespace cardoria

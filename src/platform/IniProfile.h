@@ -5,6 +5,7 @@
 // writing one key keeps every other line as it was; every write goes through
 // a temporary file renamed into place.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -50,6 +51,14 @@ class IniProfile {
   IniProfile() = default;
   explicit IniProfile(std::string path) { Open(std::move(path)); }
 
+  // What can go wrong with the file on disk.
+  enum class Problem {
+    Unreadable,  // it exists but could not be read at Open; it is never written
+    NotWritten,  // a write failed; the file is as it was
+  };
+  // Called at each problem; set it before Open to hear of an unreadable file.
+  void OnProblem(std::function<void(Problem)> handler) { onProblem_ = std::move(handler); }
+
   void Open(std::string path);
   const std::string& Path() const { return path_; }
 
@@ -73,6 +82,7 @@ class IniProfile {
   std::string path_;
   IniDocument doc_;
   bool writable_ = true;
+  std::function<void(Problem)> onProblem_;
 };
 
 }  // namespace cardoria

@@ -1,6 +1,10 @@
 #include "app/Startup.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
 
 #include "core/Session.h"
 #include "platform/IniProfile.h"
@@ -162,6 +166,71 @@ TEST_F(StartupTest, StartUpSurvivesDamagedPreferenceFiles) {
   // What could be read survives the rewrite.
   IniProfile last(dir / "DATA/CFG.DAT");
   EXPECT_EQ(last.ReadString("Preference", "Game", ""), "4");
+}
+
+TEST_F(StartupTest, TemporaryFilesLeftByACrashAreRemoved) {
+  dir.Write("DATA/CFG.DAT", "[Preference]\nGame=205\n");
+  dir.Write("DATA/CFG.DAT.cardoria-tmp.Ab12Cd", "[Preference]\nGame=");
+  dir.Write("KRTV0440.DAT.cardoria-tmp.Ab12Cd", "");
+  dir.Write("DATA/STAT.DAT.rpl1234", "not ours");
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(dir.Exists("DATA/CFG.DAT.cardoria-tmp.Ab12Cd"));
+  EXPECT_FALSE(dir.Exists("KRTV0440.DAT.cardoria-tmp.Ab12Cd"));
+  EXPECT_TRUE(dir.Exists("DATA/STAT.DAT.rpl1234"));
+  EXPECT_EQ(session.store.Get(pos::kGameNumber, 4), "0205");
+}
+
+// The player hears once in a run that the preferences can not be kept, and
+// the file stays as it was.
+TEST_F(StartupTest, PreferencesThatCanNotBeReadOrWrittenAreToldOnce) {
+  const std::string saved = "The preferences file could not be saved:\r";
+  const std::string read = "The preferences file could not be read:\r";
+  struct Case {
+    const char* what;
+    std::function<void(const TempDir&)> prepare;
+    std::string told;  // empty: nothing to tell
+  } cases[] = {
+      {"a file that can be written", [](const TempDir&) {}, ""},
+      {"DATA is a file", [](const TempDir& d) { d.Write("DATA", "not a folder"); }, saved},
+      {"a write-protected file",
+       [](const TempDir& d) {
+         d.Write("DATA/CFG.DAT", "[Preference]\nGame=205\n");
+         ::chmod((d / "DATA/CFG.DAT").c_str(), 0444);
+       },
+       saved},
+      {"a file too large to read",
+       [](const TempDir& d) {
+         d.Write("DATA/CFG.DAT", "[Preference]\nUserDefault=Ann\n");
+         std::filesystem::resize_file(d / "DATA/CFG.DAT", (64u << 20) + 1);  // sparse: no disk is used
+       },
+       read},
+  };
+  for (const auto& c : cases) {
+    TempDir install;
+    install.Write("KRT.RGF", dir.Read("KRT.RGF"));
+    install.Write("GAMES.DAT", dir.Read("GAMES.DAT"));
+    c.prepare(install);
+    const bool hadFile = std::filesystem::is_regular_file(install / "DATA/CFG.DAT");
+    const auto before = hadFile ? std::filesystem::file_size(install / "DATA/CFG.DAT") : 0;
+    Session run;
+    test::RecordingMessages told;
+    test::FakeScreen screen;
+    StartupPorts ports{told, screen, clock, random};
+    InitializeSession(run, install.Path());
+    ASSERT_TRUE(MainFormCreate(run, ports, setup)) << c.what;
+    WriteWindowState(run.settings, WindowState{10, 10, 800, 600, false});
+    run.settings.WriteString(kPreferenceSection, "AutoPlay", "N");
+    if (c.told.empty()) {
+      EXPECT_TRUE(told.shown.empty()) << c.what;
+      continue;
+    }
+    ASSERT_EQ(told.shown.size(), 1u) << c.what;
+    EXPECT_EQ(told.shown[0].kind, "info") << c.what;
+    EXPECT_TRUE(told.shown[0].text.starts_with(c.told + install / "DATA/CFG.DAT" + "\r")) << told.shown[0].text;
+    if (hadFile) {
+      EXPECT_EQ(std::filesystem::file_size(install / "DATA/CFG.DAT"), before) << c.what;
+    }
+  }
 }
 
 TEST_F(StartupTest, FirstActivationRewritesOldSwitchValues) {

@@ -80,6 +80,15 @@ TEST_F(CatalogueTest, HiddenLinesTakeNoColumn) {
   EXPECT_EQ(session.catalogue.size(), 2u);
   EXPECT_EQ(GameNameOf(session, 5), "");
   EXPECT_EQ(GameRuleValue(session, 6, {21, -1, 284}), (std::vector<int>{3, -99, 52}));
+
+  // The writer leaves the hidden game's column out the same way.
+  hidden.rules.clear();
+  content.games = {KlondikeLike(4, "First"), hidden, visible};
+  ASSERT_TRUE(Load(content));
+  EXPECT_EQ(GameRuleValue(session, 6, {21, 284}), (std::vector<int>{3, 52}));
+  session.store.Set(pos::kGameNumber, 4, "0006");
+  ASSERT_TRUE(LoadGameRules(session, messages));
+  EXPECT_EQ(session.rules[21], 3);
 }
 
 TEST_F(CatalogueTest, RulePairsAndSortedNames) {
@@ -196,6 +205,14 @@ TEST_F(RulesTest, DamagedRuleRowsGiveAMessageNotACrash) {
        [&](TextList& l) { l[static_cast<std::size_t>(sect2) + 5].replace(16 + 11, 10, ScrambleText("abc       ")); }},
       {"a short row", [&](TextList& l) { l[static_cast<std::size_t>(sect2) + 5].resize(20); }},
       {"no rule rows", [&](TextList& l) { l.resize(static_cast<std::size_t>(sect2) + 1); }},
+      // A file cut short: at the end of a line, or inside one.
+      {"rows that stop before the last rule", [&](TextList& l) { l.resize(static_cast<std::size_t>(sect2) + 201); }},
+      {"a file cut inside a row",
+       [&](TextList& l) {
+         l.resize(static_cast<std::size_t>(sect2) + 201);
+         l.back().resize(30);
+       }},
+      {"a row too short for the last game", [&](TextList& l) { l[static_cast<std::size_t>(sect2) + 300].resize(36); }},
   };
   for (const auto& c : cases) {
     TextList damaged = lines;
@@ -209,6 +226,15 @@ TEST_F(RulesTest, DamagedRuleRowsGiveAMessageNotACrash) {
     EXPECT_NE(messages.shown[0].text.find(dir.Path() + "GAMES.DAT"), std::string::npos) << c.what;
     EXPECT_EQ(session.rules[284], 0) << c.what;
   }
+  // Rows that leave out an index in between are whole: that rule is 0.
+  TextList omitted = lines;
+  omitted.erase(omitted.begin() + sect2 + 21);  // rule 21
+  std::string text;
+  for (const auto& line : omitted) text += line + "\n";
+  dir.Write("GAMES.DAT", text);
+  ASSERT_TRUE(LoadGame(12));
+  EXPECT_EQ(session.rules[21], 0);
+  EXPECT_EQ(session.rules[284], 52);
 }
 
 }  // namespace

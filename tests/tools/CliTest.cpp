@@ -45,6 +45,20 @@ TEST_F(CliTest, DealsAsTheProgramDoes) {
   EXPECT_EQ(deal.output.find("Dest1"), std::string::npos);
 }
 
+TEST_F(CliTest, ACatalogueCutShortInsideItsRuleRowsIsDamaged) {
+  const std::string whole = dir.Read("GAMES.DAT");
+  const auto rows = whole.find("[Sect2]");
+  ASSERT_NE(rows, std::string::npos);
+  for (const std::size_t cut : {whole.find("\n0200 ", rows) + 1, whole.find("\n0200 ", rows) + 40}) {
+    dir.Write("GAMES.DAT", whole.substr(0, cut));
+    const CliRun deal = Run("deal 1 1");
+    EXPECT_EQ(deal.exitCode, 1) << deal.output;
+    EXPECT_NE(deal.output.find("The game catalogue " + dir / "GAMES.DAT" + " is damaged"), std::string::npos)
+        << deal.output;
+    EXPECT_EQ(deal.output.find("Fila1"), std::string::npos);
+  }
+}
+
 TEST_F(CliTest, PlaysAScriptOfMouseCommands) {
   dir.Write("script.txt",
             "autoplay off\n"
@@ -76,6 +90,26 @@ TEST_F(CliTest, PlaysAScriptOfMouseCommands) {
   EXPECT_TRUE(run.output.ends_with("score=-47 won=no passes=1 deals=0 moves=3\n")) << run.output;
   EXPECT_NE(run.output.find("\nDest1: 0011\n"), std::string::npos);
   EXPECT_NE(run.output.find("\nMazzo_Vis: 0321\n"), std::string::npos);
+}
+
+// One line is one command and gets one answer, whatever its length or bytes.
+TEST_F(CliTest, EveryScriptLineIsOneCommand) {
+  const std::string script = "# " + std::string(5000, 'x') + " undo\n" +         // a long comment: no answer
+                             "press 1 1" + std::string(5000, ' ') + "right\n" +  // one command
+                             std::string(70000, 'a') + "\n" +                    // beyond any command
+                             std::string("state\0junk\n", 11) +                  // a NUL inside
+                             "state\r\n" +                                       // still read as ever
+                             "state";                                            // no line end at the end
+  dir.Write("script.txt", script);
+  const CliRun run = Run("play 2 1 < '" + dir / "script.txt" + "'");
+  ASSERT_EQ(run.exitCode, 0) << run.output.substr(0, 500);
+  const std::string state = "score=-47 won=no passes=1 deals=0 moves=2\n";
+  EXPECT_TRUE(
+      run.output.starts_with("refused\n"
+                             "error: the line is longer than 65536 bytes\n"
+                             "error: the line holds a NUL byte\n" +
+                             state + state + "Mazzo: "))
+      << run.output.substr(0, 500);
 }
 
 TEST_F(CliTest, AFreecellDealIsReplayedToAWin) {

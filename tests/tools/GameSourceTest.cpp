@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "support/RunCommand.h"
+#include "support/TestSupport.h"
+
 namespace cardoria {
 namespace {
 
@@ -57,6 +60,7 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
       {"just words\n", "t.game:10: expected \"Name = value\""},
       {"GameFamily = 9\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
       {"TableauBuild = 3 45\n", "t.game:16: TableauBuild code 45 is a family rule, which this version does not have"},
+      {"Hidden = yes\n", "t.game:16: a hidden game has no rule column to hold its rules"},
       {"StockFirstRule = 2\n",
        "t.game:16: StockFirstRule 2 needs the designated-pile rule, which this version does not have"},
   };
@@ -76,6 +80,36 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
   ParseGameSource("big.game", "Number = 1\nName = Big\nFamily = 5\nCardCount = 60\n", errors);
   ASSERT_EQ(errors.size(), 2u);  // the refused value leaves the card count missing too
   EXPECT_EQ(errors[0].message, "big.game:4: \"CardCount\" is at most 52, or 104");
+}
+
+// A name is accepted only when it reads back from the stored catalogue line
+// as it was written.
+TEST(GameSource, NamesMustSurviveTheStoredForm) {
+  auto parse = [](const std::string& name, std::vector<SourceError>& errors) {
+    std::string text = kGood;
+    text.replace(text.find("Test Game"), 9, name);
+    return ParseGameSource("n.game", text, errors);
+  };
+  const std::string refused =
+      "n.game:3: the name holds a control character or a byte of 0xD0 and above, which the "
+      "catalogue can not store";
+  for (const std::string& name : {std::string("Tab\tName"), std::string("Nul\0Name", 8),
+                                  std::string("\xE2\x99\xA0 Spades"), std::string("Del\x7F")}) {
+    std::vector<SourceError> errors;
+    parse(name, errors);
+    ASSERT_EQ(errors.size(), 1u) << name;
+    EXPECT_EQ(errors[0].message, refused) << name;
+  }
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string name = std::string("A") + static_cast<char>(byte) + "B";
+    std::vector<SourceError> errors;
+    const GameSource game = parse(name, errors);
+    if (!errors.empty()) continue;
+    EXPECT_EQ(LineName(RestoreText(ScrambleText(CatalogueLine(game.entry)))), name) << "byte " << byte;
+  }
+  std::vector<SourceError> errors;
+  parse("Caf\xC3\xA9 Solitaire", errors);
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST(GameSource, NumbersAndNamesAreUsedOnce) {
@@ -101,7 +135,10 @@ TEST(GameSource, DumpGivesSourcesThatCompileToTheSameBytes) {
   second.selected = false;
   second.entry.rules[109] = 13;
   second.entry.rules[110] = 13;
-  const std::vector<std::pair<std::string, GameSource>> sources = {{"a.game", first}, {"b.game", second}};
+  // A hidden game between them takes no rule column.
+  const GameSource hidden = ParseGameSource("h.game", "Number = 20\nName = Gone\nFamily = 5\nHidden = yes\n", errors);
+  const std::vector<std::pair<std::string, GameSource>> sources = {
+      {"a.game", first}, {"h.game", hidden}, {"b.game", second}};
   const std::string file = WriteCatalogueFile(BuildCatalogue(sources, errors));
   ASSERT_TRUE(errors.empty());
 
@@ -109,10 +146,55 @@ TEST(GameSource, DumpGivesSourcesThatCompileToTheSameBytes) {
   for (const auto& [name, text] : DumpCatalogue(SplitLines(file)))
     again.emplace_back(name, ParseGameSource(name, text, errors));
   ASSERT_TRUE(errors.empty()) << errors[0].message;
-  ASSERT_EQ(again.size(), 2u);
+  ASSERT_EQ(again.size(), 3u);
   EXPECT_EQ(again[0].first, "007.game");
+  EXPECT_EQ(again[2].second.entry.rules, first.entry.rules);
   EXPECT_EQ(WriteCatalogueFile(BuildCatalogue(again, errors)), file);
   EXPECT_NE(DumpCatalogue(SplitLines(file))[0].second.find("TableauSpace = 13*2\n"), std::string::npos);
+}
+
+TEST(GameSource, DumpRefusesWhatIsNoCatalogue) {
+  std::vector<SourceError> errors;
+  const GameSource game = ParseGameSource("a.game", kGood, errors);
+  GameSource other = game;
+  other.entry.name = "Other";
+  CatalogueFileContent twice;
+  twice.games = {game.entry, other.entry};
+  CatalogueFileContent one;
+  one.games = {game.entry};
+  const std::string whole = WriteCatalogueFile(one);
+  struct Case {
+    std::string file;
+    std::string message;
+  } cases[] = {
+      {"", "G.DAT: holds no games"},
+      {"[Sect1]\r\n[Sect2]\r\n", "G.DAT: holds no games"},
+      {WriteCatalogueFile(twice), "G.DAT: game lines 1 and 2 both have the number 42"},
+      {"[Sect1]\r\n" + ScrambleText("5   0x") + "\r\n" + whole.substr(whole.find("[Sect2]")),
+       "G.DAT: game line 1 has no game number"},
+      {whole.substr(0, whole.find("\n0300 ") + 1), "G.DAT: the rule rows end at rule 299, before rule 369."},
+      {whole.substr(0, whole.find("\n0300 ") + 20), "G.DAT: rule row 300 is cut short."},
+  };
+  for (const auto& c : cases) {
+    errors.clear();
+    EXPECT_TRUE(DumpCatalogue("G.DAT", SplitLines(c.file), errors).empty());
+    ASSERT_EQ(errors.size(), 1u) << c.message;
+    EXPECT_EQ(errors[0].message, c.message);
+  }
+  errors.clear();
+  EXPECT_EQ(DumpCatalogue("G.DAT", SplitLines(whole), errors).size(), 1u);
+  EXPECT_TRUE(errors.empty());
+
+  // The tool says so by its exit code and writes nothing.
+  test::TempDir dir;
+  dir.Write("G.DAT", WriteCatalogueFile(twice));
+  const auto run = test::RunCommand("'" CARDORIA_GAMEC "' dump '" + dir / "G.DAT" + "' '" + dir / "out" + "'");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.output.find("both have the number 42"), std::string::npos) << run.output;
+  EXPECT_FALSE(dir.Exists("out"));
+  dir.Write("G.DAT", whole);
+  EXPECT_EQ(test::RunCommand("'" CARDORIA_GAMEC "' dump '" + dir / "G.DAT" + "' '" + dir / "out" + "'").exitCode, 0);
+  EXPECT_TRUE(dir.Exists("out/042.game"));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 //   cardoria-cli [--program-dir DIR] games
 //   cardoria-cli [--program-dir DIR] rules N
 //   cardoria-cli [--program-dir DIR] deal N D
+//   cardoria-cli [--program-dir DIR] play N D < COMMANDS   (one command a line,
+//                                                           one answer each)
 
 #include <algorithm>
 #include <cstdio>
@@ -201,6 +203,35 @@ std::string PlayCommand(Session& session, Engine& engine, HeadlessTable& table, 
   return "error: unknown command \"" + verb + "\"";
 }
 
+// A script line longer than this is no command anyone wrote by hand.
+constexpr std::size_t kLongestLine = 64 * 1024;
+
+struct ScriptLine {
+  std::string text;  // without its line end; empty when too long
+  bool tooLong = false;
+  bool hasNul = false;
+};
+
+// The next line of the script whatever its length, so that one line is
+// always one command; false at the end of the input.
+bool ReadScriptLine(std::FILE* in, ScriptLine& line) {
+  line = ScriptLine();
+  int c = std::getc(in);
+  if (c == EOF) return false;
+  std::size_t length = 0;
+  for (; c != EOF && c != '\n'; c = std::getc(in), ++length) {
+    if (c == '\0') line.hasNul = true;
+    // One character more than the longest line is enough to tell.
+    if (line.text.size() <= kLongestLine) line.text += static_cast<char>(c);
+  }
+  if (length == line.text.size() && line.text.ends_with('\r')) line.text.pop_back();
+  if (line.text.size() > kLongestLine) {
+    line.tooLong = true;
+    line.text.clear();
+  }
+  return true;
+}
+
 bool ParseSize(const std::string& text, int& width, int& height) {
   const auto x = text.find('x');
   if (x == std::string::npos) return false;
@@ -295,12 +326,17 @@ int main(int argc, char** argv) {
     PrintDeal(session, dealList);
     return 0;
   }
-  std::string line;
-  char buffer[4096];
-  while (std::fgets(buffer, sizeof buffer, stdin)) {
-    line = buffer;
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-    const std::vector<std::string> words = Words(line);
+  ScriptLine line;
+  while (ReadScriptLine(stdin, line)) {
+    if (line.tooLong) {
+      std::printf("error: the line is longer than %zu bytes\n", kLongestLine);
+      continue;
+    }
+    if (line.hasNul) {
+      std::printf("error: the line holds a NUL byte\n");
+      continue;
+    }
+    const std::vector<std::string> words = Words(line.text);
     if (words.empty() || words[0].starts_with('#')) continue;
     if (words[0] == "show" && words.size() == 1) {
       PrintDeal(session, {});

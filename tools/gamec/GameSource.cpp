@@ -86,6 +86,13 @@ std::optional<std::string> NotYetPlayable(const std::map<int, int>& rules) {
   return std::nullopt;
 }
 
+// Stored text is shifted by 48 codes and read back by the code it lands on:
+// control characters and bytes from 0xD0 up would come back as other ones.
+bool SurvivesShift(char c) {
+  const auto x = static_cast<unsigned char>(c);
+  return x >= 0x20 && x != 0x7F && x < 0xD0;
+}
+
 bool YesNo(const std::string& value, bool& out) {
   const std::string v = Lower(value);
   if (v == "yes" || v == "1") return out = true, true;
@@ -125,6 +132,8 @@ GameSource ParseGameSource(const std::string& fileName, const std::string& text,
     }
     if (key == "Name") {
       if (value.empty() || value.size() > 50) fail(i, "a name has 1 to 50 characters");
+      if (!std::all_of(value.begin(), value.end(), SurvivesShift))
+        fail(i, "the name holds a control character or a byte of 0xD0 and above, which the catalogue can not store");
       game.entry.name = value;
       haveName = true;
     } else if (key == "Number" || key == "Family") {
@@ -200,6 +209,7 @@ GameSource ParseGameSource(const std::string& fileName, const std::string& text,
   if (!haveName) fail(end, "\"Name\" is missing");
   if (!haveFamily) fail(end, "\"Family\" is missing");
   if (!game.entry.hidden && !game.entry.rules.contains(284)) fail(end, "\"CardCount\" is missing");
+  if (game.entry.hidden && !game.entry.rules.empty()) fail(end, "a hidden game has no rule column to hold its rules");
   if (const auto why = NotYetPlayable(game.entry.rules)) fail(end, *why);
   return game;
 }
@@ -288,6 +298,33 @@ std::vector<std::pair<std::string, std::string>> DumpCatalogue(const TextList& l
     files.emplace_back(ZeroPad(number, 3) + ".game", text);
   }
   return files;
+}
+
+std::vector<std::pair<std::string, std::string>> DumpCatalogue(const std::string& fileName, const TextList& lines,
+                                                               std::vector<SourceError>& errors) {
+  const std::size_t before = errors.size();
+  const TextList games = SectionLines(lines, "[Sect1]");
+  if (games.empty()) errors.push_back({fileName + ": holds no games"});
+  std::map<int, int> seen;  // number -> catalogue line
+  std::size_t shown = 0;
+  for (std::size_t i = 0; i < games.size(); ++i) {
+    const std::string line = RestoreText(games[i]);
+    const int number = LineNumber(line);
+    if (number < 0) {
+      errors.push_back({fileName + ": game line " + std::to_string(i + 1) + " has no game number"});
+      continue;
+    }
+    if (const auto [it, added] = seen.emplace(number, static_cast<int>(i + 1)); !added)
+      errors.push_back({fileName + ": game lines " + std::to_string(it->second) + " and " + std::to_string(i + 1) +
+                        " both have the number " + std::to_string(number)});
+    if (!(line.size() >= 8 && line[7] == '9')) ++shown;
+  }
+  if (!games.empty()) {
+    if (const auto problem = RuleRowsProblem(SectionLines(lines, "[Sect2]"), shown))
+      errors.push_back({fileName + ": " + *problem});
+  }
+  if (errors.size() != before) return {};
+  return DumpCatalogue(lines);
 }
 
 std::string RulesTextFile(const std::vector<std::pair<std::string, GameSource>>& sources) {

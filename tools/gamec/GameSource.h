@@ -41,6 +41,11 @@ CatalogueFileContent BuildCatalogue(const std::vector<std::pair<std::string, Gam
 
 // The readable form of every game in a catalogue file.
 std::vector<std::pair<std::string, std::string>> DumpCatalogue(const TextList& lines);
+// The same, with what makes the file no catalogue to dump: no games, two games
+// of one number (their sources would overwrite each other), a game line with
+// no number, rule rows that are not whole. Messages begin with `fileName`.
+std::vector<std::pair<std::string, std::string>> DumpCatalogue(const std::string& fileName, const TextList& lines,
+                                                               std::vector<SourceError>& errors);
 
 // The rules texts of all games, one "[Game NNNN]" section each.
 std::string RulesTextFile(const std::vector<std::pair<std::string, GameSource>>& sources);

@@ -49,8 +49,12 @@ int Dump(const std::string& input, const std::string& directory) {
     std::fprintf(stderr, "gamec: can not read %s\n", input.c_str());
     return 1;
   }
+  std::vector<SourceError> errors;
+  const auto files = DumpCatalogue(input, SplitLines(*text), errors);
+  for (const auto& error : errors) std::fprintf(stderr, "gamec: %s\n", error.message.c_str());
+  if (!errors.empty()) return 1;
   std::filesystem::create_directories(directory);
-  for (const auto& [name, content] : DumpCatalogue(SplitLines(*text))) {
+  for (const auto& [name, content] : files) {
     if (!WriteFileAtomic((std::filesystem::path(directory) / name).string(), content)) {
       std::fprintf(stderr, "gamec: can not write %s\n", name.c_str());
       return 1;
