@@ -22,6 +22,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
+#include "platform/Paths.h"
 #include "platform/qt/QtPorts.h"
 #include "table/Flight.h"
 #include "table/RandomLooks.h"
@@ -295,7 +296,10 @@ void TfrmMain::SetToolbarSize() {
     if (QAction* action = toolbar_->findChild<QAction*>(QString::fromLatin1(name)))
       action->setIcon(Glyph(session_, (std::string(prefix) + glyphName).c_str()));
   }
-  for (QToolButton* button : toolbar_->findChildren<QToolButton*>()) button->setAutoRaise(setup_.toolbarFlat);
+  for (QToolButton* button : toolbar_->findChildren<QToolButton*>()) {
+    button->setAutoRaise(setup_.toolbarFlat);
+    button->installEventFilter(this);  // for the button hints
+  }
 }
 
 void TfrmMain::ShowPanel(const char* name, bool shown) {
@@ -320,13 +324,17 @@ bool TfrmMain::Create() {
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
   QString missing;
   if (!images_.Load(session_, *session_.resources, missing)) {
-    ports_.messages.Fatal("Cannot find images file:\r" + missing.toStdString() +
-                              "\rSome program components cannot be shown correctly.\rCopy the file into the "
-                              "directory that above is specified\ror reinstall the program.",
-                          "Error");
+    StopForMissingImage(missing.toStdString());
     return false;
   }
   return true;
+}
+
+void TfrmMain::StopForMissingImage(const std::string& path) {
+  ports_.messages.Fatal("Cannot find images file:\r" + path +
+                            "\rSome program components cannot be shown correctly.\rCopy the file into the "
+                            "directory that above is specified\ror reinstall the program.",
+                        "Error");
 }
 
 void TfrmMain::ApplyWindowState(const WindowState& state) {
@@ -422,7 +430,7 @@ void TfrmMain::Relayout() {
     if (tableImage_.size() != QSize(width, height) || backgroundImage_.isNull()) {
       tableImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
       backgroundImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-      PaintBackground(session_, backgroundImage_, screen.colorDepth > 8);
+      PaintBackgroundImage();
     }
     TableRenderer(session_, images_).DrawTable(tableImage_, backgroundImage_);
     if (!UpdateScrollBar(session_, table_->height())) break;
@@ -476,8 +484,29 @@ void TfrmMain::SetScoreText(const std::string& text) {
 void TfrmMain::ReloadCardImages() {
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
   QString missing;
+  // Cards without pictures can not be played: the program stops as at start-up.
   if (session_.resources && !images_.Load(session_, *session_.resources, missing))
-    ports_.messages.ShowInfo("Cannot find images file:\r" + missing.toStdString(), "Error");
+    StopForMissingImage(missing.toStdString());
+}
+
+void TfrmMain::PaintBackgroundImage() {
+  TextStore& store = session_.store;
+  if (!session_.values.Flag(kDemoMode) && store.Get(pos::kBackgroundDef, 1) != "Y") {
+    if (store.Get(pos::kCustomizedBackground, 1) == "Y") {
+      const std::string path = session_.settings.ReadString(kPreferenceSection, "Customized_Background", "");
+      if (!FileExists(path)) {
+        // The player's own picture is gone: back to the default colour for good.
+        ports_.messages.ShowInfo("Customized background image not found: " + path);
+        store.Set(pos::kCustomizedBackground, 1, "N");
+        store.Set(pos::kBackgroundDef, 1, "Y");
+        session_.settings.WriteStrings(kPreferenceSection, {{"Customized_Background", ""}, {"Background_Def", "Y"}});
+      }
+    } else if (const int number = store.GetInt(pos::kBackgroundBmp, 4); number >= 1 && number <= 499) {
+      const std::string path = session_.PathOf("Images\\B" + ZeroPad(number, 3) + ".bmp");
+      if (!FileExists(path)) StopForMissingImage(path);
+    }
+  }
+  PaintBackground(session_, backgroundImage_, ports_.screen.Info().colorDepth > 8);
 }
 
 void TfrmMain::LayOutTable() {
@@ -496,6 +525,9 @@ void TfrmMain::PrepareBackground() {
 }
 
 void TfrmMain::DrawDeal(bool animate) {
+  // Every deal starts at the top of the table.
+  session_.layout.scrollPosition = 0;
+  session_.positions.Set(PositionTable::kScrollOffset, 0);
   if (!animate || !isVisible() || !IsInteractivePlatform()) {
     Relayout();
     table_->repaint();
@@ -510,12 +542,15 @@ void TfrmMain::DrawDeal(bool animate) {
       for (int i = 0; i < PileCardCount(pile); ++i) pending.insert(CardAt(pile, i));
   pending.erase(0);
   TableRenderer renderer(session_, images_);
-  renderer.DrawTable(tableImage_, backgroundImage_, pending);
-  PileRef origin{PileGroup::Stock, kStockItem};
-  if (!PileShown(session_, origin) || session_.piles.Pile(PileGroup::Stock, kStockItem).empty())
-    origin = {PileGroup::Stock, kWasteItem};
-  if (!PileShown(session_, origin)) origin = {PileGroup::Tableau, 0};
+  const PileRef origin = DealOrigin(session_);
   const Rect from = TopCardRect(session_, origin);
+  // The table without the cards still to come, and a back where they come from.
+  auto drawRest = [&] {
+    renderer.DrawTable(tableImage_, backgroundImage_, pending);
+    QPainter painter(&tableImage_);
+    painter.drawImage(from.left, from.top + ScrollOffset(session_), images_.BackImage());
+  };
+  drawRest();
   table_->repaint();
   auto fly = [&](PileRef pile, int index) {
     const std::string& text = session_.piles.Pile(pile.group, pile.index);
@@ -530,9 +565,10 @@ void TfrmMain::DrawDeal(bool animate) {
     }
     flying_ = false;
     pending.erase(card);
-    renderer.DrawTable(tableImage_, backgroundImage_, pending);
+    drawRest();
   };
-  for (int r = 0; r < kReservePiles; ++r)
+  // Reserve 1 as the origin shows its own card only when the deal is over.
+  for (int r = origin == PileRef{PileGroup::Reserve, 0} ? 1 : 0; r < kReservePiles; ++r)
     for (int i = 0; i < PileCardCount(session_.piles.Pile(PileGroup::Reserve, r)); ++i) fly({PileGroup::Reserve, r}, i);
   const int longest = LongestTableau(session_.piles, session_.rules);
   if (session_.rules[rule::SweepByPile] != 0) {
@@ -708,6 +744,9 @@ void TfrmMain::TogglePause() {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched) &&
+      session_.store.Get(pos::kShowToolTips, 1) != "Y")
+    return true;
   if (!paused_ && !swallowingClick_) return QMainWindow::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::ShortcutOverride:

@@ -140,7 +140,7 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   void PaintPause(QPainter& painter) const;
   void RefreshUndoCommands();
   void PaintBackgroundImage();
-  [[noreturn]] void StopForMissingImage(const std::string& path);
+  void StopForMissingImage(const std::string& path);
   GameStartPorts StartPorts();
 
   Session& session_;

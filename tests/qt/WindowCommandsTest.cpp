@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
+#include <QToolTip>
 #include <functional>
 
 #include "core/Session.h"
@@ -23,11 +25,11 @@ namespace {
 class TableWindowTest : public test::MainWindowTest {
  protected:
   void OpenGame(int game, const std::string& deal, const std::string& more = "") {
-    window = Open(
-        "AutoPlay=N\nCards_Animate=N\nMainWindowState_Maximized=N\nMainWindowState_Width=1000\n"
-        "MainWindowState_Height=700\n" +
-            more,
-        game, deal);
+    // The first of two equal keys counts: `more` overrides the defaults here.
+    window = Open(more +
+                      "AutoPlay=N\nCards_Animate=N\nMainWindowState_Maximized=N\nMainWindowState_Width=1000\n"
+                      "MainWindowState_Height=700\n",
+                  game, deal);
     window->RunFirstActivation();
     QApplication::processEvents();
   }
@@ -179,6 +181,106 @@ TEST_F(TableWindowTest, UndoStaysDisabledWhenThePlayerTurnedItOff) {
   ASSERT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
   EXPECT_FALSE(Action("mnuUndo")->isEnabled());
   EXPECT_FALSE(Action("mnuRedo")->isEnabled());
+}
+
+TEST_F(TableWindowTest, ANewDealStartsAtTheTopOfTheTable) {
+  OpenGame(2, "1", "MainWindowState_Height=260\n");  // too low for Klondike's columns
+  QScrollBar* bar = window->findChild<QScrollBar*>(QStringLiteral("scrBarMain"));
+  ASSERT_TRUE(bar->isVisible());
+  bar->setValue(bar->maximum());
+  ASSERT_GT(ScrollOffset(session), 0);
+  QTest::keyClick(window.get(), Qt::Key_F2);
+  EXPECT_EQ(bar->value(), 0);
+  EXPECT_EQ(ScrollOffset(session), 0);
+}
+
+TEST_F(TableWindowTest, ButtonHintsFollowTheirPreference) {
+  for (const char* shown : {"Y", "N"}) {
+    OpenGame(2, "1", std::string("Show_ToolTips=") + shown + "\n");
+    QWidget* button = window->findChild<QToolBar*>()->widgetForAction(Action("tbNew1"));
+    QToolTip::hideText();
+    QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(button, &help);
+    EXPECT_EQ(QToolTip::isVisible(), std::string(shown) == "Y") << shown;
+    EXPECT_EQ(QToolTip::text(), std::string(shown) == "Y" ? "New" : "") << shown;
+  }
+}
+
+// Every frame of a flight shows the card over the table and nothing else.
+TEST_F(TableWindowTest, AFlyingCardCastsNoShadow) {
+  OpenGame(2, "1", "Cards_Animate=Y\nCards_Shadowed=Y\n");
+  int frames = 0, shadowed = 0;
+  bool grabbing = false;
+  auto onPaint = [&](QObject*, QEvent* event) {
+    const Rect r = window->MovingCardsRect();
+    if (event->type() != QEvent::Paint || grabbing || r.Empty()) return false;
+    grabbing = true;
+    const QImage shown = window->Picture();
+    grabbing = false;
+    const QImage table = TableShown().convertToFormat(shown.format());
+    ++frames;
+    // Right of the card and below it, where a shadow would fall.
+    for (const QPoint at : {QPoint(r.right + 3, r.top + 30), QPoint(r.left + 30, r.bottom + 3)})
+      if (table.rect().contains(at) && shown.pixel(at) != table.pixel(at)) ++shadowed;
+    return false;
+  };
+  struct Filter : QObject {
+    std::function<bool(QObject*, QEvent*)> f;
+    bool eventFilter(QObject* o, QEvent* e) override { return f(o, e); }
+  } filter;
+  filter.f = onPaint;
+  Table()->installEventFilter(&filter);
+  QTest::mouseDClick(Table(), Qt::LeftButton, Qt::NoModifier, Centre(CardRectangle(session, 1)));
+  Table()->removeEventFilter(&filter);
+  ASSERT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
+  EXPECT_GT(frames, 0);
+  EXPECT_EQ(shadowed, 0);
+}
+
+TEST_F(TableWindowTest, AMissingBackgroundOfThePlayersIsForgotten) {
+  const std::string path = dir / "gone/felt.png";
+  OpenGame(2, "1", "Background_def=N\nCustomized_Background=" + path + "\n");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Customized background image not found: " + path);
+  EXPECT_EQ(session.store.Get(pos::kCustomizedBackground, 1), "N");
+  EXPECT_EQ(session.store.Get(pos::kBackgroundDef, 1), "Y");
+  IniProfile written(dir / "DATA/CFG.DAT");
+  EXPECT_EQ(written.ReadString("Preference", "Customized_Background", "?"), "");
+  EXPECT_EQ(written.ReadString("Preference", "Background_Def", ""), "Y");
+  const QImage table = window->TableImage();
+  EXPECT_EQ(table.pixel(table.width() - 3, table.height() - 3), qRgb(0, 96, 0));  // the default colour
+}
+
+TEST_F(TableWindowTest, MissingPicturesStopTheProgram) {
+  struct Case {
+    const char* preferences;
+    const char* missing;  // none: the window goes on
+  } cases[] = {
+      {"Background_bmp=7\n", "Images/B007.bmp"},
+      {"Background_bmp=512\n", nullptr},  // drawn once at the corner, when it is there
+      {"Background_bmp=101\n", nullptr},
+  };
+  for (const Case& c : cases) {
+    messages.shown.clear();
+    OpenGame(2, "1", c.preferences);
+    if (!c.missing) {
+      EXPECT_TRUE(messages.shown.empty()) << c.preferences << messages.shown.front().text;
+      continue;
+    }
+    ASSERT_FALSE(messages.shown.empty()) << c.preferences;
+    EXPECT_EQ(messages.shown[0].kind, "fatal");
+    EXPECT_TRUE(messages.shown[0].text.starts_with("Cannot find images file:\r" + (dir / c.missing)))
+        << messages.shown[0].text;
+  }
+  // A change of card size whose back is missing.
+  std::filesystem::remove(dir / "Images/DM011.bmp");
+  messages.shown.clear();
+  session.store.Set(pos::kCardSize, 1, "M");
+  window->ReloadCardImages();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, "fatal");
+  EXPECT_TRUE(messages.shown[0].text.starts_with("Cannot find images file:\r" + (dir / "Images/DM011.bmp")))
+      << messages.shown[0].text;
 }
 
 class NoGameTest : public TableWindowTest, public ::testing::WithParamInterface<const char*> {};
