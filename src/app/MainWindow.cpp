@@ -38,7 +38,12 @@ int CommandKey(GameWindow::Commands c) { return static_cast<int>(c); }
 QIcon Glyph(const Session& s, const char* name) {
   if (!s.resources) return {};
   const QImage image = LibraryImage(*s.resources, name);
-  return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+  if (image.isNull()) return {};
+  QIcon icon(QPixmap::fromImage(image));
+  // A disabled command shows its own greyed glyph where the library has one.
+  const QImage disabled = LibraryImage(*s.resources, std::string(name) + "_DIS");
+  if (!disabled.isNull()) icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+  return icon;
 }
 
 }  // namespace
@@ -767,13 +772,22 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonDblClick: {
       // The press reaches every widget under the mouse in turn: only the
-      // first ends the pause.
+      // first ends the pause. A later press, should the release have gone
+      // astray, is the player's again.
+      const auto stamp = static_cast<QInputEvent*>(event)->timestamp();
+      if (!paused_ && stamp != endingClickTime_) {
+        swallowingClick_ = false;
+        qApp->removeEventFilter(this);
+        break;
+      }
       swallowingClick_ = true;
+      endingClickTime_ = stamp;
       if (paused_) TogglePause();
       event->accept();
       return true;
+    }
     case QEvent::MouseButtonRelease:
     case QEvent::NonClientAreaMouseButtonRelease:
       if (swallowingClick_ && !paused_) {

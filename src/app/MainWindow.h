@@ -159,6 +159,7 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   bool paused_ = false;
   // The click that ended the pause: its release and context menu are swallowed too.
   bool swallowingClick_ = false;
+  quint64 endingClickTime_ = 0;
   // The game lets Undo and Redo work; the history decides whether they are enabled.
   bool undoAllowed_ = false;
   bool relayoutPending_ = false;

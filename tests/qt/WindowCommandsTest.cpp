@@ -18,6 +18,7 @@
 #include "persist/UndoLog.h"
 #include "qt/WindowFixture.h"
 #include "table/Layout.h"
+#include "table/qt/CardImages.h"
 
 namespace cardoria {
 namespace {
@@ -138,6 +139,19 @@ TEST_F(TableWindowTest, DuringThePauseTheFirstInputOnlyEndsThePause) {
   EXPECT_EQ(session.history.undo.Steps(), steps - 1);
 }
 
+// Should the release of the click that ended the pause never come, the
+// next click is the player's again.
+TEST_F(TableWindowTest, ALostReleaseDoesNotSwallowTheNextClick) {
+  OpenGame(2, "1");
+  QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+  const QPoint ace = Centre(CardRectangle(session, 1));
+  QTest::mousePress(Table(), Qt::LeftButton, Qt::NoModifier, ace);
+  ASSERT_FALSE(window->Paused());
+  QTest::mousePress(Table(), Qt::LeftButton, Qt::NoModifier, ace, 20);
+  EXPECT_EQ(session.drag.draggedCard, 1);  // lifted
+  QTest::mouseRelease(Table(), Qt::LeftButton, Qt::NoModifier, ace);
+}
+
 TEST_F(TableWindowTest, APauseChosenFromTheMenuEndsAtAKeyPress) {
   OpenGame(2, "1");
   QMenu* game = window->menuBar()->actions()[0]->menu();
@@ -164,6 +178,10 @@ TEST_F(TableWindowTest, UndoAndRedoAreEnabledWhileTheHistoryHoldsAStep) {
   EXPECT_FALSE(undo->isEnabled());
   EXPECT_FALSE(redo->isEnabled());
   EXPECT_FALSE(button->isEnabled());
+  // The disabled button shows the library's own greyed glyph.
+  const QImage greyed = LibraryImage(*session.resources, "TB_UNDO_DIS");
+  ASSERT_FALSE(greyed.isNull());
+  EXPECT_EQ(button->icon().pixmap(greyed.size(), QIcon::Disabled).toImage().convertToFormat(greyed.format()), greyed);
   Drag(Centre(CardRectangle(session, 1)), Centre(TopCardRect(session, {PileGroup::Foundation, 0})));
   EXPECT_TRUE(undo->isEnabled());
   EXPECT_TRUE(redo->isEnabled());
