@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
+#include "platform/Paths.h"
 #include "platform/qt/QtPorts.h"
 #include "table/Flight.h"
 #include "table/RandomLooks.h"
@@ -36,7 +38,12 @@ int CommandKey(GameWindow::Commands c) { return static_cast<int>(c); }
 QIcon Glyph(const Session& s, const char* name) {
   if (!s.resources) return {};
   const QImage image = LibraryImage(*s.resources, name);
-  return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+  if (image.isNull()) return {};
+  QIcon icon(QPixmap::fromImage(image));
+  // A disabled command shows its own greyed glyph where the library has one.
+  const QImage disabled = LibraryImage(*s.resources, std::string(name) + "_DIS");
+  if (!disabled.isNull()) icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+  return icon;
 }
 
 }  // namespace
@@ -60,28 +67,27 @@ void TableWidget::paintEvent(QPaintEvent*) {
   }
   const int scroll = ScrollOffset(window_.session_);
   painter.drawImage(QPoint(0, 0), window_.tableImage_, QRect(0, scroll, width(), height()));
-  if (window_.dragging_) {
-    const Rect& r = window_.dragRect_;
-    if (window_.session_.store.Get(pos::kCardsShadowed, 1) != "N") {
-      if (r.Height() <= window_.images_.Height() + 1) {
-        painter.fillRect(QRect(r.left + 6, r.top + 6, r.Width(), r.Height()), QColor(0, 0, 0, 70));
-      } else {
-        // A group casts a dithered shadow: every other pixel along its right and bottom edges.
-        painter.setPen(Qt::black);
-        for (int y = r.top + 7; y <= r.bottom + 6; ++y)
-          for (int x = r.right; x < r.right + 7; ++x)
-            if ((x + y) % 2 == 0) painter.drawPoint(x, y);
-        for (int y = r.bottom; y < r.bottom + 7; ++y)
-          for (int x = r.left + 7; x < r.right; ++x)
-            if ((x + y) % 2 == 0) painter.drawPoint(x, y);
-      }
+  const Rect r = window_.MovingCardsRect();
+  if (r.Empty()) return;
+  // A flight casts no shadow.
+  if (!window_.flying_ && window_.session_.store.Get(pos::kCardsShadowed, 1) != "N") {
+    if (r.Height() <= window_.images_.Height() + 1) {
+      painter.fillRect(QRect(r.left + 6, r.top + 6, r.Width(), r.Height()), QColor(0, 0, 0, 70));
+    } else {
+      // A group casts a dithered shadow: every other pixel along its right and bottom edges.
+      painter.setPen(Qt::black);
+      for (int y = r.top + 7; y <= r.bottom + 6; ++y)
+        for (int x = r.right; x < r.right + 7; ++x)
+          if ((x + y) % 2 == 0) painter.drawPoint(x, y);
+      for (int y = r.bottom; y < r.bottom + 7; ++y)
+        for (int x = r.left + 7; x < r.right; ++x)
+          if ((x + y) % 2 == 0) painter.drawPoint(x, y);
     }
-    painter.drawImage(r.left, r.top, window_.dragImage_);
   }
+  painter.drawImage(r.left, r.top, window_.dragImage_);
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
-  if (window_.paused_) return window_.TogglePause();
   const int button = event->button() == Qt::RightButton    ? kRightButton
                      : event->button() == Qt::MiddleButton ? kMiddleButton
                                                            : kLeftButton;
@@ -116,10 +122,7 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
   if (!window_.session_.values.Flag(kFirstActivationPending) && !window_.paused_) window_.Relayout();
 }
 
-void TableWidget::keyPressEvent(QKeyEvent* event) {
-  if (window_.paused_) return window_.TogglePause();
-  QWidget::keyPressEvent(event);
-}
+void TableWidget::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
 
 TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), ports_(ports) {
   setObjectName(QStringLiteral("frmMain"));
@@ -181,12 +184,10 @@ void TfrmMain::BuildMenus() {
         NewGameCommand(session_, ports);
       },
       {Commands::Game});
-  add(game, "mnuRandomGame", "R&andom game", {},
-      [this] {
-        auto ports = StartPorts();
-        RandomGameCommand(session_, ports);
-      },
-      {Commands::Game});
+  add(game, "mnuRandomGame", "R&andom game", {}, [this] {
+    auto ports = StartPorts();
+    RandomGameCommand(session_, ports);
+  });
   game->addSeparator();
   add(game, "mnuPause", "P&ause", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { TogglePause(); },
       {Commands::PauseAndQuit});
@@ -300,7 +301,10 @@ void TfrmMain::SetToolbarSize() {
     if (QAction* action = toolbar_->findChild<QAction*>(QString::fromLatin1(name)))
       action->setIcon(Glyph(session_, (std::string(prefix) + glyphName).c_str()));
   }
-  for (QToolButton* button : toolbar_->findChildren<QToolButton*>()) button->setAutoRaise(setup_.toolbarFlat);
+  for (QToolButton* button : toolbar_->findChildren<QToolButton*>()) {
+    button->setAutoRaise(setup_.toolbarFlat);
+    button->installEventFilter(this);  // for the button hints
+  }
 }
 
 void TfrmMain::ShowPanel(const char* name, bool shown) {
@@ -319,18 +323,23 @@ bool TfrmMain::Create() {
   if (setup_.showStatusBar) statusBar()->show();
   BuildMenus();
   BuildToolbar();
+  // Nothing can be played before a game is open.
   for (Commands c : {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo})
-    SetCommandsEnabled(c, c == Commands::Game);
+    SetCommandsEnabled(c, false);
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
   QString missing;
   if (!images_.Load(session_, *session_.resources, missing)) {
-    ports_.messages.Fatal("Cannot find images file:\r" + missing.toStdString() +
-                              "\rSome program components cannot be shown correctly.\rCopy the file into the "
-                              "directory that above is specified\ror reinstall the program.",
-                          "Error");
+    StopForMissingImage(missing.toStdString());
     return false;
   }
   return true;
+}
+
+void TfrmMain::StopForMissingImage(const std::string& path) {
+  ports_.messages.Fatal("Cannot find images file:\r" + path +
+                            "\rSome program components cannot be shown correctly.\rCopy the file into the "
+                            "directory that above is specified\ror reinstall the program.",
+                        "Error");
 }
 
 void TfrmMain::ApplyWindowState(const WindowState& state) {
@@ -416,6 +425,7 @@ TableGeometry TfrmMain::Geometry() const {
 }
 
 void TfrmMain::Relayout() {
+  RefreshUndoCommands();
   if (session_.rules[rule::CardCount] == 0) return;
   for (int pass = 0; pass < 3; ++pass) {
     ComputeLayout(session_, Geometry());
@@ -425,7 +435,7 @@ void TfrmMain::Relayout() {
     if (tableImage_.size() != QSize(width, height) || backgroundImage_.isNull()) {
       tableImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
       backgroundImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-      PaintBackground(session_, backgroundImage_, screen.colorDepth > 8);
+      PaintBackgroundImage();
     }
     TableRenderer(session_, images_).DrawTable(tableImage_, backgroundImage_);
     if (!UpdateScrollBar(session_, table_->height())) break;
@@ -441,8 +451,22 @@ void TfrmMain::Relayout() {
 }
 
 void TfrmMain::SetCommandsEnabled(Commands commands, bool enabled) {
-  if (commands == Commands::SaveAndUndo) commands = Commands::UndoRedo;
-  for (QAction* action : commands_.value(CommandKey(commands))) action->setEnabled(enabled);
+  if (commands == Commands::SaveAndUndo || commands == Commands::UndoRedo) {
+    undoAllowed_ = enabled;
+  } else {
+    for (QAction* action : commands_.value(CommandKey(commands))) action->setEnabled(enabled);
+  }
+  RefreshUndoCommands();
+}
+
+void TfrmMain::RefreshUndoCommands() {
+  // Undo and Redo go together: enabled while the game allows them and the
+  // history holds a step either way.
+  const UndoHistory& history = session_.history;
+  const bool on = undoAllowed_ && session_.values.Flag(kGameInProgress) &&
+                  session_.store.Get(pos::kUndoEnabled, 1) != "2" &&
+                  (history.undo.Steps() > 0 || history.redo.Steps() > 0);
+  for (QAction* action : commands_.value(CommandKey(Commands::UndoRedo))) action->setEnabled(on);
 }
 
 bool TfrmMain::GameCommandsEnabled() const {
@@ -465,8 +489,29 @@ void TfrmMain::SetScoreText(const std::string& text) {
 void TfrmMain::ReloadCardImages() {
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
   QString missing;
+  // Cards without pictures can not be played: the program stops as at start-up.
   if (session_.resources && !images_.Load(session_, *session_.resources, missing))
-    ports_.messages.ShowInfo("Cannot find images file:\r" + missing.toStdString(), "Error");
+    StopForMissingImage(missing.toStdString());
+}
+
+void TfrmMain::PaintBackgroundImage() {
+  TextStore& store = session_.store;
+  if (!session_.values.Flag(kDemoMode) && store.Get(pos::kBackgroundDef, 1) != "Y") {
+    if (store.Get(pos::kCustomizedBackground, 1) == "Y") {
+      const std::string path = session_.settings.ReadString(kPreferenceSection, "Customized_Background", "");
+      if (!FileExists(path)) {
+        // The player's own picture is gone: back to the default colour for good.
+        ports_.messages.ShowInfo("Customized background image not found: " + path);
+        store.Set(pos::kCustomizedBackground, 1, "N");
+        store.Set(pos::kBackgroundDef, 1, "Y");
+        session_.settings.WriteStrings(kPreferenceSection, {{"Customized_Background", ""}, {"Background_Def", "Y"}});
+      }
+    } else if (const int number = store.GetInt(pos::kBackgroundBmp, 4); number >= 1 && number <= 499) {
+      const std::string path = session_.PathOf("Images\\B" + ZeroPad(number, 3) + ".bmp");
+      if (!FileExists(path)) StopForMissingImage(path);
+    }
+  }
+  PaintBackground(session_, backgroundImage_, ports_.screen.Info().colorDepth > 8);
 }
 
 void TfrmMain::LayOutTable() {
@@ -485,6 +530,9 @@ void TfrmMain::PrepareBackground() {
 }
 
 void TfrmMain::DrawDeal(bool animate) {
+  // Every deal starts at the top of the table.
+  session_.layout.scrollPosition = 0;
+  session_.positions.Set(PositionTable::kScrollOffset, 0);
   if (!animate || !isVisible() || !IsInteractivePlatform()) {
     Relayout();
     table_->repaint();
@@ -499,12 +547,15 @@ void TfrmMain::DrawDeal(bool animate) {
       for (int i = 0; i < PileCardCount(pile); ++i) pending.insert(CardAt(pile, i));
   pending.erase(0);
   TableRenderer renderer(session_, images_);
-  renderer.DrawTable(tableImage_, backgroundImage_, pending);
-  PileRef origin{PileGroup::Stock, kStockItem};
-  if (!PileShown(session_, origin) || session_.piles.Pile(PileGroup::Stock, kStockItem).empty())
-    origin = {PileGroup::Stock, kWasteItem};
-  if (!PileShown(session_, origin)) origin = {PileGroup::Tableau, 0};
+  const PileRef origin = DealOrigin(session_);
   const Rect from = TopCardRect(session_, origin);
+  // The table without the cards still to come, and a back where they come from.
+  auto drawRest = [&] {
+    renderer.DrawTable(tableImage_, backgroundImage_, pending);
+    QPainter painter(&tableImage_);
+    painter.drawImage(from.left, from.top + ScrollOffset(session_), images_.BackImage());
+  };
+  drawRest();
   table_->repaint();
   auto fly = [&](PileRef pile, int index) {
     const std::string& text = session_.piles.Pile(pile.group, pile.index);
@@ -512,16 +563,17 @@ void TfrmMain::DrawDeal(bool animate) {
     if (card <= 0) return;
     const Rect to = CardInPileRect(session_, pile, index);
     dragImage_ = session_.cards.IsFaceDown(card) ? images_.BackImage() : images_.Face(card);
-    dragging_ = true;
+    flying_ = true;
     for (const FlightPoint& at : FlightPath(from.left, from.top, to.left, to.top, true)) {
       dragRect_ = {at.x, at.y, at.x + images_.Width(), at.y + images_.Height()};
       table_->repaint();
     }
-    dragging_ = false;
+    flying_ = false;
     pending.erase(card);
-    renderer.DrawTable(tableImage_, backgroundImage_, pending);
+    drawRest();
   };
-  for (int r = 0; r < kReservePiles; ++r)
+  // Reserve 1 as the origin shows its own card only when the deal is over.
+  for (int r = origin == PileRef{PileGroup::Reserve, 0} ? 1 : 0; r < kReservePiles; ++r)
     for (int i = 0; i < PileCardCount(session_.piles.Pile(PileGroup::Reserve, r)); ++i) fly({PileGroup::Reserve, r}, i);
   const int longest = LongestTableau(session_.piles, session_.rules);
   if (session_.rules[rule::SweepByPile] != 0) {
@@ -543,6 +595,9 @@ void TfrmMain::PlaySoundLoop(const std::string&) {}
 void TfrmMain::StopSound() {}
 
 void TfrmMain::RedrawTable() {
+  // Whatever was lifted has landed (or gone back) once its piles are redrawn.
+  lifted_ = false;
+  RefreshUndoCommands();
   if (tableImage_.isNull()) return Relayout();
   TableRenderer(session_, images_).DrawTable(tableImage_, backgroundImage_);
   table_->update();
@@ -568,7 +623,7 @@ void TfrmMain::LiftCards(int card, const Rect& rect) {
   hidden.insert(card);
   renderer.DrawTable(tableImage_, backgroundImage_, hidden);
   dragRect_ = rect;
-  dragging_ = true;
+  lifted_ = true;
   table_->update();
 }
 
@@ -579,30 +634,37 @@ void TfrmMain::MoveDrag(const Rect& rect) {
 
 void TfrmMain::ReturnCards(int card, const Rect& to) {
   // The lifted picture glides back to where the cards still lie.
-  if (dragging_ && !to.Empty()) FlyCard(card, dragRect_, to);
-  dragging_ = false;
+  if (lifted_ && !to.Empty()) FlyCard(card, dragRect_, to);
+  lifted_ = false;
   RedrawTable();
 }
 
 void TfrmMain::FlyCard(int card, const Rect& from, const Rect& to) {
   if (session_.store.Get(pos::kCardsAnimate, 1) == "N" || !isVisible() || from.Empty() || to.Empty()) {
-    dragging_ = false;
+    lifted_ = false;
     return;
   }
-  if (!dragging_) {
+  if (!lifted_) {
     dragImage_ = session_.cards.IsFaceDown(card) ? images_.BackImage() : images_.Face(card);
     dragRect_ = {from.left, from.top, from.left + images_.Width(), from.top + images_.Height()};
   }
   const int delay = std::clamp(session_.store.GetInt(pos::kSpeedMoveCard, 2), 0, 99);
-  // The shadow is off for the flight; the preference itself is never touched.
-  dragging_ = true;
+  flying_ = true;
   const int height = dragRect_.Height();
   for (const FlightPoint& at : FlightPath(from.left, from.top, to.left, to.top, false)) {
     dragRect_ = {at.x, at.y, at.x + images_.Width(), at.y + height};
     table_->repaint();
     if (delay > 0) BusyWait(ports_.clock, delay);
   }
-  dragging_ = false;
+  flying_ = false;
+  lifted_ = false;
+}
+
+Rect TfrmMain::MovingCardsRect() const {
+  // Lifted cards are shown only while the engine still holds them: a drop
+  // that lands makes them part of the table picture.
+  if (flying_ || (lifted_ && session_.drag.draggedCard != 0)) return dragRect_;
+  return {};
 }
 
 void TfrmMain::Peek(int card, const Rect& rect) {
@@ -673,14 +735,72 @@ void TfrmMain::TogglePause() {
     values.SetTime(kPauseStart, ports_.clock.Now());
     pauseSlide_ = 0;
     pauseTimer_->start();
+    HidePileSizeHint();
+    qApp->installEventFilter(this);
   } else {
     paused_ = false;
     pauseTimer_->stop();
     values.SetTime(kClockStart, ports_.clock.Now() - (values.Time(kPauseStart) - values.Time(kClockStart)));
     values.SetFlag(kClockRunning, true);
+    if (!swallowingClick_) qApp->removeEventFilter(this);
     Relayout();
   }
   table_->update();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched) &&
+      session_.store.Get(pos::kShowToolTips, 1) != "Y")
+    return true;
+  if (!paused_ && !swallowingClick_) return QMainWindow::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+      if (!paused_) break;
+      // Taken here, no shortcut runs; the key press that follows ends the pause.
+      event->accept();
+      return true;
+    case QEvent::KeyPress: {
+      if (!paused_) break;
+      // A modifier alone waits for its key, so that a whole chord such as
+      // Ctrl+Z is the input that ends the pause, and nothing else.
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Alt && key != Qt::Key_Meta &&
+          key != Qt::Key_AltGr)
+        TogglePause();
+      return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick: {
+      // The press reaches every widget under the mouse in turn: only the
+      // first ends the pause. A later press, should the release have gone
+      // astray, is the player's again.
+      const auto stamp = static_cast<QInputEvent*>(event)->timestamp();
+      if (!paused_ && stamp != endingClickTime_) {
+        swallowingClick_ = false;
+        qApp->removeEventFilter(this);
+        break;
+      }
+      swallowingClick_ = true;
+      endingClickTime_ = stamp;
+      if (paused_) TogglePause();
+      event->accept();
+      return true;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonRelease:
+      if (swallowingClick_ && !paused_) {
+        swallowingClick_ = false;
+        qApp->removeEventFilter(this);
+      }
+      event->accept();
+      return true;
+    case QEvent::ContextMenu:
+    case QEvent::Wheel: event->accept(); return true;
+    default: break;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmMain::PaintPause(QPainter& painter) const {

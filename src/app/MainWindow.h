@@ -116,6 +116,12 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   // Paused: the table is covered and the clock stands still.
   bool Paused() const { return paused_; }
   void TogglePause();
+  // Where the lifted or flying cards are drawn; empty when none are.
+  Rect MovingCardsRect() const;
+
+  // While paused, the first key press or click anywhere ends the pause and is
+  // swallowed, with the release of that click.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -132,6 +138,9 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   TableGeometry Geometry() const;
   void Relayout();
   void PaintPause(QPainter& painter) const;
+  void RefreshUndoCommands();
+  void PaintBackgroundImage();
+  void StopForMissingImage(const std::string& path);
   GameStartPorts StartPorts();
 
   Session& session_;
@@ -143,8 +152,16 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   CardImages images_;
   QImage tableImage_, backgroundImage_, dragImage_;
   Rect dragRect_;
-  bool dragging_ = false;
+  // Cards lifted by the player: drawn while the engine holds them.
+  bool lifted_ = false;
+  // A flight runs: the picture moves without a shadow.
+  bool flying_ = false;
   bool paused_ = false;
+  // The click that ended the pause: its release and context menu are swallowed too.
+  bool swallowingClick_ = false;
+  quint64 endingClickTime_ = 0;
+  // The game lets Undo and Redo work; the history decides whether they are enabled.
+  bool undoAllowed_ = false;
   bool relayoutPending_ = false;
   int requestedGame_ = -1;
   std::string requestedDeal_;

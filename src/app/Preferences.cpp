@@ -5,6 +5,7 @@
 
 #include "core/Session.h"
 #include "core/TextHelpers.h"
+#include "table/RandomLooks.h"
 
 namespace cardoria {
 
@@ -100,7 +101,7 @@ WindowSetup ReadPreferences(Session& session, const Screen& screen) {
   setup.toolbarLarge = read.Switch("ToolBar_Large", "N") == "Y";
   setup.toolbarFlat = read.Switch("ToolBar_Flat", "Y") == "Y";
 
-  int backCard = read.Int("Back_Card", 11, 0, 27);
+  int backCard = read.Int("Back_Card", 11, 0, 999);
   const int cardSetDefault = screen.Shows256ColorsOrFewer() ? 3 : 1;
   const int cardSet = read.Int("Card", cardSetDefault, 1, 5);
   std::string cardSize = read.Switch("Card_Size", "B");
@@ -108,12 +109,16 @@ WindowSetup ReadPreferences(Session& session, const Screen& screen) {
   // The other sizes have only one back.
   if (cardSize != "B") backCard = 11;
   if (backCard == 0) backCard = 1;
+  // Only a back the Images folder holds can be chosen.
+  const std::vector<std::string> backs = InstalledPictures(session, "db");
+  if (std::find(backs.begin(), backs.end(), "db" + ZeroPad(backCard, 3) + ".bmp") == backs.end()) backCard = 11;
   store.Set(pos::kBackCard, 3, ZeroPad(backCard, 3));
   store.Set(pos::kCard, 3, ZeroPad(cardSet, 3));
   store.Set(pos::kCardSize, 1, cardSize);
 
+  // A picture number of up to 4 digits; anything else shows a colour.
   std::string backgroundBmp = read.Raw("Background_bmp");
-  if (backgroundBmp.empty()) backgroundBmp = "0";
+  if (backgroundBmp.empty() || backgroundBmp.size() > 4 || !IsAllDigits(backgroundBmp)) backgroundBmp = "0";
   store.Set(pos::kBackgroundBmp, 4, backgroundBmp);
   store.Set(pos::kBackgroundFixedCol, 15,
             std::to_string(read.Int("Background_Fixed_Col", 32768, INT32_MIN, INT32_MAX)));
@@ -124,7 +129,10 @@ WindowSetup ReadPreferences(Session& session, const Screen& screen) {
   store.Set(pos::kFadeBackground, 1, read.Switch("Fade_Background", "Y"));
   store.Set(pos::kCustomizedBackground, 1, read.Raw("Customized_Background").empty() ? "N" : "Y");
 
-  store.Set(pos::kGameNumber, 4, ZeroPad(read.Int("Game", 1, 1, 9999), 4));
+  // A number that names no game (0, a negative one, one the catalogue does
+  // not hold) opens none; the catalogue check turns the rest into -1.
+  const int game = session.settings.ReadInt(kPreferenceSection, "Game", 1);
+  store.Set(pos::kGameNumber, 4, ZeroPad(game >= 0 && game <= 9999 ? game : -1, 4));
   store.Set(pos::kGameName, 50, read.Raw("Game_name", "Freecell"));
   if (store.Get(pos::kGameName, 50).empty()) store.Set(pos::kGameName, 50, "Freecell");
 
@@ -136,7 +144,7 @@ WindowSetup ReadPreferences(Session& session, const Screen& screen) {
   for (const auto& entry : kLaterSwitches) read.StoreSwitch(entry);
 
   store.Set(pos::kLanguage, 6, std::to_string(read.Int("Language", 20000, 1, 999999)));
-  store.Set(pos::kSpeedMoveCard, 2, std::to_string(read.Int("Speed_Move_Card", 10, 1, 99)));
+  store.Set(pos::kSpeedMoveCard, 2, std::to_string(read.Int("Speed_Move_Card", 10, 0, 99)));
   store.Set(pos::kStatusBar, 1, read.Switch("StatusBar", "N"));
   store.Set(pos::kPlayerName, 30, read.Raw("UserDefault"));
   std::string undo = read.Raw("Undo_Enabled", "0");

@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "core/Catalogue.h"
 #include "core/Session.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
@@ -42,6 +43,10 @@ int main(int argc, char** argv) {
   if (line.help) return std::fputs(UsageText().c_str(), stdout), 0;
   if (line.version) return std::fputs(VersionText().c_str(), stdout), 0;
 
+  // A picture needs no screen: without a display it is drawn off screen.
+  if (!line.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+      qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(kProductName));
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -57,6 +62,10 @@ int main(int argc, char** argv) {
   TfrmMain window(session, ports);
   messages.SetParent(&window);
   if (!window.Create()) return 1;
+  if (line.game >= 0 && GameNameOf(session, line.game).empty()) {
+    std::fprintf(stderr, "cardoria: there is no game number %d\n", line.game);
+    return 2;
+  }
   window.ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
   if (line.game >= 0 || !line.deal.empty())
     window.RequestGame(line.game >= 0 ? line.game : session.store.GetInt(pos::kGameNumber, 4), line.deal);

@@ -55,6 +55,16 @@ bool LoadGameRules(Session& session, Messages& messages) {
     const CustomGameRecord record = CustomGameInfo(session, number);
     base = record.base;
     overrides = record.overrides;
+    // The fault lies with the customized game, not with the catalogue.
+    if (CatalogueIndexOf(session, base) < 0) {
+      session.rules.Clear();
+      const std::string why = base < 0 ? "it has no game number " + std::to_string(number) + "."
+                                       : "game " + std::to_string(number) + " is based on game " +
+                                             std::to_string(base) + ", which the catalogue does not hold.";
+      messages.ShowInfo("The customized games file " + session.PathOf(kCustomGamesFile) + " is damaged: " + why,
+                        "Error");
+      return false;
+    }
   }
   const int k = CatalogueIndexOf(session, base);
   if (k < 0) return Damaged(session, messages, "it has no game number " + std::to_string(base) + ".");

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/Session.h"
+#include "table/Layout.h"
+
 namespace cardoria {
 
 std::vector<FlightPoint> FlightPath(int fromX, int fromY, int toX, int toY, bool fast) {
@@ -28,6 +31,22 @@ std::vector<FlightPoint> FlightPath(int fromX, int fromY, int toX, int toY, bool
   }
   path.back() = {toX, toY};
   return path;
+}
+
+PileRef DealOrigin(const Session& session) {
+  const PileRef stock{PileGroup::Stock, kStockItem}, waste{PileGroup::Stock, kWasteItem};
+  const bool stockShown = PileShown(session, stock), wasteShown = PileShown(session, waste);
+  auto holds = [&](PileRef pile) { return PileCardCount(session.piles.Pile(pile.group, pile.index)) > 0; };
+  if (stockShown || wasteShown) {
+    if (stockShown && holds(stock)) return stock;
+    if (wasteShown && holds(waste)) return waste;
+    return stockShown ? stock : waste;
+  }
+  const PileRef reserve{PileGroup::Reserve, 0};
+  if (PileShown(session, reserve) && PileCardCount(session.piles.Pile(PileGroup::Reserve, 0)) <= 1) return reserve;
+  for (const PileRef pile : {PileRef{PileGroup::Stock, kSecondWasteItem}, PileRef{PileGroup::Foundation, 0}})
+    if (PileShown(session, pile)) return pile;
+  return {PileGroup::Tableau, 0};
 }
 
 }  // namespace cardoria

@@ -15,6 +15,7 @@ class PreferencesTest : public ::testing::Test {
  protected:
   WindowSetup Read(const std::string& preferences, ScreenInfo screen = {}) {
     dir.Write("DATA/CFG.DAT", "[Preference]\n" + preferences);
+    for (const char* back : {"DB001.bmp", "DB007.bmp", "DB011.bmp"}) dir.Write(std::string("Images/") + back, "");
     session.programDir = dir.Path();
     session.settings.Open(dir / "DATA/CFG.DAT");
     return ReadPreferences(session, FakeScreen(screen));
@@ -65,10 +66,12 @@ TEST_F(PreferencesTest, CorrectionsOfTheStoredValues) {
       {"Card_Size=B\nBack_Card=7\n", pos::kBackCard, 3, "007"},
       {"Back_Card=0\n", pos::kBackCard, 3, "001"},
       {"Back_Card=300\n", pos::kBackCard, 3, "011"},
+      {"Back_Card=12\n", pos::kBackCard, 3, "011"},  // a back the folder does not hold
       {"Background_Col=0\n", pos::kBackgroundCol, 15, "-2147483633"},
       {"Background_Col=255\n", pos::kBackgroundCol, 15, "255"},
       {"Background_bmp=\n", pos::kBackgroundBmp, 4, "0"},
-      {"Background_bmp=B101\n", pos::kBackgroundBmp, 4, "B101"},
+      {"Background_bmp=B101\n", pos::kBackgroundBmp, 4, "0"},
+      {"Background_bmp=512\n", pos::kBackgroundBmp, 4, "512"},
       {"Customized_Background=/home/me/felt.png\n", pos::kCustomizedBackground, 1, "Y"},
       {"Card_Size=l\n", pos::kCardSize, 1, "L"},
       {"Card_Size=XL\n", pos::kCardSize, 1, "B"},
@@ -76,9 +79,13 @@ TEST_F(PreferencesTest, CorrectionsOfTheStoredValues) {
       {"Cursor=99\n", pos::kCursor, 2, "10"},
       {"Cursor=13\n", pos::kCursor, 2, "13"},
       {"Speed_Move_Card=-4\n", pos::kSpeedMoveCard, 2, "10"},
+      {"Speed_Move_Card=0\n", pos::kSpeedMoveCard, 2, "0"},  // "Fast": no waits
+      {"Speed_Move_Card=50\n", pos::kSpeedMoveCard, 2, "50"},
       {"Undo_Enabled=7\n", pos::kUndoEnabled, 1, "0"},
       {"Undo_Enabled=2\n", pos::kUndoEnabled, 1, "2"},
-      {"Game=-3\n", pos::kGameNumber, 4, "0001"},
+      {"Game=-3\n", pos::kGameNumber, 4, "-001"},  // no game
+      {"Game=0\n", pos::kGameNumber, 4, "0000"},   // no game once the catalogue is checked
+      {"Game=\n", pos::kGameNumber, 4, "0001"},
       {"Game=205\n", pos::kGameNumber, 4, "0205"},
       {"Game_name=\n", pos::kGameName, 50, "Freecell"},
       {"Show_Time=no\n", pos::kShowTime, 1, "N"},

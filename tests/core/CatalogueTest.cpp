@@ -193,6 +193,19 @@ TEST_F(RulesTest, CustomizedGamesOverrideThreeRules) {
   EXPECT_EQ(FamilyOf(session, 8000), kCustomizedFamily);
 }
 
+TEST_F(RulesTest, ACustomizedGameWithoutItsBaseNamesItsOwnFile) {
+  dir.Write("DATA/GAM_CUST.DAT", "[R-0301]\n8000No Base" + std::string(43, ' ') + "0025\n0030022\n");
+  for (int number : {8000, 8001}) {  // a base the catalogue lacks; no record at all
+    messages.shown.clear();
+    EXPECT_FALSE(LoadGame(number)) << number;
+    ASSERT_EQ(messages.shown.size(), 1u) << number;
+    EXPECT_NE(messages.shown[0].text.find(session.PathOf("DATA\\GAM_CUST.DAT")), std::string::npos)
+        << messages.shown[0].text;
+    EXPECT_EQ(messages.shown[0].text.find("GAMES.DAT"), std::string::npos) << messages.shown[0].text;
+    EXPECT_EQ(session.rules[284], 0);
+  }
+}
+
 TEST_F(RulesTest, DamagedRuleRowsGiveAMessageNotACrash) {
   const std::string good = dir.Read("GAMES.DAT");
   TextList lines = SplitLines(good);

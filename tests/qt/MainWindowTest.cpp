@@ -11,42 +11,13 @@
 #include "table/Layout.h"
 
 #include "core/Session.h"
+#include "qt/WindowFixture.h"
 #include "support/TestSupport.h"
 
 namespace cardoria {
 namespace {
 
-using test::TempDir;
-
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
-    std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
-    std::filesystem::copy(CARDORIA_IMAGES, dir / "Images");
-  }
-
-  std::unique_ptr<TfrmMain> Open(const std::string& preferences, int game = -1, const std::string& deal = "") {
-    dir.Write("DATA/CFG.DAT", "[Preference]\n" + preferences);
-    InitializeSession(session, dir.Path());
-    auto window = std::make_unique<TfrmMain>(session, ports);
-    EXPECT_TRUE(window->Create());
-    window->ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
-    if (game >= 0) window->RequestGame(game, deal);
-    clock.step = 100;  // the pause before autoplay passes at once
-    window->show();
-    QApplication::processEvents();
-    return window;
-  }
-
-  TempDir dir;
-  Session session;
-  test::RecordingMessages messages;
-  test::FakeScreen screen{ScreenInfo{1280, 1024, 24}};
-  test::FakeClock clock;
-  Random random;
-  StartupPorts ports{messages, screen, clock, random};
-};
+using test::MainWindowTest;
 
 TEST_F(MainWindowTest, OpensAtItsSavedSizeAndWritesItBackOnClosing) {
   auto window = Open(

@@ -79,6 +79,37 @@ TEST(Program, AFreshInstallationStartsAndShowsItsWindow) {
   EXPECT_EQ(dir.Read("KRTV0440.DAT"), "left alone");
 }
 
+void Install(const TempDir& dir) {
+  std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+  std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+  std::filesystem::copy(CARDORIA_IMAGES, dir / "Images");
+}
+
+TEST(Program, AGameNumberThatNamesNoGameIsRefused) {
+  TempDir dir;
+  Install(dir);
+  for (const std::string number : {"0", "25", "8000"}) {
+    const ProgramRun run =
+        RunProgram("--program-dir '" + dir.Path() + "' --game " + number + " --screenshot '" + (dir / "x.png") + "'");
+    EXPECT_NE(run.exitCode, 0) << number;
+    EXPECT_NE(run.output.find("there is no game number " + number), std::string::npos) << run.output;
+    EXPECT_FALSE(dir.Exists("x.png")) << number;
+  }
+  EXPECT_EQ(RunProgram("--program-dir '" + dir.Path() + "' --game 2 --screenshot '" + (dir / "x.png") + "'").exitCode,
+            0);
+}
+
+TEST(Program, AScreenshotNeedsNoDisplay) {
+  TempDir dir;
+  Install(dir);
+  const ProgramRun run = cardoria::test::RunCommand(
+      "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ASAN_OPTIONS=detect_leaks=0 '" CARDORIA_EXE
+      "' --program-dir '" +
+      dir.Path() + "' --screenshot '" + (dir / "shot.png") + "'");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(dir.Read("shot.png").substr(0, 8), "\x89PNG\r\n\x1a\n");
+}
+
 TEST(Program, TheProgramDirectoryCanComeFromTheEnvironment) {
   TempDir dir;
   std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");

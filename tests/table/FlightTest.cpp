@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "core/CatalogueFile.h"
+
+#include "support/PlayFixture.h"
+#include "table/Layout.h"
+
 namespace cardoria {
 namespace {
 
@@ -28,6 +35,35 @@ TEST(Flight, StraightLinesThatAlwaysEnd) {
   // 500 pixels: step trunc(500 / 10.4 + 0.5) = 48, so 11 frames.
   EXPECT_EQ(FlightPath(0, 0, 500, 0, false).size(), 11u);
   EXPECT_EQ(FlightPath(0, 0, 500, 0, false)[0], (FlightPoint{48, 0}));
+}
+
+// Games without a stock deal from reserve 1, the second waste or foundation
+// 1, in that order; never from tableau 1 while one of them is on the table.
+TEST(Flight, TheDealComesFromTheFirstPileOnTheTableInOrder) {
+  test::PlayFixture play;
+  std::map<PileGroup, int> origins;
+  for (const std::string& line : TextList(play.session.catalogue)) {
+    const int number = LineNumber(line);
+    ASSERT_TRUE(play.Start(number, "1")) << number;
+    const Session& s = play.session;
+    const PileRef origin = DealOrigin(s);
+    EXPECT_TRUE(PileShown(s, origin) || (origin == PileRef{PileGroup::Tableau, 0})) << number;
+    const bool stockGroup =
+        PileShown(s, {PileGroup::Stock, kStockItem}) || PileShown(s, {PileGroup::Stock, kWasteItem});
+    if (stockGroup) {
+      EXPECT_EQ(origin.group, PileGroup::Stock) << number;
+      EXPECT_NE(origin.index, kSecondWasteItem) << number;
+    } else if (origin.group == PileGroup::Tableau) {
+      for (const PileRef earlier : {PileRef{PileGroup::Stock, kSecondWasteItem}, PileRef{PileGroup::Foundation, 0}})
+        EXPECT_FALSE(PileShown(s, earlier)) << number;
+    }
+    ++origins[origin.group];
+  }
+  EXPECT_GT(origins[PileGroup::Reserve], 0);
+  ASSERT_TRUE(play.Start(1, "6095875189"));  // Freecell: the first free cell
+  EXPECT_EQ(DealOrigin(play.session), (PileRef{PileGroup::Reserve, 0}));
+  ASSERT_TRUE(play.Start(2, "1"));  // Klondike: its stock
+  EXPECT_EQ(DealOrigin(play.session), (PileRef{PileGroup::Stock, kStockItem}));
 }
 
 }  // namespace

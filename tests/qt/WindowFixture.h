@@ -1,0 +1,47 @@
+#pragma once
+// A main window on an installation of its own, in a temporary directory.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/MainWindow.h"
+#include "core/Session.h"
+#include "support/TestSupport.h"
+
+namespace cardoria::test {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::copy_file(CARDORIA_RGF, dir / "KRT.RGF");
+    std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+    std::filesystem::copy(CARDORIA_IMAGES, dir / "Images");
+  }
+
+  std::unique_ptr<TfrmMain> Open(const std::string& preferences, int game = -1, const std::string& deal = "") {
+    dir.Write("DATA/CFG.DAT", "[Preference]\n" + preferences);
+    InitializeSession(session, dir.Path());
+    auto window = std::make_unique<TfrmMain>(session, ports);
+    EXPECT_TRUE(window->Create());
+    window->ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
+    if (game >= 0) window->RequestGame(game, deal);
+    clock.step = 100;  // the pause before autoplay passes at once
+    window->show();
+    QApplication::processEvents();
+    return window;
+  }
+
+  TempDir dir;
+  Session session;
+  RecordingMessages messages;
+  FakeScreen screen{ScreenInfo{1280, 1024, 24}};
+  FakeClock clock;
+  Random random;
+  StartupPorts ports{messages, screen, clock, random};
+};
+
+}  // namespace cardoria::test
