@@ -148,11 +148,7 @@ TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), p
   });
   clock_ = new QTimer(this);
   clock_->setInterval(1000);
-  connect(clock_, &QTimer::timeout, this, [this] {
-    if (paused_) return;
-    engine_->ClockTick();
-    ShowPileSizeHint();
-  });
+  connect(clock_, &QTimer::timeout, this, &TfrmMain::OnClockTick);
   pileSize_ = new QLabel(table_);
   pileSize_->setObjectName(QStringLiteral("pnlPilesSize"));
   pileSize_->setStyleSheet(
@@ -726,6 +722,12 @@ void TfrmMain::ShowGameWon() { RedrawTable(); }
 void TfrmMain::CloseMainWindow() { close(); }
 void TfrmMain::DeleteSnapshotFile(const std::string& path) { std::remove(path.c_str()); }
 
+void TfrmMain::OnClockTick() {
+  if (paused_) return;
+  engine_->ClockTick();
+  ShowPileSizeHint();
+}
+
 void TfrmMain::TogglePause() {
   ValueTables& values = session_.values;
   if (!paused_) {
@@ -740,8 +742,11 @@ void TfrmMain::TogglePause() {
   } else {
     paused_ = false;
     pauseTimer_->stop();
-    values.SetTime(kClockStart, ports_.clock.Now() - (values.Time(kPauseStart) - values.Time(kClockStart)));
-    values.SetFlag(kClockRunning, true);
+    // A game that began during the pause has a fresh clock of its own; only
+    // the game that was paused is owed the time it spent waiting.
+    if (values.Time(kClockStart) <= values.Time(kPauseStart))
+      values.SetTime(kClockStart, ports_.clock.Now() - (values.Time(kPauseStart) - values.Time(kClockStart)));
+    values.SetFlag(kClockRunning, values.Flag(kGameInProgress));
     if (!swallowingClick_) qApp->removeEventFilter(this);
     Relayout();
   }

@@ -116,6 +116,8 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   // Paused: the table is covered and the clock stands still.
   bool Paused() const { return paused_; }
   void TogglePause();
+  // The one-second timer: the game clock and the pile-size hint.
+  void OnClockTick();
   // Where the lifted or flying cards are drawn; empty when none are.
   Rect MovingCardsRect() const;
 

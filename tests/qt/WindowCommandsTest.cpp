@@ -170,6 +170,24 @@ TEST_F(TableWindowTest, APauseChosenFromTheMenuEndsAtAKeyPress) {
   EXPECT_FALSE(window->Paused());
 }
 
+// A game dealt while the table is paused (by a command that does not come
+// through the player's input) counts its own time from its deal.
+TEST_F(TableWindowTest, AGameDealtDuringThePauseStartsAFreshClock) {
+  clock.now = MakeDateTime(2026, 12, 10, 20, 0, 0);
+  OpenGame(2, "1");
+  clock.now += 30.0 / 86400;
+  QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+  ASSERT_TRUE(window->Paused());
+  clock.now += 600.0 / 86400;
+  Action("mnuNew")->trigger();
+  clock.now += 9.0 / 86400;
+  QTest::keyClick(window.get(), Qt::Key_Space);
+  ASSERT_FALSE(window->Paused());
+  clock.now += 2.0 / 86400;
+  window->OnClockTick();
+  EXPECT_EQ(session.clockText, "0:00:11");
+}
+
 TEST_F(TableWindowTest, UndoAndRedoAreEnabledWhileTheHistoryHoldsAStep) {
   OpenGame(2, "1");
   QAction* undo = Action("mnuUndo");
