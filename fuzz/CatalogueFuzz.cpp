@@ -23,6 +23,25 @@ struct ReadGame {
   bool rulesLoaded = false;
 };
 
+// The single cells the program reads by row position (GameRuleValue) agree
+// with the rules loaded for play, when the rows are numbered in order.
+void CheckCellReaders(const Session& session, const CatalogueEntry& game) {
+  const auto lines = ReadCatalogueFile(session);
+  const TextList rows = lines ? SectionLines(*lines, "[Sect2]") : TextList();
+  std::vector<int> indexes;
+  for (std::size_t i = 0; i < rows.size() && i < kCatalogueLastRule; ++i) {
+    if (rows[i].size() < 4 || !IsAllDigits(rows[i].substr(0, 4)) || TextToInt(rows[i].substr(0, 4)) != int(i) + 1)
+      return;
+    indexes.push_back(static_cast<int>(i) + 1);
+  }
+  const std::vector<int> values = GameRuleValue(session, game.number, indexes);
+  for (std::size_t i = 0; i < indexes.size(); ++i) {
+    const auto it = game.rules.find(indexes[i]);
+    FUZZ_CHECK(values[i] == (it == game.rules.end() ? 0 : it->second),
+               "rule " + std::to_string(indexes[i]) + " reads " + std::to_string(values[i]) + " by position");
+  }
+}
+
 // What a session reads of the catalogue in the scratch directory; nothing
 // when it is refused.
 std::optional<std::vector<ReadGame>> ReadAll(Session& session) {
@@ -41,6 +60,7 @@ std::optional<std::vector<ReadGame>> ReadAll(Session& session) {
     game.rulesLoaded = LoadGameRules(session, messages);
     for (int index = 1; index <= kCatalogueLastRule; ++index)
       if (session.rules[index] != 0) game.entry.rules[index] = session.rules[index];
+    if (game.rulesLoaded && games.empty()) CheckCellReaders(session, game.entry);
     games.push_back(std::move(game));
   }
   return games;

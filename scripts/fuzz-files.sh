@@ -39,6 +39,7 @@ cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX
   "${launcher[@]}" -DCARDORIA_FUZZ_FILES=ON -DCARDORIA_FUZZ_RGF="$(realpath "$program_dir")/KRT.RGF"
 nice cmake --build "$fuzz_dir"
 
+source_dir=$(pwd)
 cd "$fuzz_dir"
 mkdir -p crashes
 summary=()
@@ -48,8 +49,10 @@ for target in "${targets[@]}"; do
   mkdir -p "corpus/$name"
   echo "== $target: $seconds seconds"
   # The corpus grows in corpus/; the seeds are only read.
+  dict=()
+  [ -f "$source_dir/fuzz/$name.dict" ] && dict=(-dict="$source_dir/fuzz/$name.dict")
   if ! nice "./$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="crashes/$name-" \
-    "corpus/$name" "seeds/$name" >"$target.log" 2>&1; then
+    "${dict[@]}" "corpus/$name" "seeds/$name" >"$target.log" 2>&1; then
     status=1
     grep -E 'broken invariant|ERROR|SUMMARY|Test unit' "$target.log" >&2 || true
   fi
