@@ -9,9 +9,9 @@ BUILD_DIR ?= build
 CMAKE_OPTIONS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
+SOURCES = $(shell find src tools tests bench fuzz -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps configure build run test bench fuzz format format-check clean
+.PHONY: all deps configure build run test bench fuzz fuzz-files format format-check clean
 
 all: build
 
@@ -43,6 +43,15 @@ FUZZ_ACTIONS ?= 20000
 fuzz: build
 	CARDORIA_FUZZ_ACTIONS=$(FUZZ_ACTIONS) $(BUILD_DIR)/engine_tests --gtest_filter='RandomPlay.*'
 
+# libFuzzer on each file reader, FUZZ_SECONDS per target, in a clang build of
+# its own (FUZZ_DIR); FUZZ_TARGETS picks some of them.
+FUZZ_SECONDS ?= 300
+FUZZ_DIR ?= build-fuzz
+FUZZ_TARGETS ?=
+fuzz-files: deps configure
+	cmake --build $(BUILD_DIR) --target installation_data
+	scripts/fuzz-files.sh $(FUZZ_DIR) $(BUILD_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 bench: build
 	$(BUILD_DIR)/cardoria_bench
 	$(BUILD_DIR)/engine_bench
@@ -55,4 +64,4 @@ format-check:
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf build build-ci
+	rm -rf build build-ci build-fuzz

@@ -81,9 +81,11 @@ bool LoadGameRules(Session& session, Messages& messages) {
     if (row.size() < at + 1) return Damaged(session, messages, "rule row " + std::to_string(index) + " is too short.");
     const std::string cell = TrimRightSpaces(RestoreText(row.substr(at, 10)));
     const std::string_view digits = cell.starts_with('-') ? std::string_view(cell).substr(1) : std::string_view(cell);
-    if (digits.empty() || !IsAllDigits(digits) || digits.size() > 5)
+    // A rule holds 16 bits; a wider value would come back as another one.
+    const int value = digits.empty() || !IsAllDigits(digits) || digits.size() > 5 ? 32768 : TextToInt(cell);
+    if (value < -32768 || value > 32767)
       return Damaged(session, messages, "rule row " + std::to_string(index) + " holds no number.");
-    session.rules.Set(index, TextToInt(cell));
+    session.rules.Set(index, value);
   }
   if (number >= kFirstCustomGame) ApplyCustomOverrides(session, overrides);
   SaveDealBase(session);

@@ -216,6 +216,8 @@ TEST_F(RulesTest, DamagedRuleRowsGiveAMessageNotACrash) {
   } cases[] = {
       {"a cell that is no number",
        [&](TextList& l) { l[static_cast<std::size_t>(sect2) + 5].replace(16 + 11, 10, ScrambleText("abc       ")); }},
+      {"a cell wider than a rule",
+       [&](TextList& l) { l[static_cast<std::size_t>(sect2) + 5].replace(16 + 11, 10, ScrambleText("40000     ")); }},
       {"a short row", [&](TextList& l) { l[static_cast<std::size_t>(sect2) + 5].resize(20); }},
       {"no rule rows", [&](TextList& l) { l.resize(static_cast<std::size_t>(sect2) + 1); }},
       // A file cut short: at the end of a line, or inside one.
