@@ -61,7 +61,9 @@ int ElapsedGameSeconds(const Session& session, Clock& clock);
 // The message naming a file that can not be used.
 std::string UnreadableFileMessage(const std::string& path, const std::string& error);
 
-enum class LoadSource { Dialog, HeldFile, Demo };
+// Dialog: the player chose the file, its folder becomes the save folder.
+// File: a file named elsewhere (the command line, a script).
+enum class LoadSource { Dialog, File, HeldFile, Demo };
 
 // The file at `path` is written for the current game. False, after telling
 // the player, when it could not be written; the file is then as it was.
