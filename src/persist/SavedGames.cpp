@@ -391,6 +391,7 @@ bool LoadGame(Session& s, GameStartPorts& ports, const std::string& path, LoadSo
     s.settings.WriteString("Preference", "Dir_Save", std::filesystem::path(path).parent_path().string());
   if (source == LoadSource::HeldFile) DeleteFile(path);
 
+  if (!ports.window.GameCommandsEnabled()) ports.window.SetCommandsEnabled(GameWindow::Commands::Game, true);
   StartGame(s, ports, false, false, 1, source == LoadSource::Demo);
   s.positions.Set(PositionTable::kMovesMade, s.history.undo.Steps() > 0 ? 2 : 0);
   s.values.SetCounter(kDealCounter, s.logs.Count(kUndoLog, kTagDealCounter));
