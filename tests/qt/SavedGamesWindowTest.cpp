@@ -172,6 +172,18 @@ TEST_F(SavedGamesWindowTest, TheClosingQuestionCanCancelOrHold) {
   EXPECT_TRUE(dir.Exists("DATA/Stat_e01.dat"));
 }
 
+TEST_F(SavedGamesWindowTest, AHoldThatFailsKeepsTheProgramOpen) {
+  OpenKlondike("ConfirmSaveAndExitType=1\n");
+  for (int n = 1; n <= kHeldGameNames; ++n) dir.Write("DATA/Stat_e" + ZeroPad(n, 2) + ".dat", "taken");
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(session.values.Flag(kGameInProgress));
+  EXPECT_FALSE(session.values.Flag(kHoldAndExitRequested));
+  EXPECT_NE(messages.shown.back().text.find("could not be held"), std::string::npos);
+  std::filesystem::remove(dir / "DATA/Stat_e50.dat");
+  EXPECT_TRUE(window->close()) << "held without asking";
+  EXPECT_NE(dir.Read("DATA/Stat_e50.dat"), "taken");
+}
+
 TEST_F(SavedGamesWindowTest, ACommandLineFileOpensAtStart) {
   OpenKlondike();
   DealFromStock(4);
