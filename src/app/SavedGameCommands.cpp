@@ -28,7 +28,7 @@ void TfrmMain::SetSaveDialogs(std::unique_ptr<SaveDialogs> dialogs) { saveDialog
 void TfrmMain::RequestOpenFile(const std::string& path) { requestedFile_ = path; }
 
 SaveDialogs& TfrmMain::Dialogs() {
-  if (!saveDialogs_) saveDialogs_ = MakeQtSaveDialogs(this);
+  if (!saveDialogs_) saveDialogs_ = MakeQtSaveDialogs(this, session_);
   return *saveDialogs_;
 }
 

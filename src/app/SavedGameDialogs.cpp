@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "app/Preferences.h"
+#include "core/LanguageStrings.h"
+#include "core/Session.h"
 #include "platform/qt/QtPorts.h"
 
 namespace cardoria {
@@ -58,12 +60,11 @@ namespace {
 
 class QtSaveDialogs final : public SaveDialogs {
  public:
-  explicit QtSaveDialogs(QWidget* parent) : parent_(parent) {}
+  QtSaveDialogs(QWidget* parent, const Session& session) : parent_(parent), session_(session) {}
 
   std::string ChooseSaveFile(const std::string& folder) override {
     if (!IsInteractivePlatform()) return {};
-    QFileDialog dialog(parent_, QStringLiteral("Save game"), QString::fromStdString(folder),
-                       QStringLiteral("Game (*.gam)"));
+    QFileDialog dialog(parent_, Text(1601), QString::fromStdString(folder), QStringLiteral("Game (*.gam)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("gam"));
     // The program asks its own question, with a No that chooses again.
@@ -74,8 +75,7 @@ class QtSaveDialogs final : public SaveDialogs {
 
   std::string ChooseOpenFile(const std::string& folder) override {
     if (!IsInteractivePlatform()) return {};
-    QFileDialog dialog(parent_, QStringLiteral("Open game"), QString::fromStdString(folder),
-                       QStringLiteral("Game (*.GAM *.gam)"));
+    QFileDialog dialog(parent_, Text(1602), QString::fromStdString(folder), QStringLiteral("Game (*.GAM *.gam)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // a missing file gets the program's own message
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -85,8 +85,7 @@ class QtSaveDialogs final : public SaveDialogs {
   Replace AskReplace(const std::string& path) override {
     if (!IsInteractivePlatform()) return Replace::Cancel;
     const auto answer = QMessageBox::warning(
-        parent_, QString::fromLatin1(kProductName),
-        QString::fromStdString(path) + QStringLiteral("\nThis file already exists.\nReplace existing file?"),
+        parent_, QString::fromLatin1(kProductName), QString::fromStdString(path) + QStringLiteral("\n") + Text(31),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return answer == QMessageBox::Yes ? Replace::Yes : answer == QMessageBox::No ? Replace::No : Replace::Cancel;
   }
@@ -99,11 +98,18 @@ class QtSaveDialogs final : public SaveDialogs {
   }
 
  private:
+  QString Text(int n) const {
+    const int language = TextToIntDef(session_.store.Get(pos::kLanguage, 6), kEnglishLanguage);
+    return QString::fromStdString(LanguageString(language, n));
+  }
   QWidget* parent_;
+  const Session& session_;
 };
 
 }  // namespace
 
-std::unique_ptr<SaveDialogs> MakeQtSaveDialogs(QWidget* parent) { return std::make_unique<QtSaveDialogs>(parent); }
+std::unique_ptr<SaveDialogs> MakeQtSaveDialogs(QWidget* parent, const Session& session) {
+  return std::make_unique<QtSaveDialogs>(parent, session);
+}
 
 }  // namespace cardoria

@@ -31,6 +31,8 @@ class SaveDialogs {
   virtual HoldAnswer AskHoldAndExit() = 0;
 };
 
-std::unique_ptr<SaveDialogs> MakeQtSaveDialogs(QWidget* parent);
+struct Session;
+// The titles and the question come from the player's language.
+std::unique_ptr<SaveDialogs> MakeQtSaveDialogs(QWidget* parent, const Session& session);
 
 }  // namespace cardoria
