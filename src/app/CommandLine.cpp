@@ -37,6 +37,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (line.error.empty() &&
           (line.deal.size() > 13 || line.deal.find_first_not_of("0123456789") != std::string::npos))
         line.error = "--deal takes a deal number of up to 13 digits";
+    } else if (arg == "--open" || arg.starts_with("--open=")) {
+      value(line.open);
     } else if (arg.starts_with("--")) {
       line.error = "unknown option " + arg;
     }
@@ -55,6 +57,7 @@ std::string UsageText() {
          "                         the variable CARDORIA_PROGRAM_DIR does the same\n"
          "  --game N               open game number N at start-up\n"
          "  --deal D               deal the game with deal number D\n"
+         "  --open FILE            open the saved game FILE at start-up\n"
          "  --screenshot FILE.png  start as usual, save a picture of the main window, exit\n";
 }
 

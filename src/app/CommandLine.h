@@ -13,6 +13,7 @@ struct CommandLine {
   std::string screenshot;  // render the main window into this PNG and exit
   int game = -1;           // open this game at start-up
   std::string deal;        // with this deal number
+  std::string open;        // open this saved game at start-up
   std::string error;       // set when the arguments can not be used
 };
 

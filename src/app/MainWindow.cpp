@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/ResourceImages.h"
+#include "app/SavedGameDialogs.h"
 #include "core/Catalogue.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
@@ -180,10 +181,15 @@ void TfrmMain::BuildMenus() {
         NewGameCommand(session_, ports);
       },
       {Commands::Game});
+  add(game, "mnuOpenSavedGame", "Open a sa&ved game...", {}, [this] { OpenSavedGameCommand(); });
+  add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartCommand(); },
+      {Commands::Game});
   add(game, "mnuRandomGame", "R&andom game", {}, [this] {
     auto ports = StartPorts();
     RandomGameCommand(session_, ports);
   });
+  add(game, "mnuSave", "&Save...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), [this] { SaveGameCommand(); },
+      {Commands::SaveAndUndo});
   game->addSeparator();
   add(game, "mnuPause", "P&ause", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { TogglePause(); },
       {Commands::PauseAndQuit});
@@ -194,12 +200,21 @@ void TfrmMain::BuildMenus() {
       },
       {Commands::PauseAndQuit});
   game->addSeparator();
+  add(game, "mnuHoldAndExit", "&Hold and exit...", {}, [this] { HoldAndExitCommand(); }, {Commands::SaveAndUndo});
   add(game, "mnuEsci", "E&xit", {}, [this] { close(); });
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
   add(edit, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { engine_->Undo(); }, {Commands::UndoRedo});
   add(edit, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { engine_->Redo(); }, {Commands::UndoRedo});
+  edit->addSeparator();
+  // No snapshot until a game starts and one is taken.
+  add(edit, "mnuSnapshotPosition", "Snaps&hot position", QKeySequence(Qt::CTRL | Qt::Key_H),
+      [this] { SnapshotCommand(); }, {Commands::Snapshot})
+      ->setEnabled(false);
+  add(edit, "mnuUndoToSnapshot", "Undo to s&napshot", QKeySequence(Qt::CTRL | Qt::Key_T),
+      [this] { UndoToSnapshotCommand(); }, {Commands::UndoToSnapshot})
+      ->setEnabled(false);
   edit->addSeparator();
   autoplayAction_ = add(edit, "mnuAutoPlay", "Au&toplay", QKeySequence(Qt::Key_F7),
                         [this] { engine_->ToggleAutoplay(); }, {Commands::Autoplay});
@@ -228,6 +243,9 @@ void TfrmMain::BuildToolbar() {
     return action;
   };
   button("tbNew1", "New", "NEW", "mnuNew");
+  button("tbOpen1", "Open", "OPEN", "mnuOpenSavedGame");
+  button("tbRestart1", "Restart", "RESTART", "mnuRestartGame");
+  button("tbSave1", "Save", "SAVE", "mnuSave");
   button("tbUndo1", "Undo", "UNDO", "mnuUndo");
   button("tbRedo1", "Redo", "REDO", "mnuRedo");
   QAction* autoplay = button("tbAutoPlay1", "Autoplay", "AUTOPLAY", "mnuAutoPlay");
@@ -292,7 +310,8 @@ void TfrmMain::SetToolbarSize() {
   toolbar_->setIconSize(QSize(glyph, glyph));
   const char* prefix = setup_.toolbarLarge ? "LTB_" : "TB_";
   static const std::pair<const char*, const char*> kGlyphs[] = {
-      {"tbNew1", "NEW"}, {"tbUndo1", "UNDO"}, {"tbRedo1", "REDO"}, {"tbAutoPlay1", "AUTOPLAY"}, {"tbExit1", "EXIT"}};
+      {"tbNew1", "NEW"},   {"tbOpen1", "OPEN"}, {"tbRestart1", "RESTART"},   {"tbSave1", "SAVE"},
+      {"tbUndo1", "UNDO"}, {"tbRedo1", "REDO"}, {"tbAutoPlay1", "AUTOPLAY"}, {"tbExit1", "EXIT"}};
   for (const auto& [name, glyphName] : kGlyphs) {
     if (QAction* action = toolbar_->findChild<QAction*>(QString::fromLatin1(name)))
       action->setIcon(Glyph(session_, (std::string(prefix) + glyphName).c_str()));
@@ -371,7 +390,9 @@ void TfrmMain::RunFirstActivation() {
   // Until the game selection exists, the game of the preferences (or the
   // one asked for on the command line) opens at once.
   const int number = requestedGame_ >= 0 ? requestedGame_ : session_.store.GetInt(pos::kGameNumber, 4);
-  if (number >= 0 && !GameNameOf(session_, number).empty()) {
+  if (ResumeAtStart()) {
+    RedrawTable();
+  } else if (number >= 0 && !GameNameOf(session_, number).empty()) {
     auto ports = StartPorts();
     if (!requestedDeal_.empty()) session_.store.Set(pos::kDealNumber, 15, requestedDeal_);
     OpenGame(session_, ports, number, GameNameOf(session_, number), session_.store.Get(pos::kPlayerName, 30),
@@ -395,6 +416,11 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   WriteWindowState(session_.settings, CurrentWindowState());
   if (session_.settings.ReadString(kPreferenceSection, "ConfirmQuit", "N") != "N" &&
       !ports_.messages.Confirm(std::string("Exit ") + kProductName + "?")) {
+    session_.values.SetFlag(kHoldAndExitRequested, false);
+    event->ignore();
+    return;
+  }
+  if (!HoldOnClose()) {
     session_.values.SetFlag(kHoldAndExitRequested, false);
     event->ignore();
     return;
@@ -449,6 +475,11 @@ void TfrmMain::Relayout() {
 void TfrmMain::SetCommandsEnabled(Commands commands, bool enabled) {
   if (commands == Commands::SaveAndUndo || commands == Commands::UndoRedo) {
     undoAllowed_ = enabled;
+    if (commands == Commands::SaveAndUndo) {
+      for (QAction* action : commands_.value(CommandKey(commands))) action->setEnabled(enabled);
+      if (!enabled)
+        for (QAction* action : commands_.value(CommandKey(Commands::Snapshot))) action->setEnabled(false);
+    }
   } else {
     for (QAction* action : commands_.value(CommandKey(commands))) action->setEnabled(enabled);
   }

@@ -26,6 +26,7 @@ namespace cardoria {
 
 struct Session;
 class TfrmMain;
+class SaveDialogs;
 
 // The table: shows the table picture and the lifted cards, and passes the
 // mouse on in the order the engine expects.
@@ -59,6 +60,18 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   void RunFirstActivation();
   // The game and deal asked for on the command line, for the first activation.
   void RequestGame(int number, const std::string& deal);
+  // A saved game to open at the first activation instead.
+  void RequestOpenFile(const std::string& path);
+  // The file dialogs and questions of the saved-game commands (tests answer them).
+  void SetSaveDialogs(std::unique_ptr<SaveDialogs> dialogs);
+
+  // The saved-game commands.
+  void SaveGameCommand();
+  void OpenSavedGameCommand();
+  void RestartCommand();
+  void SnapshotCommand();
+  void UndoToSnapshotCommand();
+  void HoldAndExitCommand();
 
   const WindowSetup& Setup() const { return setup_; }
   const QMap<int, QCursor>& Cursors() const { return cursors_; }
@@ -144,6 +157,12 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   void PaintBackgroundImage();
   void StopForMissingImage(const std::string& path);
   GameStartPorts StartPorts();
+  SaveDialogs& Dialogs();
+  // At closing: holds the game or asks as the preferences say; false when the
+  // closing is cancelled (or the hold failed).
+  bool HoldOnClose();
+  // The saved game of the command line, else a held game; false when none opened.
+  bool ResumeAtStart();
 
   Session& session_;
   StartupPorts& ports_;
@@ -167,6 +186,8 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   bool relayoutPending_ = false;
   int requestedGame_ = -1;
   std::string requestedDeal_;
+  std::string requestedFile_;
+  std::unique_ptr<SaveDialogs> saveDialogs_;
   QTimer* clock_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
   QLabel* pileSize_ = nullptr;

@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   window.ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
+  if (!line.open.empty()) window.RequestOpenFile(line.open);
   if (line.game >= 0 || !line.deal.empty())
     window.RequestGame(line.game >= 0 ? line.game : session.store.GetInt(pos::kGameNumber, 4), line.deal);
   QApplication::restoreOverrideCursor();

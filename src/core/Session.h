@@ -48,6 +48,8 @@ struct Session {
   // The Autoplay command: checked by the player, enabled by the game.
   bool autoplayChecked = false;
   bool autoplayEnabled = false;
+  // The snapshot file of the game, its path whole; empty when there is none.
+  std::string snapshotFile;
   // The game clock as shown ("h:nn:ss").
   std::string clockText = "0:00:00";
 

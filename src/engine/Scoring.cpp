@@ -189,8 +189,8 @@ bool Engine::EndGame() {
   const int elapsed = ElapsedSeconds();
   p_.window.SetCommandsEnabled(GameWindow::Commands::PauseAndQuit, false);
   p_.window.SetCommandsEnabled(GameWindow::Commands::Snapshot, false);
-  const std::string snapshot = s_.store.Get(pos::kSnapshotFile, 200);
-  if (!snapshot.empty()) p_.end.DeleteSnapshotFile(snapshot);
+  if (!s_.snapshotFile.empty()) p_.end.DeleteSnapshotFile(s_.snapshotFile);
+  s_.snapshotFile.clear();
   s_.store.Set(pos::kSnapshotFile, 200, "");
   p_.window.SetCommandsEnabled(GameWindow::Commands::UndoToSnapshot, false);
 

@@ -2,6 +2,8 @@
 // The table without a screen: lays the piles out for a fixed window size and
 // otherwise shows nothing. cardoria-cli and the long-running play tests use it.
 
+#include <cstdio>
+
 #include "deal/GameStart.h"
 #include "engine/PlayPorts.h"
 #include "table/Layout.h"
@@ -60,7 +62,7 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   void RunWinningAnimation() override {}
   void ShowGameWon() override {}
   void CloseMainWindow() override {}
-  void DeleteSnapshotFile(const std::string&) override {}
+  void DeleteSnapshotFile(const std::string& path) override { std::remove(path.c_str()); }
 
   GameResult lastResult;
   int gamesEnded = 0;

@@ -81,8 +81,24 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
   for (QAction* menu : window->menuBar()->actions()) {
     for (QAction* item : menu->menu()->actions()) captions << item->text();
   }
-  const QStringList built = {"&New game", "R&andom game", "",      "P&ause", "&Quit game", "",
-                             "E&xit",     "&Undo",        "&Redo", "",       "Au&toplay"};
+  const QStringList built = {"&New game",
+                             "Open a sa&ved game...",
+                             "&Restart game",
+                             "R&andom game",
+                             "&Save...",
+                             "",
+                             "P&ause",
+                             "&Quit game",
+                             "",
+                             "&Hold and exit...",
+                             "E&xit",
+                             "&Undo",
+                             "&Redo",
+                             "",
+                             "Snaps&hot position",
+                             "Undo to s&napshot",
+                             "",
+                             "Au&toplay"};
   EXPECT_EQ(captions, built);
 }
 

@@ -92,6 +92,32 @@ TEST_F(CliTest, PlaysAScriptOfMouseCommands) {
   EXPECT_NE(run.output.find("\nMazzo_Vis: 0321\n"), std::string::npos);
 }
 
+TEST_F(CliTest, ScriptsSaveAndGoOnFromTheFile) {
+  const std::string saved = dir / "mid game.gam";
+  dir.Write("first.txt", "autoplay off\nclick Mazzo\nclick Mazzo\nsave " + saved + "\nstate\n");
+  const CliRun first = Run("play 2 1 < '" + dir / "first.txt" + "'");
+  ASSERT_EQ(first.exitCode, 0) << first.output;
+  // Autoplay of a fresh install took the Ace before it was switched off.
+  const std::string state = "score=-47 won=no passes=1 deals=0 moves=4\n";
+  EXPECT_NE(first.output.find("ok\nok\nok\nok\n" + state), std::string::npos) << first.output;
+  EXPECT_TRUE(dir.Read("mid game.gam").starts_with("[S-0303]0002"));
+
+  dir.Write("empty.gam", "");
+  dir.Write("second.txt", "autoplay off\nload " + saved + "\nstate\nundo\nundo\nundo\nload " + dir / "empty.gam" +
+                              "\nload " + dir / "none.gam" + "\nstate\n");
+  const CliRun second = Run("play 2 5 < '" + dir / "second.txt" + "'");
+  ASSERT_EQ(second.exitCode, 0) << second.output;
+  EXPECT_NE(second.output.find("ok\nok\n" + state +
+                               "ok\nok\nok\n"
+                               "error: The game file " +
+                               dir / "empty.gam" +
+                               " can not be used: the file is empty.\n"
+                               "error: File not found: " +
+                               dir / "none.gam" + "\nscore=-47 won=no passes=1 deals=0 moves=1\n"),
+            std::string::npos)
+      << second.output;
+}
+
 // One line is one command and gets one answer, whatever its length or bytes.
 TEST_F(CliTest, EveryScriptLineIsOneCommand) {
   const std::string script = "# " + std::string(5000, 'x') + " undo\n" +         // a long comment: no answer

@@ -5,7 +5,10 @@
 //   cardoria-cli [--program-dir DIR] rules N
 //   cardoria-cli [--program-dir DIR] deal N D
 //   cardoria-cli [--program-dir DIR] play N D < COMMANDS   (one command a line,
-//                                                           one answer each)
+//                                                           one answer each;
+//                                                           "save FILE" and
+//                                                           "load FILE" among
+//                                                           them)
 
 #include <algorithm>
 #include <cstdio>
@@ -21,6 +24,8 @@
 #include "deal/GameStart.h"
 #include "deal/Shuffle.h"
 #include "engine/Engine.h"
+#include "persist/SavedGames.h"
+#include "platform/AtomicFile.h"
 #include "platform/HeadlessPorts.h"
 #include "platform/Paths.h"
 #include "table/HeadlessTable.h"
@@ -51,7 +56,9 @@ int Usage() {
       "usage: cardoria-cli [--program-dir DIR] games\n"
       "       cardoria-cli [--program-dir DIR] rules GAME\n"
       "       cardoria-cli [--program-dir DIR] deal GAME DEAL\n"
-      "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] < COMMANDS\n",
+      "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] < COMMANDS\n"
+      "         (commands: press, move, release, dblclick, drag, click, undo, redo, autoplay, state, show,\n"
+      "          save FILE, load FILE)\n",
       stderr);
   return 2;
 }
@@ -203,6 +210,23 @@ std::string PlayCommand(Session& session, Engine& engine, HeadlessTable& table, 
   return "error: unknown command \"" + verb + "\"";
 }
 
+// "save FILE" and "load FILE": the file name is the rest of the line, so it
+// may hold spaces.
+std::string FileCommand(Session& session, GameStartPorts& ports, const std::string& verb, const std::string& line) {
+  const std::string file = TrimRightSpaces(TrimLeftSpaces(line.substr(line.find(verb) + verb.size())));
+  if (file.empty()) return "error: " + verb + " FILE";
+  if (verb == "save") {
+    return WriteGameFile(session, ports, file) ? "ok" : "error: the game could not be saved to " + file;
+  }
+  // Checked here too, so the answer names what is wrong; the table stays.
+  if (!FileExists(file)) return "error: File not found: " + file;
+  const auto content = ReadWholeFile(file);
+  const GameFileCheck check =
+      content ? ParseGameFile(*content, GameFileRules{true, &session}) : GameFileCheck{{}, "it can not be read"};
+  if (!check.file) return "error: " + UnreadableFileMessage(file, check.error);
+  return LoadGame(session, ports, file, LoadSource::File) ? "ok" : "refused";
+}
+
 // A script line longer than this is no command anyone wrote by hand.
 constexpr std::size_t kLongestLine = 64 * 1024;
 
@@ -340,6 +364,10 @@ int main(int argc, char** argv) {
     if (words.empty() || words[0].starts_with('#')) continue;
     if (words[0] == "show" && words.size() == 1) {
       PrintDeal(session, {});
+      continue;
+    }
+    if (words[0] == "save" || words[0] == "load") {
+      std::printf("%s\n", FileCommand(session, ports, words[0], line.text).c_str());
       continue;
     }
     std::printf("%s\n", PlayCommand(session, engine, table, words).c_str());

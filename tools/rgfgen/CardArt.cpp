@@ -718,6 +718,27 @@ QImage ToolbarGlyph(const QString& name, bool large) {
     p.drawLine(QPointF(8, 8), QPointF(14, 8));
     p.drawLine(QPointF(12, 6), QPointF(14, 8));
     p.drawLine(QPointF(12, 10), QPointF(14, 8));
+  } else if (stem == "TB_OPEN") {
+    // A folder, open.
+    p.setBrush(QColor(240, 200, 90));
+    p.drawPolygon(
+        QPolygonF({QPointF(2, 4), QPointF(6, 4), QPointF(7, 5.5), QPointF(13, 5.5), QPointF(13, 13), QPointF(2, 13)}));
+    p.setBrush(QColor(250, 225, 130));
+    p.drawPolygon(QPolygonF({QPointF(4, 8), QPointF(15, 8), QPointF(13, 13), QPointF(2, 13)}));
+  } else if (stem == "TB_SAVE") {
+    // A diskette.
+    p.setBrush(ink);
+    p.drawRoundedRect(QRectF(2.5, 2.5, 11, 11), 1, 1);
+    p.setBrush(QColor(255, 255, 255));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(5, 3.5, 6, 4));
+    p.drawRect(QRectF(4.5, 9.5, 7, 3.5));
+  } else if (stem == "TB_RESTART") {
+    // Round and back to the start.
+    p.drawArc(QRectF(3, 3, 10, 10), 60 * 16, 300 * 16);
+    p.setBrush(accent);
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({QPointF(11, 1), QPointF(14.5, 4.5), QPointF(9.5, 6)}));
   } else if (stem == "TB_PAUSE") {
     p.setBrush(ink);
     p.drawRect(QRectF(4, 3, 2.5, 10));
