@@ -1,16 +1,20 @@
 // Writes the seed corpora of the fuzz targets from the installation data:
-//   fuzz_seeds OUTPUT_DIR KRT.RGF|- SOURCE...
+//   fuzz_seeds OUTPUT_DIR KRT.RGF|- GAMES.DAT SOURCE...
 // Small inputs keep the fuzzers fast, so the big files are cut into samples.
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "FuzzSupport.h"
 #include "GameSource.h"
 #include "app/Preferences.h"
+#include "core/Catalogue.h"
 #include "core/Session.h"
 #include "core/TextHelpers.h"
+#include "persist/SavedGames.h"
 #include "platform/AtomicFile.h"
+#include "platform/HeadlessPorts.h"
 #include "platform/ResourceLibrary.h"
 
 using namespace cardoria;
@@ -113,16 +117,34 @@ void LibrarySeeds(const fs::path& out, const std::string& rgf) {
   }
 }
 
+// Saved games of a few games after a few moves each, with their histories.
+void SavedGameSeeds(const fs::path& out, const std::string& catalogue) {
+  const auto bytes = ReadWholeFile(catalogue);
+  if (!bytes) return;
+  int file = 0;
+  for (int game : {1, 2, 4, 7, 12}) {
+    fuzz::ClearScratch();
+    fuzz::WriteScratchFile("GAMES.DAT", *bytes);
+    Session session;
+    fuzz::PrepareSession(session);
+    SilentMessages messages;
+    if (!LoadCatalogue(session, messages) || !fuzz::DealAndPlay(session, game, 1000u + static_cast<unsigned>(game)))
+      continue;
+    Write(out / "savedgame" / ("game" + std::to_string(file++) + ".gam"), FormatGameFile(session, 3750));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: fuzz_seeds OUTPUT_DIR KRT.RGF|- SOURCE...\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: fuzz_seeds OUTPUT_DIR KRT.RGF|- GAMES.DAT SOURCE...\n");
     return 2;
   }
   const fs::path out = argv[1];
   IniSeeds(out);
-  CatalogueAndSourceSeeds(out, std::vector<std::string>(argv + 3, argv + argc));
+  CatalogueAndSourceSeeds(out, std::vector<std::string>(argv + 4, argv + argc));
+  SavedGameSeeds(out, argv[3]);
   CustomGameSeeds(out);
   LibrarySeeds(out, argv[2]);
   Write(out / "stamp", "");
