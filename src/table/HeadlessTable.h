@@ -2,6 +2,8 @@
 // The table without a screen: lays the piles out for a fixed window size and
 // otherwise shows nothing. cardoria-cli and the long-running play tests use it.
 
+#include <functional>
+
 #include "deal/GameStart.h"
 #include "engine/PlayPorts.h"
 #include "table/Layout.h"
@@ -56,6 +58,7 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   void RecordGameResult(const GameResult& result) override {
     lastResult = result;
     ++gamesEnded;
+    if (recorder) recorder(result);
   }
   void RunWinningAnimation() override {}
   void ShowGameWon() override {}
@@ -64,6 +67,8 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
 
   GameResult lastResult;
   int gamesEnded = 0;
+  // Where finished games are recorded, when anywhere.
+  std::function<void(const GameResult&)> recorder;
 
  private:
   Session& session_;
