@@ -111,7 +111,7 @@ bool FileSystem::Remember(Undo undo) {
 bool FileSystem::Replace(const std::string& path, std::string_view content) {
   if (!Remember({UndoKind::Restore, path, 0, {}})) return false;
   MakeFolderOf(path);
-  return WriteFileAtomic(path, content, [&](const std::string&) { return BeforeRename(path); });
+  return WriteFileAtomic(path, content, [&](const std::string& temporary) { return BeforeRename(path, temporary); });
 }
 
 bool FileSystem::Remove(const std::string& path) {
@@ -124,7 +124,7 @@ bool FileSystem::Truncate(const std::string& path, std::uint64_t size) {
   return ::truncate(path.c_str(), static_cast<off_t>(size)) == 0;
 }
 
-bool FileSystem::BeforeRename(const std::string&) { return true; }
+bool FileSystem::BeforeRename(const std::string&, const std::string&) { return true; }
 
 void FileSystem::BeginChanges() {
   recording_ = true;

@@ -43,7 +43,7 @@ class FileSystem {
  protected:
   // Asked when the temporary file of `target` is complete, just before it is
   // renamed; false makes the replacement fail there.
-  virtual bool BeforeRename(const std::string& target);
+  virtual bool BeforeRename(const std::string& target, const std::string& temporary);
 
  private:
   enum class UndoKind { Truncate, Overwrite, Restore, Delete };

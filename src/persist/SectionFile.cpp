@@ -218,9 +218,7 @@ bool WriteSectionInPlace(FileSystem& fs, const std::string& file, std::string_vi
   const std::string lines = PairLines(pairs);
   const bool lineEnded = used == 0 || (*text)[used - 1] == '\n';
   if (lines.size() == used && lineEnded && span->headerEnded) return fs.WriteAt(file, span->body, lines);
-  std::string rest = text->substr(used);
-  if (rest.empty()) rest = "\r\n";
-  return RewriteBody(fs, file, *span, lines + rest);
+  return RewriteBody(fs, file, *span, lines + text->substr(used));
 }
 
 bool RewriteSection(FileSystem& fs, const std::string& file, std::string_view section, const KeyValues& pairs) {
