@@ -80,6 +80,7 @@ class StatsTest : public ::testing::Test {
     session.store.Set(pos::kRunWins, 4, "0000");
     session.store.Set(pos::kRunLosses, 4, "0000");
     clock.now = MakeDateTime(2024, 3, 5, 14, 7, 9);
+    clock.step = 500;  // waits pass at once
   }
 
   std::string Path(const char* file) const { return session.PathOf(file); }
