@@ -47,6 +47,7 @@ bench: build
 	$(BUILD_DIR)/cardoria_bench
 	$(BUILD_DIR)/engine_bench
 	$(BUILD_DIR)/table_bench
+	$(BUILD_DIR)/stats_bench
 
 format:
 	clang-format -i $(SOURCES)
