@@ -40,8 +40,11 @@ test: build
 
 # Random play on every game; FUZZ_ACTIONS mouse actions per deal.
 FUZZ_ACTIONS ?= 20000
+# Damaged copies of the statistics files tried by every reader and writer.
+FUZZ_FILE_ROUNDS ?= 3000
 fuzz: build
 	CARDORIA_FUZZ_ACTIONS=$(FUZZ_ACTIONS) $(BUILD_DIR)/engine_tests --gtest_filter='RandomPlay.*'
+	CARDORIA_FUZZ_FILE_ROUNDS=$(FUZZ_FILE_ROUNDS) $(BUILD_DIR)/persist_tests --gtest_filter='DamagedFiles*'
 
 bench: build
 	$(BUILD_DIR)/cardoria_bench

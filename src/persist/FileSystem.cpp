@@ -19,9 +19,9 @@ namespace fs = std::filesystem;
 bool WriteAllAt(int fd, std::string_view bytes, off_t offset, bool append) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = append ? ::write(fd, bytes.data() + done, bytes.size() - done)
-                             : ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                        offset + static_cast<off_t>(done));
+    const ssize_t n = append
+                          ? ::write(fd, bytes.data() + done, bytes.size() - done)
+                          : ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     done += static_cast<std::size_t>(n);
@@ -45,8 +45,7 @@ std::optional<std::uint64_t> SizeOf(const std::string& path) {
 
 bool FileSystem::Exists(const std::string& path) const { return SizeOf(path).has_value(); }
 
-std::optional<std::string> FileSystem::ReadAt(const std::string& path, std::uint64_t offset,
-                                              std::size_t count) const {
+std::optional<std::string> FileSystem::ReadAt(const std::string& path, std::uint64_t offset, std::size_t count) const {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   in.seekg(static_cast<std::streamoff>(offset));

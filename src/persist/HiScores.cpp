@@ -34,7 +34,8 @@ TextList RankKeys(const std::string& mode) {
 
 KeyValues TablePairs(const std::string& mode, const TextList& entries) {
   KeyValues pairs;
-  for (int r = 0; r < kHiScoreRanks; ++r) pairs.emplace_back(RankKey(mode, r + 1), entries[static_cast<std::size_t>(r)]);
+  for (int r = 0; r < kHiScoreRanks; ++r)
+    pairs.emplace_back(RankKey(mode, r + 1), entries[static_cast<std::size_t>(r)]);
   return pairs;
 }
 
@@ -90,8 +91,8 @@ TextList LoadTable(Session& session, StatsPorts& ports, int game, const std::str
 
 std::string FormatHiScoreEntry(const HiScoreEntry& e) {
   return ZeroPad(std::clamp(e.score, -99999, 999999), 6) + " " + ZeroPad(std::clamp(e.elapsedSeconds, 0, 999999), 6) +
-         " " + FileDate(e.dateTime) + " " + FileTime(e.dateTime) + " " + PadRight(TrimRightSpaces(e.player), 30) +
-         " " + PadRight(e.dealNumber, 15) + " " + (e.won ? "Won " : "Lost") + " x";
+         " " + FileDate(e.dateTime) + " " + FileTime(e.dateTime) + " " + PadRight(TrimRightSpaces(e.player), 30) + " " +
+         PadRight(e.dealNumber, 15) + " " + (e.won ? "Won " : "Lost") + " x";
 }
 
 std::string EmptyHiScoreEntry() { return std::string(84, ' ') + "x"; }
@@ -153,8 +154,7 @@ std::optional<int> EnterHiScore(Session& session, StatsPorts& ports, const HiSco
   bool invented = false;
   TextList entries = LoadTable(session, ports, offer.game, kScoreMode, invented);
   const std::string entry = FormatHiScoreEntry(
-      {offer.score, offer.elapsedSeconds, offer.dateTime, offer.player, offer.dealNumber,
-       offer.won});
+      {offer.score, offer.elapsedSeconds, offer.dateTime, offer.player, offer.dealNumber, offer.won});
   int rank = -1, score = -999999, time = 999999;
   for (int r = 0; r < kHiScoreRanks && rank < 0; ++r) {
     const std::string& old = entries[static_cast<std::size_t>(r)];

@@ -81,9 +81,7 @@ std::optional<Totals> CheckedTotals(const std::map<std::string, std::string>& pa
   return Totals{*score, *time};
 }
 
-bool Consistent(const CheckedNumber& n) {
-  return (n.value == 0 && n.storedSum == 0) || n.storedSum == n.computedSum;
-}
+bool Consistent(const CheckedNumber& n) { return (n.value == 0 && n.storedSum == 0) || n.storedSum == n.computedSum; }
 
 struct PlayerSection {
   std::string name;
@@ -153,8 +151,16 @@ std::string PlainGameScore(int score, Random& random) {
 
 std::string PlainGameTime(int seconds, Random& random) {
   const std::string d = Digits(seconds, 6, 999999);
-  const std::string plain{RandomDigit(random), RandomDigit(random), d[0], d[1], RandomDigit(random),
-                          d[2],               d[3],               RandomDigit(random), d[4], d[5]};
+  const std::string plain{RandomDigit(random),
+                          RandomDigit(random),
+                          d[0],
+                          d[1],
+                          RandomDigit(random),
+                          d[2],
+                          d[3],
+                          RandomDigit(random),
+                          d[4],
+                          d[5]};
   return plain + ZeroPad(OverallCheckSum(plain), 6);
 }
 
@@ -180,8 +186,8 @@ std::optional<CheckedNumber> GameTimeOf(std::string_view gt) {
   return CheckedNumber{*value, *sum, OverallCheckSum(gt.substr(0, 10))};
 }
 
-bool UpdateOverallScore(Session& session, StatsPorts& ports, int game, const std::string& player, bool force,
-                        int time, int score) {
+bool UpdateOverallScore(Session& session, StatsPorts& ports, int game, const std::string& player, bool force, int time,
+                        int score) {
   if (game < 0 || game >= 8000 || score < 0) return true;
   FileSystem& files = ports.files;
   const std::string path = session.PathOf(kOverallFile), section = TrimRightSpaces(player);

@@ -39,8 +39,8 @@ std::optional<CheckedNumber> GameTimeOf(std::string_view plainGT);
 // Nothing happens for customized games and negative scores. False when the
 // file could not be written (the caller takes the changes back); a corrupt
 // file is deleted with CorruptOverall and counts as done.
-bool UpdateOverallScore(Session& session, StatsPorts& ports, int game, const std::string& player, bool force,
-                        int time, int score);
+bool UpdateOverallScore(Session& session, StatsPorts& ports, int game, const std::string& player, bool force, int time,
+                        int score);
 
 struct OverallRank {
   std::string player;

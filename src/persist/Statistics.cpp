@@ -52,7 +52,11 @@ CivilTime CivilOf(double dateTime) {
   const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
   const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
   const int year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-  return {year, month, day, static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+  return {year,
+          month,
+          day,
+          static_cast<int>(seconds / 3600),
+          static_cast<int>(seconds / 60 % 60),
           static_cast<int>(seconds % 60)};
 }
 
@@ -154,11 +158,10 @@ std::string FileTime(double dateTime) {
 }
 
 std::string FormatGameLogLine(const GameResult& r) {
-  return FileDate(r.endTime) + " " + FileTime(r.endTime) + " " +
-         ZeroPad(std::clamp(r.elapsedSeconds, 0, 999999), 6) + " " + ZeroPad(std::clamp(r.gameNumber, 0, 9999), 4) +
-         " " + PadRight(r.gameName, 50) + " " + PadRight(TrimRightSpaces(r.player), 30) + " " +
-         (r.won ? "Won  " : "Lost ") + PadRight(r.scoreScheme, 2) + " " + PadRight(r.score, 6) + " " +
-         PadRight(r.dealNumber, 15) + " " + "0440";
+  return FileDate(r.endTime) + " " + FileTime(r.endTime) + " " + ZeroPad(std::clamp(r.elapsedSeconds, 0, 999999), 6) +
+         " " + ZeroPad(std::clamp(r.gameNumber, 0, 9999), 4) + " " + PadRight(r.gameName, 50) + " " +
+         PadRight(TrimRightSpaces(r.player), 30) + " " + (r.won ? "Won  " : "Lost ") + PadRight(r.scoreScheme, 2) +
+         " " + PadRight(r.score, 6) + " " + PadRight(r.dealNumber, 15) + " " + "0440";
 }
 
 GameLogEntry ParseGameLogLine(std::string_view line) {
@@ -256,9 +259,8 @@ bool ClearStatistics(Session& session, StatsPorts& ports, int game, const std::s
     return false;
   }
   files.KeepChanges();
-  const bool touchesCurrent =
-      (allGames || game == session.store.GetInt(pos::kGameNumber, 4)) &&
-      (allPlayers || key == session.store.Get(pos::kPlayerName, 30));
+  const bool touchesCurrent = (allGames || game == session.store.GetInt(pos::kGameNumber, 4)) &&
+                              (allPlayers || key == session.store.Get(pos::kPlayerName, 30));
   if (touchesCurrent) ResetRunCounters(session);
   return true;
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "persist/GameRecord.h"
 #include "persist/HiScores.h"
 #include "persist/OverallScore.h"
@@ -24,8 +26,8 @@ class DamagedFilesTest : public test::StatsTest {
         for (int n = chance.Next(8) + 1; n > 0 && !text.empty(); --n) {
           static constexpr char kTroublemakers[] = {'\n', '\r', '[', ']', '=', '\0', ' ', '-', '9', 'x', '\x7f'};
           const auto at = static_cast<std::size_t>(chance.Next(static_cast<int>(text.size())));
-          text[at] = chance.Next(2) ? kTroublemakers[chance.Next(sizeof kTroublemakers)]
-                                    : static_cast<char>(chance.Next(256));
+          text[at] =
+              chance.Next(2) ? kTroublemakers[chance.Next(sizeof kTroublemakers)] : static_cast<char>(chance.Next(256));
         }
         break;
       case 2: {
@@ -60,7 +62,10 @@ TEST_F(DamagedFilesTest, ReadersAndWritersSurviveDamagedFiles) {
   std::map<std::string, std::string> originals;
   for (const char* name : names) originals[name] = Read(name);
 
-  for (int round = 0; round < 150; ++round) {
+  // CI runs a short round; `make fuzz` sets a longer one.
+  const char* wanted = std::getenv("CARDORIA_FUZZ_FILE_ROUNDS");
+  const int rounds = wanted ? std::max(1, std::atoi(wanted)) : 150;
+  for (int round = 0; round < rounds; ++round) {
     for (const char* name : names) Write(name, chance.Next(3) ? Mutated(originals[name]) : originals[name]);
     const std::string stat = Path(kStatFile), scores = Path(kHiScoreFile);
     for (const char* section : {"0001", "0002", "Version", "Ann", ""}) {

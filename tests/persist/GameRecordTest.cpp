@@ -62,7 +62,10 @@ TEST_F(GameRecordTest, AWriteThatFailsBeforeItsRenameLeavesEveryFileAsItWas) {
       {"clear everything", [&] { return ClearStatistics(session, ports, kAllGames, ""); }},
       {"rename", [&] { return RenamePlayer(session, ports, "Ann", "Anna"); }},
       {"rename onto", [&] { return RenamePlayer(session, ports, "Ann", "Bob"); }},
-      {"delete", [&] { return PlayerList({"Ann", "Bob"}, "Ann").Delete(session, ports, "Bob"); }},
+      {"delete",
+       [&] {
+         return PlayerList({"Ann", "Bob"}, "Ann").Delete(session, ports, "Bob");
+       }},
       {"clear hi-scores of a player", [&] { return ClearHiScores(session, ports, kAllGames, "Ann"); }},
       {"clear all hi-scores", [&] { return ClearHiScores(session, ports, kAllGames, ""); }},
   };

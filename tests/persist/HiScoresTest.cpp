@@ -38,10 +38,8 @@ TEST_F(HiScoresTest, InventedScoresFollowTheGamesRules) {
     std::vector<int> first, last;  // ranks 1-3 and 13-15, 20
   };
   const Case cases[] = {
-      {-1, 52, {52, 49, 46}, {16, 14, 12, 2}},
-      {-1, 104, {104, 98, 92}, {32, 27, 22, 1}},
-      {60, 52, {30, 27, 24}, {1, 1, 1, 1}},
-      {40, 52, {20, 18, 16}, {1, 1, 1, 1}},
+      {-1, 52, {52, 49, 46}, {16, 14, 12, 2}},  {-1, 104, {104, 98, 92}, {32, 27, 22, 1}},
+      {60, 52, {30, 27, 24}, {1, 1, 1, 1}},     {40, 52, {20, 18, 16}, {1, 1, 1, 1}},
       {200, 52, {52, 49, 46}, {16, 14, 12, 2}},
   };
   for (const Case& c : cases) {
@@ -58,8 +56,8 @@ TEST_F(HiScoresTest, InventedScoresFollowTheGamesRules) {
 TEST_F(HiScoresTest, AFirstReadingWritesTheInventedTable) {
   const TextList table = ReadHiScores(session, ports, 1);
   ASSERT_EQ(table.size(), 20u);
-  EXPECT_EQ(table[0], "000052 000260 20240305 14:07:09 * Alice" + std::string(23, ' ') + " " +
-                          "000000000000000 Won  x");
+  EXPECT_EQ(table[0],
+            "000052 000260 20240305 14:07:09 * Alice" + std::string(23, ' ') + " " + "000000000000000 Won  x");
   EXPECT_EQ(table[1].substr(0, 13), "000049 000245");
   for (const std::string& entry : table) EXPECT_EQ(entry.size(), kHiScoreEntryLength);
   EXPECT_EQ(ReadValue(files, Path(kHiScoreFile), "0001", "01-20", ""), TrimRightSpaces(table[19]));
@@ -141,13 +139,13 @@ TEST_F(HiScoresTest, ClearingAPlayerMovesTheOthersUpAndTakesTheGameOutOfTheOvera
 }
 
 TEST_F(HiScoresTest, AnOlderFileIsConvertedAndItsPreferencesUpdated) {
-  const std::string oldEntry = "01-01=000052 000260 19990101 10:00:00 Ann" + std::string(27, ' ') + " 000000000000001 Won";
+  const std::string oldEntry =
+      "01-01=000052 000260 19990101 10:00:00 Ann" + std::string(27, ' ') + " 000000000000001 Won";
   Write(kHiScoreFile, "[Version]\r\nVersion=0200\r\n[0001]\r\n" + oldEntry + "\r\n");
   dir.Write("CFG.DAT", "[Preference]\nCards_Animate=S\nConfirmQuit=N\n");
   IniProfile settings(dir / "CFG.DAT");
   ASSERT_TRUE(UpgradeHiScoreFile(session, ports, settings));
-  EXPECT_EQ(Read(kHiScoreFile),
-            "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n" + PadRight(oldEntry, 89) + " x\r\n");
+  EXPECT_EQ(Read(kHiScoreFile), "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n" + PadRight(oldEntry, 89) + " x\r\n");
   EXPECT_EQ(settings.ReadString("Preference", "Cards_Animate", ""), "Y");
   EXPECT_EQ(settings.ReadString("Preference", "ConfirmQuit", ""), "N");
   // Once converted it stays as it is.

@@ -48,8 +48,8 @@ TEST_F(OverallScoreTest, OnlyABetterResultChangesTheTotals) {
     std::int64_t total, totalTime;
   };
   const Step steps[] = {
-      {1, 300, 120, 120, 300},  {1, 250, 120, 120, 250}, {1, 100, 110, 120, 250}, {1, 260, 120, 120, 250},
-      {2, 40, 30, 150, 290},    {8000, 1, 999, 150, 290}, {2, 1, -5, 150, 290},   {2, 10, 0, 150, 290},
+      {1, 300, 120, 120, 300}, {1, 250, 120, 120, 250},  {1, 100, 110, 120, 250}, {1, 260, 120, 120, 250},
+      {2, 40, 30, 150, 290},   {8000, 1, 999, 150, 290}, {2, 1, -5, 150, 290},    {2, 10, 0, 150, 290},
   };
   for (const Step& s : steps) {
     ASSERT_TRUE(UpdateOverallScore(session, ports, s.game, "Ann", false, s.time, s.score));

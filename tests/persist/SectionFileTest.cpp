@@ -41,10 +41,10 @@ TEST_F(SectionFileTest, AHeaderIsFoundOnlyAsAWholeLine) {
   };
   const Case cases[] = {
       {"[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nAnn=1\r\n", 27},
-      {"[Version]\nVersion=0300\n[0001]\nAnn=1\n", 23},                // LF only
-      {"Ann=x[0001]\r\n[0001]\r\n", 13},                              // inside a value first
-      {"Ann=[0001]\r\nBob=[0001]x\r\n", std::nullopt},                // never a line of its own
-      {"[00011]\r\n[0001] \r\n[0001]", 18},                           // at the end without a line end
+      {"[Version]\nVersion=0300\n[0001]\nAnn=1\n", 23},  // LF only
+      {"Ann=x[0001]\r\n[0001]\r\n", 13},                 // inside a value first
+      {"Ann=[0001]\r\nBob=[0001]x\r\n", std::nullopt},   // never a line of its own
+      {"[00011]\r\n[0001] \r\n[0001]", 18},              // at the end without a line end
       {"", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(FindSection(fs, Put(c.content), "0001"), c.at) << c.content;
@@ -53,8 +53,8 @@ TEST_F(SectionFileTest, AHeaderIsFoundOnlyAsAWholeLine) {
 
 TEST_F(SectionFileTest, AHeaderAcrossTwoChunksIsFoundAndItsSectionRead) {
   for (int pad = 8170; pad < 8200; ++pad) {
-    const std::string content = "[A]\r\nX=" + std::string(static_cast<std::size_t>(pad), 'v') +
-                                "\r\n[0001]\r\nAnn=000001\r\nAnne=000002\r\n";
+    const std::string content =
+        "[A]\r\nX=" + std::string(static_cast<std::size_t>(pad), 'v') + "\r\n[0001]\r\nAnn=000001\r\nAnne=000002\r\n";
     Put(content);
     ASSERT_EQ(FindSection(fs, path, "0001"), content.find("[0001]")) << pad;
     EXPECT_EQ(ReadValue(fs, path, "0001", "Anne", "-"), "000002") << pad;

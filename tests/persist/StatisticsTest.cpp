@@ -130,9 +130,10 @@ TEST_F(StatisticsTest, ClearingRemovesTheSelectedRecordsAndLogLines) {
 }
 
 TEST_F(StatisticsTest, ClearingAllGamesForAPlayerAddsMissingRecordsButSparesTheVersion) {
-  Write(kStatFile, "[Version]\nVersion=0300\n[0001]\nBob=000001 000000 000001 000000 000001 000000 "
-                   "000000000000 000000000000\n[0002]\nAnn=000001 000002 000001 000002 000000 000002 000000000007 "
-                   "000000000000\n");
+  Write(kStatFile,
+        "[Version]\nVersion=0300\n[0001]\nBob=000001 000000 000001 000000 000001 000000 "
+        "000000000000 000000000000\n[0002]\nAnn=000001 000002 000001 000002 000000 000002 000000000007 "
+        "000000000000\n");
   ASSERT_TRUE(ClearStatistics(session, ports, kAllGames, "Ann"));
   EXPECT_EQ(ReadSectionLines(files, Path(kStatFile), "Version"), (TextList{"Version=0300"}));
   EXPECT_EQ(Record(1, "Bob").won, 1);

@@ -326,7 +326,8 @@ int main(int argc, char** argv) {
   FileSystem files;
   QuietStatsView statsView;
   StatsPorts statsPorts{files, messages, clock, random, statsView};
-  if (command == "play") table.recorder = [&](const GameResult& result) { RecordGameResult(session, result, statsPorts); };
+  if (command == "play")
+    table.recorder = [&](const GameResult& result) { RecordGameResult(session, result, statsPorts); };
   Engine engine(session, PlayPorts{messages, clock, table, table, table});
   GameStartPorts ports{messages, screen, random, clock, table, engine};
   session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));
