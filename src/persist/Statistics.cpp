@@ -184,6 +184,17 @@ bool IsListedLogLine(const GameLogEntry& entry) {
   return entry.dealNumber.size() == 13 && IsAllDigits(entry.dealNumber);
 }
 
+std::vector<GameLogEntry> ReadGameLog(const Session& session, const FileSystem& files) {
+  std::vector<GameLogEntry> entries;
+  const auto content = files.ReadAll(session.PathOf(kStatLogFile));
+  if (!content) return entries;
+  for (const std::string& line : SplitLines(*content)) {
+    GameLogEntry entry = ParseGameLogLine(line);
+    if (IsListedLogLine(entry)) entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
 StatsReading ReadGameStats(Session& session, StatsPorts& ports, int game, const std::string& player) {
   const std::string path = session.PathOf(kStatFile);
   if (!ports.files.Exists(path)) ports.files.Replace(path, kStatVersionLines);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "persist/StatsPorts.h"
 
@@ -50,6 +51,8 @@ struct GameLogEntry {
 GameLogEntry ParseGameLogLine(std::string_view line);
 // A line the views list: its deal number has 13 digits.
 bool IsListedLogLine(const GameLogEntry& entry);
+// The listed lines of the game log in file order; empty without a log.
+std::vector<GameLogEntry> ReadGameLog(const Session& session, const FileSystem& files);
 
 struct StatsReading {
   GameStatsRecord record;

@@ -85,6 +85,11 @@ TEST_F(StatisticsTest, ALogLineHasItsFieldsAtTheirColumns) {
     EXPECT_FALSE(IsListedLogLine(e)) << bad;
   }
   EXPECT_EQ(ParseGameLogLine(line.substr(0, 27)).gameNumber, -1);
+  // The views list only whole lines, LF-only ones too.
+  Write(kStatLogFile, line + "\n" + line.substr(0, 135) + "\r\n\r\n" + FormatGameLogLine(result) + "\r\n");
+  const std::vector<GameLogEntry> listed = ReadGameLog(session, files);
+  ASSERT_EQ(listed.size(), 2u);
+  EXPECT_EQ(listed[1].result, "Won");
 }
 
 TEST_F(StatisticsTest, DamagedOrHugeRecordsStayWithinTheirFields) {
