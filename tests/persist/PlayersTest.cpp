@@ -73,6 +73,11 @@ TEST_F(PlayersTest, RenamingFollowsThePlayerThroughAllThreeFiles) {
   EXPECT_EQ(ScorePlayers(), (std::vector<std::string>{"Anna", "Anne"}));
   // The overall score keeps the old section.
   EXPECT_NE(Read(kOverallFile).find("[Ann]"), std::string::npos);
+  // A player called like the version key leaves the version line alone.
+  Play(true, "Version", "5");
+  ASSERT_TRUE(RenamePlayer(session, ports, "Version", "V"));
+  EXPECT_EQ(ReadSectionLines(files, Path(kStatFile), "Version")[0], "Version=0300");
+  EXPECT_EQ(ParseStatsRecord(Record("V")).won, 1);
 }
 
 TEST_F(PlayersTest, RenamingOntoANameWithRecordsMergesThem) {
