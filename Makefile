@@ -9,9 +9,9 @@ BUILD_DIR ?= build
 CMAKE_OPTIONS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-SOURCES = $(shell find src tools tests bench -name '*.cpp' -o -name '*.h')
+SOURCES = $(shell find src tools tests bench fuzz -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps configure build run test bench fuzz format format-check clean
+.PHONY: all deps configure build run test bench fuzz fuzz-files format format-check clean
 
 all: build
 
@@ -51,6 +51,15 @@ bench: build
 	$(BUILD_DIR)/engine_bench
 	$(BUILD_DIR)/table_bench
 	$(BUILD_DIR)/stats_bench
+
+# libFuzzer on the statistics files, with clang, in its own build directory.
+FUZZ_SECONDS ?= 300
+fuzz-files:
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCARDORIA_FUZZ=ON -DCARDORIA_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+	cmake --build build-fuzz --target stats_files_fuzz -j2
+	mkdir -p build-fuzz/corpus-stats
+	build-fuzz/stats_files_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=20000 build-fuzz/corpus-stats fuzz/corpus/stats
 
 format:
 	clang-format -i $(SOURCES)
