@@ -40,8 +40,11 @@ test: build
 
 # Random play on every game; FUZZ_ACTIONS mouse actions per deal.
 FUZZ_ACTIONS ?= 20000
+# Damaged copies of the statistics files tried by every reader and writer.
+FUZZ_FILE_ROUNDS ?= 3000
 fuzz: build
 	CARDORIA_FUZZ_ACTIONS=$(FUZZ_ACTIONS) $(BUILD_DIR)/engine_tests --gtest_filter='RandomPlay.*'
+	CARDORIA_FUZZ_FILE_ROUNDS=$(FUZZ_FILE_ROUNDS) $(BUILD_DIR)/persist_tests --gtest_filter='DamagedFiles*'
 
 # libFuzzer on each file reader, FUZZ_SECONDS per target, in a clang build of
 # its own (FUZZ_DIR); FUZZ_TARGETS picks some of them.
@@ -56,6 +59,7 @@ bench: build
 	$(BUILD_DIR)/cardoria_bench
 	$(BUILD_DIR)/engine_bench
 	$(BUILD_DIR)/table_bench
+	$(BUILD_DIR)/stats_bench
 
 format:
 	clang-format -i $(SOURCES)

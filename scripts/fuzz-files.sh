@@ -10,7 +10,7 @@ program_dir=$2
 seconds=$3
 shift 3
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_ini fuzz_catalogue fuzz_rgf fuzz_custom fuzz_gamesource fuzz_savedgame)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_ini fuzz_catalogue fuzz_rgf fuzz_custom fuzz_gamesource fuzz_savedgame fuzz_stats)
 
 # clang, and the libFuzzer runtime that Debian ships apart from it.
 packages=(clang libclang-rt-dev)

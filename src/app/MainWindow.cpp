@@ -23,6 +23,8 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
+#include "persist/FileSystem.h"
+#include "persist/GameRecord.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtPorts.h"
 #include "table/Flight.h"
@@ -747,7 +749,12 @@ void TfrmMain::SetAutoplayChecked(bool checked) {
   for (QAction* action : commands_.value(CommandKey(Commands::Autoplay))) action->setChecked(checked);
 }
 
-void TfrmMain::RecordGameResult(const GameResult&) {}
+void TfrmMain::RecordGameResult(const GameResult& result) {
+  FileSystem files;
+  QuietStatsView view;  // the hi-score dialog comes with the statistics views
+  StatsPorts ports{files, ports_.messages, ports_.clock, ports_.random, view};
+  cardoria::RecordGameResult(session_, result, ports);
+}
 void TfrmMain::RunWinningAnimation() {}
 void TfrmMain::ShowGameWon() { RedrawTable(); }
 void TfrmMain::CloseMainWindow() { close(); }

@@ -6,6 +6,8 @@
 #include "core/Catalogue.h"
 #include "core/Session.h"
 #include "core/TextHelpers.h"
+#include "persist/FileSystem.h"
+#include "persist/HiScores.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 
@@ -57,7 +59,8 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   CreateDirectory(session.PathOf("DATA"));
   // Writes that a crash cut off left their temporary files; nothing else
   // writes these files yet.
-  for (const char* name : {kSettingsFile, kInstallationMarker}) RemoveStaleTemporaryFiles(session.PathOf(name));
+  for (const char* name : {kSettingsFile, kInstallationMarker, kStatFile, kStatLogFile, kHiScoreFile, kOverallFile})
+    RemoveStaleTemporaryFiles(session.PathOf(name));
   TellPreferenceProblems(session, ports.messages);
   session.settings.Open(session.PathOf(kSettingsFile));
   setup = ReadPreferences(session, ports.screen);
@@ -74,6 +77,12 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   if (!LoadCatalogue(session, ports.messages)) return false;
 
   ports.random.Seed(static_cast<std::uint64_t>(ports.clock.TickMs()));
+  {
+    FileSystem files;
+    QuietStatsView view;
+    StatsPorts stats{files, ports.messages, ports.clock, ports.random, view};
+    UpgradeHiScoreFile(session, stats, session.settings);
+  }
   WriteInstallationMarker(session);
   RemoveOlderInstallationFiles(session);
   for (int position : {78, 94, 85}) session.positions.Set(position, 0);

@@ -64,7 +64,10 @@ bool IsTemporaryFileOf(const std::string& targetName, const std::string& name) {
   return name.size() == prefix.size() + kTemporarySuffix && name.starts_with(prefix);
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view content) {
+bool WriteFileAtomic(const std::string& path, std::string_view content) { return WriteFileAtomic(path, content, {}); }
+
+bool WriteFileAtomic(const std::string& path, std::string_view content,
+                     const std::function<bool(const std::string& temporary)>& beforeRename) {
   const auto target = FinalTarget(path);
   if (!target) return false;
   struct stat old {};
@@ -89,6 +92,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view content) {
   }
   ok = ok && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
+  if (ok && beforeRename) ok = beforeRename(temp);
   if (!ok || std::rename(temp.c_str(), target->c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;

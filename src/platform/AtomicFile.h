@@ -2,6 +2,7 @@
 // Files that change are written whole to a temporary file beside the target
 // and renamed into place, so a crash leaves either the old or the new file.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,10 @@ namespace cardoria {
 // without writing anything when the file exists but is write-protected or is
 // no plain file; the old file is then untouched.
 bool WriteFileAtomic(const std::string& path, std::string_view content);
+// The same; `beforeRename` is asked once the temporary file is complete and
+// synced, and a false answer abandons the write as a failed rename would.
+bool WriteFileAtomic(const std::string& path, std::string_view content,
+                     const std::function<bool(const std::string& temporary)>& beforeRename);
 
 // Whether `name` is one of the temporary files WriteFileAtomic makes for a
 // target named `targetName` (both plain file names, no folder).

@@ -3,6 +3,7 @@
 // otherwise shows nothing. cardoria-cli and the long-running play tests use it.
 
 #include <cstdio>
+#include <functional>
 
 #include "deal/GameStart.h"
 #include "engine/PlayPorts.h"
@@ -58,6 +59,7 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   void RecordGameResult(const GameResult& result) override {
     lastResult = result;
     ++gamesEnded;
+    if (recorder) recorder(result);
   }
   void RunWinningAnimation() override {}
   void ShowGameWon() override {}
@@ -66,6 +68,8 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
 
   GameResult lastResult;
   int gamesEnded = 0;
+  // Where finished games are recorded, when anywhere.
+  std::function<void(const GameResult&)> recorder;
 
  private:
   Session& session_;

@@ -173,11 +173,20 @@ TEST_F(StartupTest, TemporaryFilesLeftByACrashAreRemoved) {
   dir.Write("DATA/CFG.DAT.cardoria-tmp.Ab12Cd", "[Preference]\nGame=");
   dir.Write("KRTV0440.DAT.cardoria-tmp.Ab12Cd", "");
   dir.Write("DATA/STAT.DAT.rpl1234", "not ours");
+  dir.Write("DATA/STAT_SCR.DAT.cardoria-tmp.Zz12Cd", "[Version]");
   ASSERT_TRUE(Start());
+  EXPECT_FALSE(dir.Exists("DATA/STAT_SCR.DAT.cardoria-tmp.Zz12Cd"));
   EXPECT_FALSE(dir.Exists("DATA/CFG.DAT.cardoria-tmp.Ab12Cd"));
   EXPECT_FALSE(dir.Exists("KRTV0440.DAT.cardoria-tmp.Ab12Cd"));
   EXPECT_TRUE(dir.Exists("DATA/STAT.DAT.rpl1234"));
   EXPECT_EQ(session.store.Get(pos::kGameNumber, 4), "0205");
+}
+
+TEST_F(StartupTest, AHiScoreFileOfAnOlderVersionIsConverted) {
+  dir.Write("DATA/STAT_SCR.DAT", "[Version]\r\nVersion=0200\r\n[0001]\r\n01-01=000052\r\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(dir.Read("DATA/STAT_SCR.DAT"),
+            "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n01-01=000052" + std::string(77, ' ') + " x\r\n");
 }
 
 // The player hears once in a run that the preferences can not be kept, and

@@ -228,3 +228,22 @@ TEST_F(TableMouseTest, PauseHidesTheTableAndStopsTheClock) {
 
 }  // namespace
 }  // namespace cardoria
+
+namespace cardoria {
+namespace {
+
+TEST_F(TableMouseTest, AGameGivenUpIsRecordedAsALoss) {
+  Drag(Inside(1), Centre({PileGroup::Foundation, 0}));
+  QAction* quit = window->findChild<QAction*>(QStringLiteral("mnuQuitGame"));
+  ASSERT_NE(quit, nullptr);
+  quit->trigger();
+  QApplication::processEvents();
+  const std::string log = dir.Read("DATA/STAT_LOG.DAT");
+  ASSERT_EQ(log.size(), 149u) << log;
+  EXPECT_EQ(log.substr(81, 38), "Player 1                       Lost 01");
+  EXPECT_NE(dir.Read("DATA/STAT.DAT").find("\r\n[0002]\r\nPlayer 1=000000 000001 "), std::string::npos);
+  EXPECT_EQ(session.store.Get(pos::kRunLosses, 4), "0001");
+}
+
+}  // namespace
+}  // namespace cardoria

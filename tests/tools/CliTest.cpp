@@ -155,6 +155,27 @@ TEST_F(CliTest, AFreecellDealIsReplayedToAWin) {
   EXPECT_TRUE(run.output.ends_with(" won=yes passes=1 deals=0 moves=0\n") ||
               run.output.find("score=208 won=yes") != std::string::npos)
       << run.output;
+  // Recorded when the last card was placed, for the player of the preferences.
+  const std::string log = dir.Read("DATA/STAT_LOG.DAT");
+  EXPECT_EQ(log.size(), 149u) << log;
+  EXPECT_EQ(log.substr(81, 36), "Player 1                       Won  ");
+  EXPECT_NE(dir.Read("DATA/STAT.DAT").find("\r\n[0001]\r\nPlayer 1=000001 000000 000001 "), std::string::npos);
+}
+
+TEST_F(CliTest, AGameGivenUpIsRecordedAsALossOfThePlayer) {
+  dir.Write("quit.txt", "quit\nquit\n");
+  for (int deal : {5, 6}) {
+    const CliRun run = Run("play 1 " + std::to_string(deal) + " --player 'Ann B' < '" + dir / "quit.txt" + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("ok\nrefused\n"), std::string::npos) << run.output;
+  }
+  const std::string stat = dir.Read("DATA/STAT.DAT");
+  EXPECT_NE(stat.find("\r\nAnn B=000000 000002 000000 000002 000000 000002 "), std::string::npos) << stat;
+  const std::string log = dir.Read("DATA/STAT_LOG.DAT");
+  ASSERT_EQ(log.size(), 2 * 149u);
+  EXPECT_EQ(log.substr(112, 7), "Lost 01");
+  EXPECT_NE(dir.Read("DATA/STAT_SCR.DAT").find("[0001]"), std::string::npos);
+  EXPECT_EQ(Run("play 1 1 --player 'A=B' < '" + dir / "quit.txt" + "'").exitCode, 1);
 }
 
 TEST_F(CliTest, BadRequestsAreRefused) {

@@ -4,11 +4,10 @@
 //   cardoria-cli [--program-dir DIR] games
 //   cardoria-cli [--program-dir DIR] rules N
 //   cardoria-cli [--program-dir DIR] deal N D
-//   cardoria-cli [--program-dir DIR] play N D < COMMANDS   (one command a line,
-//                                                           one answer each;
-//                                                           "save FILE" and
-//                                                           "load FILE" among
-//                                                           them)
+//   cardoria-cli [--program-dir DIR] play N D [--player NAME] < COMMANDS
+//                              (one command a line, one answer each; "save FILE"
+//                              and "load FILE" among them; a finished game is
+//                              recorded in the statistics of DIR)
 
 #include <algorithm>
 #include <cstdio>
@@ -24,6 +23,9 @@
 #include "deal/GameStart.h"
 #include "deal/Shuffle.h"
 #include "engine/Engine.h"
+#include "persist/FileSystem.h"
+#include "persist/GameRecord.h"
+#include "persist/Players.h"
 #include "persist/SavedGames.h"
 #include "platform/AtomicFile.h"
 #include "platform/HeadlessPorts.h"
@@ -56,9 +58,10 @@ int Usage() {
       "usage: cardoria-cli [--program-dir DIR] games\n"
       "       cardoria-cli [--program-dir DIR] rules GAME\n"
       "       cardoria-cli [--program-dir DIR] deal GAME DEAL\n"
-      "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] < COMMANDS\n"
+      "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] [--player NAME]\n"
+      "                    < COMMANDS\n"
       "         (commands: press, move, release, dblclick, drag, click, undo, redo, autoplay, state, show,\n"
-      "          save FILE, load FILE)\n",
+      "          save FILE, load FILE, quit)\n",
       stderr);
   return 2;
 }
@@ -206,6 +209,12 @@ std::string PlayCommand(Session& session, Engine& engine, HeadlessTable& table, 
     return "ok";
   }
   if (verb == "state" && w.size() == 1) return StateLine(session, table);
+  // The window's Quit game: the game counts as lost.
+  if (verb == "quit" && w.size() == 1) {
+    if (!session.values.Flag(kGameInProgress)) return "refused";
+    engine.EndGame();
+    return "ok";
+  }
   (void)table;
   return "error: unknown command \"" + verb + "\"";
 }
@@ -306,6 +315,12 @@ int main(int argc, char** argv) {
         if (!ParseSize(args[i + 1], geometry.formWidth, geometry.formHeight)) return Usage();
       } else if (args[i] == "--card-size" && (args[i + 1] == "B" || args[i + 1] == "M" || args[i + 1] == "L")) {
         session.store.Set(pos::kCardSize, 1, args[i + 1]);
+      } else if (args[i] == "--player") {
+        if (const auto problem = PlayerNameProblem(args[i + 1])) {
+          std::fprintf(stderr, "cardoria-cli: %s\n", problem->c_str());
+          return 1;
+        }
+        session.store.Set(pos::kPlayerName, kPlayerNameLength, args[i + 1]);
       } else {
         return Usage();
       }
@@ -328,6 +343,13 @@ int main(int argc, char** argv) {
   Random random(0);
   JumpClock clock;
   HeadlessTable table(session, geometry);
+  if (session.store.Get(pos::kPlayerName, kPlayerNameLength).empty())
+    session.store.Set(pos::kPlayerName, kPlayerNameLength, "Player 1");
+  FileSystem files;
+  QuietStatsView statsView;
+  StatsPorts statsPorts{files, messages, clock, random, statsView};
+  if (command == "play")
+    table.recorder = [&](const GameResult& result) { RecordGameResult(session, result, statsPorts); };
   Engine engine(session, PlayPorts{messages, clock, table, table, table});
   GameStartPorts ports{messages, screen, random, clock, table, engine};
   session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));

@@ -1,0 +1,78 @@
+#pragma once
+// Wins, losses, streaks and total score per game number and player
+// ("DATA\STAT.DAT"), one line per finished game ("DATA\STAT_LOG.DAT"), and the
+// wins and losses of the current run.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "persist/StatsPorts.h"
+
+namespace cardoria {
+
+struct Session;
+struct GameResult;
+
+struct GameStatsRecord {
+  std::int64_t won = 0, lost = 0;
+  std::int64_t longestWinning = 0, longestLosing = 0;
+  std::int64_t currentWinning = 0, currentLosing = 0;
+  std::int64_t totalScore = 0;
+  std::int64_t unused = 0;
+};
+
+// The 67-character value; numbers too large for their field are kept at the
+// largest that fits.
+std::string FormatStatsRecord(const GameStatsRecord& record);
+// Fields that do not convert count as zeros from the first bad one on.
+GameStatsRecord ParseStatsRecord(std::string_view text);
+// `won` or lost: counts, streaks and total score after one more game.
+GameStatsRecord AddResult(GameStatsRecord record, bool won, std::int64_t score);
+
+inline constexpr const char* kStatVersionLines = "[Version]\r\nVersion=0300\r\n";
+inline constexpr std::size_t kGameLogLineLength = 147;
+
+// "yyyymmdd" and "hh:nn:ss" of a date-time value; times are always written
+// with ":" whatever the locale.
+std::string FileDate(double dateTime);
+std::string FileTime(double dateTime);
+
+std::string FormatGameLogLine(const GameResult& result);
+
+// Fields of a log line as the views read them; a column past the end of a
+// short line reads empty.
+struct GameLogEntry {
+  std::string date, time, player, result, score, dealNumber, gameName;
+  int elapsedSeconds = 0;
+  int gameNumber = -1;  // -1 when the field is not a number
+};
+GameLogEntry ParseGameLogLine(std::string_view line);
+// A line the views list: its deal number has 13 digits.
+bool IsListedLogLine(const GameLogEntry& entry);
+// The listed lines of the game log in file order; empty without a log.
+std::vector<GameLogEntry> ReadGameLog(const Session& session, const FileSystem& files);
+
+struct StatsReading {
+  GameStatsRecord record;
+  int runWins = 0, runLosses = 0;
+};
+// Creates "STAT.DAT" when missing. The run counters are those of the session
+// when game and player are the current ones.
+StatsReading ReadGameStats(Session& session, StatsPorts& ports, int game, const std::string& player);
+
+// Appends the log line and updates the player's record and the run counters:
+// the first two steps of recording a finished game. False when a file could
+// not be written (the caller takes the changes back).
+bool RecordStatistics(Session& session, FileSystem& files, const GameResult& result);
+
+void ResetRunCounters(Session& session);
+
+// `game` -1 for all games, an empty `player` for all players. False, after
+// telling the player, when a file could not be written; both files are then
+// as they were.
+inline constexpr int kAllGames = -1;
+bool ClearStatistics(Session& session, StatsPorts& ports, int game, const std::string& player);
+
+}  // namespace cardoria
