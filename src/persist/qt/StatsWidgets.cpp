@@ -32,7 +32,7 @@ std::vector<GameChoice> GameChoices(const Session& session) {
   std::vector<GameChoice> games;
   for (const std::string& name : SortedGameNames(session)) {
     const int number = GameNumberOf(session, name);
-    if (number >= 0) games.push_back({name, number});
+    if (number >= 0) games.push_back({TrimRightSpaces(name), number});
   }
   return games;
 }

@@ -13,7 +13,7 @@ namespace cardoria {
 
 TfrmAboutGame::TfrmAboutGame(StatsContext c, QWidget* parent) : QDialog(parent) {
   const int game = CurrentGame(c.session);
-  PrepareDialog(this, "frmAboutGame", Q(TrimRightSpaces(c.session.store.Get(pos::kGameName, 50))));
+  PrepareDialog(this, "frmAboutGame", Q(TrimRightSpaces(GameNameOf(c.session, game))));
   auto* layout = new QVBoxLayout(this);
   auto value = [this](const char* name, const QString& text) {
     auto* l = new QLabel(text, this);
@@ -39,7 +39,8 @@ TfrmAboutGame::TfrmAboutGame(StatsContext c, QWidget* parent) : QDialog(parent) 
   HiScoreRow first;
   if (!table.empty()) first = ParseHiScoreEntry(table.front());
   const bool shown = !first.blank;
-  bestForm->addRow(QStringLiteral("Points:"), value("lblPoints", shown ? Q(first.score) : QString()));
+  bestForm->addRow(QStringLiteral("Points:"),
+                   value("lblPoints", shown ? QString::number(TextToIntDef(first.score, 0)) : QString()));
   bestForm->addRow(QStringLiteral("Time:"),
                    value("lblTime", shown ? Q(FormatHMS(TextToIntDef(TrimLeftSpaces(first.time), 0), 1)) : QString()));
   bestForm->addRow(QStringLiteral("Date:"), value("lblDate", shown ? ShortDate(first.date) : QString()));
