@@ -389,7 +389,8 @@ WindowState TfrmMain::CurrentWindowState() const {
 
 void TfrmMain::RequestGame(int number, const std::string& deal) {
   requestedGame_ = number;
-  requestedDeal_ = deal;
+  // Deal numbers are kept with all 13 digits: the game log lists no other.
+  requestedDeal_ = deal.empty() ? deal : RightStr("0000000000000" + deal, 13);
 }
 
 void TfrmMain::UpdateTitle() {

@@ -228,7 +228,7 @@ TEST_F(StatsDialogsTest, LogListsNewestFirstFiltersSortsAndPlaysAGameAgain) {
   dialog.Players()->setCurrentText("Ann");
   EXPECT_EQ(dialog.RecordsText(), "2 records");
   dialog.Games()->setCurrentText("Spider");
-  EXPECT_EQ(dialog.RecordsText(), "1 records");
+  EXPECT_EQ(dialog.RecordsText(), "1 record");
   EXPECT_FALSE(dialog.PlayButton()->isEnabled());
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
   ASSERT_TRUE(dialog.PlayButton()->isEnabled());

@@ -15,6 +15,7 @@
 #include <QStackedBarSeries>
 #include <QStandardItemModel>
 #include <QValueAxis>
+#include <cmath>
 
 #include "core/Catalogue.h"
 #include "core/LanguageStrings.h"
@@ -158,6 +159,7 @@ SortableGrid::SortableGrid(const QStringList& titles, QWidget* parent) : QTableV
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setSectionsClickable(true);
   horizontalHeader()->setSortIndicatorShown(true);
   horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -179,6 +181,9 @@ void SortableGrid::SetRows(const std::vector<std::vector<Cell>>& rows) {
     for (const Cell& cell : row) {
       auto* item = new QStandardItem(cell.text);
       item->setData(cell.key.isValid() ? cell.key : QVariant(cell.text), Qt::UserRole);
+      // Numbers line up on the right.
+      if (cell.key.isValid() && cell.key.typeId() != QMetaType::QString)
+        item->setData(int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
       items.append(item);
     }
     model_->appendRow(items);
@@ -246,8 +251,13 @@ void SetBars(QChartView* view, const std::vector<Bar>& bars) {
   x->append(categories);
   chart->addAxis(x, Qt::AlignBottom);
   series->attachAxis(x);
+  // Whole numbers on the axis: at most five steps of a whole size.
+  const double step = std::ceil(top / 5);
   auto* y = new QValueAxis;
-  y->setRange(0, top);
+  y->setRange(0, step * std::ceil(top / step));
+  y->setTickType(QValueAxis::TicksDynamic);
+  y->setTickAnchor(0);
+  y->setTickInterval(step);
   y->setLabelFormat(QStringLiteral("%d"));
   chart->addAxis(y, Qt::AlignLeft);
   series->attachAxis(y);

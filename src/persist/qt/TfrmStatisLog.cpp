@@ -106,7 +106,7 @@ void TfrmStatisLog::Refresh() {
                      {Q(e.dealNumber), {}}});
   }
   grid_->SetRows(cells);
-  records_->setText(QString::number(rows_.size()) + " records");
+  records_->setText(rows_.size() == 1 ? QStringLiteral("1 record") : QString::number(rows_.size()) + " records");
   play_->setEnabled(false);
 }
 

@@ -64,9 +64,10 @@ void TfrmStatisOperat::Refresh() {
   for (const std::string& player : ReadPlayers(c_.session.settings))
     values.push_back({player, SeriesValue(series, ReadGameStats(c_.session, c_.ports, game, player).record)});
   shown_ = OrderByValue(values);
-  static const QColor kColours[] = {QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(255, 255, 0), QColor(0, 0, 255),
-                                    QColor(255, 0, 255), QColor(0, 255, 255), QColor(128, 0, 0),   QColor(0, 128, 0),
-                                    QColor(128, 128, 0), QColor(0, 0, 128)};
+  // Red and lime mean losses and wins elsewhere; the players get other colours.
+  static const QColor kColours[] = {
+      QColor(0, 0, 255),   QColor(255, 165, 0), QColor(128, 0, 128), QColor(0, 128, 128),  QColor(255, 0, 255),
+      QColor(128, 128, 0), QColor(0, 0, 128),   QColor(160, 82, 45), QColor(70, 130, 180), QColor(128, 128, 128)};
   std::vector<Bar> bars;
   for (std::size_t i = 0; i < shown_.size(); ++i)
     bars.push_back({Q(shown_[i].player), static_cast<double>(shown_[i].value), kColours[i % std::size(kColours)]});
