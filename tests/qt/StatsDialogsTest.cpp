@@ -233,13 +233,28 @@ TEST_F(StatsDialogsTest, LogListsNewestFirstFiltersSortsAndPlaysAGameAgain) {
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 0)).center());
   ASSERT_TRUE(dialog.PlayButton()->isEnabled());
 
-  host.agree = false;  // the player keeps the game in progress
-  QTest::mouseClick(dialog.PlayButton(), Qt::LeftButton);
-  EXPECT_TRUE(dialog.isVisible());
+  // The player keeps the game in progress: the dialog, open as the menu
+  // opens it, is there again and still running.
+  host.agree = false;
+  bool shownAgain = false;
+  QTimer::singleShot(0, &dialog, [&] {
+    QTest::mouseClick(dialog.PlayButton(), Qt::LeftButton);
+    shownAgain = dialog.isVisible();
+    QTimer::singleShot(0, &dialog, [&] { dialog.done(42); });
+  });
+  EXPECT_EQ(dialog.exec(), 42);
+  EXPECT_TRUE(shownAgain);
   host.agree = true;
-  QTest::mouseClick(dialog.PlayButton(), Qt::LeftButton);
+  QTimer::singleShot(0, &dialog, [&] { QTest::mouseClick(dialog.PlayButton(), Qt::LeftButton); });
+  QTimer guard;  // a dialog left running unseen is ended here, and fails
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, &dialog, [&] {
+    dialog.setAttribute(Qt::WA_WState_Hidden, false);
+    dialog.done(-1);
+  });
+  guard.start(5000);
+  EXPECT_EQ(dialog.exec(), TfrmStatisLog::kGameStarted);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(dialog.result(), TfrmStatisLog::kGameStarted);
   using Played = std::vector<std::pair<int, std::string>>;
   EXPECT_EQ(host.played, (Played{{2, "0000000012345"}, {2, "0000000012345"}}));
 }

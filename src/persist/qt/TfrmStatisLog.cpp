@@ -18,12 +18,20 @@ bool WithDialogsHidden(QWidget* dialog, const std::function<bool()>& action) {
   std::vector<QWidget*> hidden;
   for (QWidget* w = dialog; w && qobject_cast<QDialog*>(w); w = w->parentWidget()) {
     if (!w->isVisible()) continue;
-    w->hide();
+    // Past QDialog's own hiding, which would end a running exec().
+    w->QWidget::setVisible(false);
     hidden.push_back(w);
   }
   const bool done = action();
-  if (!done)
-    for (auto it = hidden.rbegin(); it != hidden.rend(); ++it) (*it)->show();
+  for (auto it = hidden.rbegin(); it != hidden.rend(); ++it) {
+    if (!done) {
+      (*it)->show();
+    } else {
+      // They close next; a dialog closes its exec() only when it counts as
+      // shown, so it is told it is, without appearing.
+      (*it)->setAttribute(Qt::WA_WState_Hidden, false);
+    }
+  }
   return done;
 }
 
