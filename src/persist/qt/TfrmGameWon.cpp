@@ -55,6 +55,9 @@ void TfrmGameWon::RestartGame() {
 
 void TfrmGameWon::Statistics() {
   TfrmStatistics(c_, this).exec();
+  // A game started from the statistics (its log or overall details) is
+  // played at once.
+  if (c_.session.values.Flag(kGameInProgress)) return accept();
   Refresh();
 }
 
