@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -25,6 +26,16 @@
 #include "engine/Legality.h"
 #include "persist/FileSystem.h"
 #include "persist/GameRecord.h"
+#include "persist/SavedGames.h"
+#include "persist/qt/TfrmAboutGame.h"
+#include "persist/qt/TfrmGameWon.h"
+#include "persist/qt/TfrmHiScore.h"
+#include "persist/qt/TfrmOperatori.h"
+#include "persist/qt/TfrmStatisGiochi.h"
+#include "persist/qt/TfrmStatisLog.h"
+#include "persist/qt/TfrmStatisOperat.h"
+#include "persist/qt/TfrmStatisOverall.h"
+#include "persist/qt/TfrmStatistics.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtPorts.h"
 #include "table/Flight.h"
@@ -133,6 +144,7 @@ TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), p
   table_ = new TableWidget(*this);
   setCentralWidget(table_);
   engine_ = std::make_unique<Engine>(session_, PlayPorts{ports_.messages, ports_.clock, *this, *this, *this});
+  statsPorts_ = std::make_unique<StatsPorts>(StatsPorts{files_, ports_.messages, ports_.clock, ports_.random, *this});
   scrollBar_ = new QScrollBar(Qt::Vertical, table_);
   scrollBar_->setObjectName(QStringLiteral("scrBarMain"));
   scrollBar_->hide();
@@ -193,6 +205,9 @@ void TfrmMain::BuildMenus() {
   add(game, "mnuSave", "&Save...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), [this] { SaveGameCommand(); },
       {Commands::SaveAndUndo});
   game->addSeparator();
+  add(game, "mnuPlayers", "&Players...", QKeySequence(Qt::CTRL | Qt::Key_L),
+      [this] { TfrmOperatori(Stats(), this).exec(); });
+  game->addSeparator();
   add(game, "mnuPause", "P&ause", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { TogglePause(); },
       {Commands::PauseAndQuit});
   add(game, "mnuQuitGame", "&Quit game", QKeySequence(Qt::CTRL | Qt::Key_Q),
@@ -201,6 +216,8 @@ void TfrmMain::BuildMenus() {
         if (ConfirmAbandonGame(session_, ports)) engine_->EndGame();
       },
       {Commands::PauseAndQuit});
+  add(game, "mnuGameInformation", "Game &information...", {}, [this] { TfrmAboutGame(Stats(), this).exec(); },
+      {Commands::Game});
   game->addSeparator();
   add(game, "mnuHoldAndExit", "&Hold and exit...", {}, [this] { HoldAndExitCommand(); }, {Commands::SaveAndUndo});
   add(game, "mnuEsci", "E&xit", {}, [this] { close(); });
@@ -222,6 +239,21 @@ void TfrmMain::BuildMenus() {
                         [this] { engine_->ToggleAutoplay(); }, {Commands::Autoplay});
   autoplayAction_->setCheckable(true);
   autoplayAction_->setChecked(session_.autoplayChecked);
+
+  QMenu* statistics = menuBar()->addMenu(QStringLiteral("&Statistics"));
+  statistics->setObjectName(QStringLiteral("mnuStatistics"));
+  add(statistics, "mnuGameStatistics", "&Game statistics...", QKeySequence(Qt::Key_F4),
+      [this] { TfrmStatistics(Stats(), this).exec(); });
+  add(statistics, "mnuPlayersStatistics", "&Players statistics...", {},
+      [this] { TfrmStatisOperat(Stats(), CurrentGame(session_), this).exec(); });
+  add(statistics, "mnuAllGamesStatistics", "&All games statistics...", {},
+      [this] { TfrmStatisGiochi(Stats(), CurrentPlayer(session_), this).exec(); });
+  add(statistics, "mnuLogStatistics", "&Log statistics...", {},
+      [this] { TfrmStatisLog(Stats(), "", -1, this).exec(); });
+  statistics->addSeparator();
+  add(statistics, "mnuHiScores", "&Hi-Scores...", QKeySequence(Qt::Key_F9),
+      [this] { TfrmHiScore(Stats(), CurrentGame(session_), -1, {}, this).exec(); });
+  add(statistics, "mnuOverallScore", "O&verall score...", {}, [this] { TfrmStatisOverall(Stats(), this).exec(); });
 }
 
 void TfrmMain::BuildToolbar() {
@@ -253,6 +285,7 @@ void TfrmMain::BuildToolbar() {
   QAction* autoplay = button("tbAutoPlay1", "Autoplay", "AUTOPLAY", "mnuAutoPlay");
   autoplay->setCheckable(true);
   autoplay->setChecked(session_.autoplayChecked);
+  button("tbStat1", "Statistics", "STAT", "mnuGameStatistics");
   button("tbExit1", "Exit", "EXIT", "mnuEsci");
   QWidget* spacer = new QWidget;
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -312,8 +345,9 @@ void TfrmMain::SetToolbarSize() {
   toolbar_->setIconSize(QSize(glyph, glyph));
   const char* prefix = setup_.toolbarLarge ? "LTB_" : "TB_";
   static const std::pair<const char*, const char*> kGlyphs[] = {
-      {"tbNew1", "NEW"},   {"tbOpen1", "OPEN"}, {"tbRestart1", "RESTART"},   {"tbSave1", "SAVE"},
-      {"tbUndo1", "UNDO"}, {"tbRedo1", "REDO"}, {"tbAutoPlay1", "AUTOPLAY"}, {"tbExit1", "EXIT"}};
+      {"tbNew1", "NEW"},           {"tbOpen1", "OPEN"}, {"tbRestart1", "RESTART"},
+      {"tbSave1", "SAVE"},         {"tbUndo1", "UNDO"}, {"tbRedo1", "REDO"},
+      {"tbAutoPlay1", "AUTOPLAY"}, {"tbStat1", "STAT"}, {"tbExit1", "EXIT"}};
   for (const auto& [name, glyphName] : kGlyphs) {
     if (QAction* action = toolbar_->findChild<QAction*>(QString::fromLatin1(name)))
       action->setIcon(Glyph(session_, (std::string(prefix) + glyphName).c_str()));
@@ -337,7 +371,10 @@ bool TfrmMain::Create() {
   if (!MainFormCreate(session_, ports_, setup_)) return false;
   cursors_ = LoadCursors(*session_.resources);
   table_->setCursor(cursors_.value(setup_.cursor, QCursor(Qt::ArrowCursor)));
-  if (setup_.showStatusBar) statusBar()->show();
+  statusPlayer_ = new QLabel(this);
+  statusPlayer_->setObjectName(QStringLiteral("pnlStatusBar"));
+  statusBar()->addWidget(statusPlayer_, 1);
+  statusBar()->setVisible(setup_.showStatusBar);
   BuildMenus();
   BuildToolbar();
   // Nothing can be played before a game is open.
@@ -377,12 +414,14 @@ WindowState TfrmMain::CurrentWindowState() const {
 
 void TfrmMain::RequestGame(int number, const std::string& deal) {
   requestedGame_ = number;
-  requestedDeal_ = deal;
+  // Deal numbers are kept with all 13 digits: the game log lists no other.
+  requestedDeal_ = deal.empty() ? deal : RightStr("0000000000000" + deal, 13);
 }
 
 void TfrmMain::UpdateTitle() {
   const QString caption = QString::fromStdString(WindowCaption(session_));
   if (windowTitle() != caption) setWindowTitle(caption);
+  if (statusPlayer_) statusPlayer_->setText(StatusText());
 }
 
 void TfrmMain::RunFirstActivation() {
@@ -750,13 +789,76 @@ void TfrmMain::SetAutoplayChecked(bool checked) {
 }
 
 void TfrmMain::RecordGameResult(const GameResult& result) {
-  FileSystem files;
-  QuietStatsView view;  // the hi-score dialog comes with the statistics views
-  StatsPorts ports{files, ports_.messages, ports_.clock, ports_.random, view};
-  cardoria::RecordGameResult(session_, result, ports);
+  cardoria::RecordGameResult(session_, result, *statsPorts_);
 }
 void TfrmMain::RunWinningAnimation() {}
-void TfrmMain::ShowGameWon() { RedrawTable(); }
+void TfrmMain::ShowGameWon() {
+  RedrawTable();
+  TfrmGameWon(Stats(), this).exec();
+}
+
+void TfrmMain::ShowHiScores(bool newEntry, int rank, const std::string& caption, int game) {
+  TfrmHiScore(Stats(), game, newEntry ? rank : -1, QString::fromStdString(caption), this).exec();
+}
+
+bool TfrmMain::PlayGame(int game, const std::string& deal) {
+  if (GameNameOf(session_, game).empty()) return false;
+  auto ports = StartPorts();
+  if (!ConfirmAbandonGame(session_, ports)) return false;
+  // The game left behind is recorded with its own deal number, before the
+  // chosen one takes its place.
+  engine_->EndGame();
+  if (!deal.empty()) session_.store.Set(pos::kDealNumber, 15, deal);
+  OpenGame(session_, ports, game, GameNameOf(session_, game), session_.store.Get(pos::kPlayerName, 30),
+           deal.empty() ? 2 : 1, true);
+  return session_.values.Flag(kGameInProgress);
+}
+
+bool TfrmMain::NewGame() {
+  auto ports = StartPorts();
+  NewGameCommand(session_, ports);
+  return session_.values.Flag(kGameInProgress);
+}
+
+bool TfrmMain::RestartGame() {
+  auto ports = StartPorts();
+  cardoria::RestartGame(session_, ports);
+  return session_.values.Flag(kGameInProgress);
+}
+
+bool TfrmMain::SelectGame() {
+  // Until the game-selection dialog exists, the games are offered by name.
+  QStringList names;
+  for (const GameChoice& game : GameChoices(session_)) names << QString::fromStdString(game.name);
+  const QString current = QString::fromStdString(TrimRightSpaces(session_.store.Get(pos::kGameName, 50)));
+  bool ok = false;
+  const QString chosen = QInputDialog::getItem(this, QStringLiteral("Open a game"), QStringLiteral("&Game:"), names,
+                                               std::max<int>(0, static_cast<int>(names.indexOf(current))), false, &ok);
+  if (!ok) return session_.values.Flag(kGameInProgress);
+  const int number = GameNumberOf(session_, chosen.toStdString());
+  return number >= 0 && PlayGame(number, "");
+}
+
+bool TfrmMain::LeaveGame(const std::string& question) {
+  auto ports = StartPorts();
+  if (!ConfirmAbandonGame(session_, ports, question)) return false;
+  engine_->EndGame();
+  return true;
+}
+
+void TfrmMain::RepaintTable() { RedrawTable(); }
+
+void TfrmMain::ClearTable() {
+  if (session_.values.Flag(kGameInProgress)) return;
+  session_.piles.ClearAll();
+  RedrawTable();
+}
+
+void TfrmMain::PlayerShown() { UpdateTitle(); }
+
+QString TfrmMain::StatusText() const {
+  return QStringLiteral("Player: ") + QString::fromStdString(TrimRightSpaces(session_.store.Get(pos::kPlayerName, 30)));
+}
 void TfrmMain::CloseMainWindow() { close(); }
 void TfrmMain::DeleteSnapshotFile(const std::string& path) { std::remove(path.c_str()); }
 

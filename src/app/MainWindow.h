@@ -13,6 +13,8 @@
 #include "app/Startup.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
+#include "persist/FileSystem.h"
+#include "persist/qt/StatsWidgets.h"
 #include "table/Layout.h"
 #include "table/qt/CardImages.h"
 
@@ -47,7 +49,12 @@ class TableWidget final : public QWidget {
   TfrmMain& window_;
 };
 
-class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, public GameEndPort {
+class TfrmMain final : public QMainWindow,
+                       public GameWindow,
+                       public PlayView,
+                       public GameEndPort,
+                       public StatsView,
+                       public StatsHost {
  public:
   TfrmMain(Session& session, StartupPorts& ports);
   ~TfrmMain() override;
@@ -126,6 +133,24 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   void CloseMainWindow() override;
   void DeleteSnapshotFile(const std::string& path) override;
 
+  // StatsView
+  void ShowHiScores(bool newEntry, int rank, const std::string& caption, int game) override;
+
+  // StatsHost
+  bool PlayGame(int game, const std::string& deal) override;
+  bool NewGame() override;
+  bool RestartGame() override;
+  bool SelectGame() override;
+  bool LeaveGame(const std::string& question) override;
+  void RepaintTable() override;
+  void ClearTable() override;
+  void PlayerShown() override;
+
+  // What the statistics dialogs are opened with.
+  StatsContext Stats() { return {session_, *statsPorts_, *this}; }
+  // The text of the status bar.
+  QString StatusText() const;
+
   // Paused: the table is covered and the clock stands still.
   bool Paused() const { return paused_; }
   void TogglePause();
@@ -198,6 +223,9 @@ class TfrmMain final : public QMainWindow, public GameWindow, public PlayView, p
   QToolBar* toolbar_ = nullptr;
   QMap<int, QList<QAction*>> commands_;
   QAction* autoplayAction_ = nullptr;
+  QLabel* statusPlayer_ = nullptr;
+  FileSystem files_;
+  std::unique_ptr<StatsPorts> statsPorts_;
 };
 
 }  // namespace cardoria

@@ -55,10 +55,7 @@ void TfrmMain::OpenSavedGameCommand() {
   if (LoadGame(session_, ports, path, LoadSource::Dialog)) RedrawTable();
 }
 
-void TfrmMain::RestartCommand() {
-  auto ports = StartPorts();
-  RestartGame(session_, ports);
-}
+void TfrmMain::RestartCommand() { RestartGame(); }
 
 void TfrmMain::SnapshotCommand() {
   if (!session_.values.Flag(kGameInProgress)) return Beep();

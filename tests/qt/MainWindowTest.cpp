@@ -10,8 +10,13 @@
 
 #include "table/Layout.h"
 
+#include <QStatusBar>
+#include <QTimer>
 #include "core/Session.h"
+#include "persist/Statistics.h"
+#include "persist/qt/TfrmGameWon.h"
 #include "qt/WindowFixture.h"
+#include "support/Solver.h"
 #include "support/TestSupport.h"
 
 namespace cardoria {
@@ -87,8 +92,11 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "R&andom game",
                              "&Save...",
                              "",
+                             "&Players...",
+                             "",
                              "P&ause",
                              "&Quit game",
+                             "Game &information...",
                              "",
                              "&Hold and exit...",
                              "E&xit",
@@ -98,8 +106,29 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "Snaps&hot position",
                              "Undo to s&napshot",
                              "",
-                             "Au&toplay"};
+                             "Au&toplay",
+                             "&Game statistics...",
+                             "&Players statistics...",
+                             "&All games statistics...",
+                             "&Log statistics...",
+                             "",
+                             "&Hi-Scores...",
+                             "O&verall score..."};
   EXPECT_EQ(captions, built);
+  const std::pair<const char*, QKeySequence> keys[] = {{"mnuPlayers", QKeySequence(Qt::CTRL | Qt::Key_L)},
+                                                       {"mnuGameStatistics", QKeySequence(Qt::Key_F4)},
+                                                       {"mnuHiScores", QKeySequence(Qt::Key_F9)},
+                                                       {"mnuLogStatistics", QKeySequence()},
+                                                       {"mnuOverallScore", QKeySequence()},
+                                                       {"mnuGameInformation", QKeySequence()}};
+  for (const auto& [name, key] : keys) {
+    const QAction* action = window->findChild<QAction*>(name);
+    ASSERT_TRUE(action) << name;
+    EXPECT_EQ(action->shortcut(), key) << name;
+  }
+  const QAction* stat = window->findChild<QAction*>("tbStat1");
+  ASSERT_TRUE(stat);
+  EXPECT_EQ(stat->toolTip(), "Statistics");
 }
 
 }  // namespace
@@ -224,6 +253,67 @@ TEST_F(TableMouseTest, PauseHidesTheTableAndStopsTheClock) {
   EXPECT_TRUE(session.values.Flag(kClockRunning));
   EXPECT_TRUE(Whitish(PixelAt(Paper(1))));
   EXPECT_EQ(TopCard(session.piles.Pile(PileGroup::Tableau, 6)), 1);  // the click did not lift the card
+}
+
+// A Freecell deal won with the mouse: the result reaches the files, the
+// hi-score table announces itself, then the game-won dialog counts the win.
+TEST_F(MainWindowTest, AWonGameShowsTheHiScoresAndTheGameWonDialog) {
+  auto window = Open(
+      "Game=1\nAutoPlay=Y\nCards_Animate=N\nStatusBar=Y\nUserDefault=Ann\nMainWindowState_Maximized=N\n"
+      "MainWindowState_Width=1000\nMainWindowState_Height=700\n",
+      1, "8");
+  window->RunFirstActivation();
+  QApplication::processEvents();
+  EXPECT_EQ(window->StatusText(), "Player: Ann");
+  test::Solver solver(20000);
+  const auto moves = solver.Solve(session);
+  ASSERT_TRUE(moves.has_value());
+
+  // The dialogs are modal: each is read when it shows, then closed.
+  std::vector<std::pair<QString, QString>> shown;
+  QString won, lost;
+  QTimer watcher;
+  watcher.setInterval(5);
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    shown.emplace_back(dialog->objectName(), dialog->windowTitle());
+    if (auto* gameWon = dynamic_cast<TfrmGameWon*>(dialog)) {
+      won = gameWon->Total()->ValueText("won");
+      lost = gameWon->Total()->ValueText("lost");
+      shown.back().second = gameWon->Total()->title();
+    }
+    dialog->reject();
+  });
+  watcher.start();
+  QWidget* table = window->Table();
+  for (const test::SolverMove& move : *moves) {
+    ASSERT_TRUE(session.values.Flag(kGameInProgress));
+    if (move.card == 0) {
+      const Rect r = TopCardRect(session, move.target);
+      QTest::mouseClick(table, Qt::LeftButton, Qt::NoModifier, QPoint(r.left + 1, r.top + 1));
+      continue;
+    }
+    const Rect from = CardRectangle(session, move.card);
+    QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier, QPoint(from.left + 1, from.top + 1));
+    const Rect to = NextCardRect(session, move.target);
+    const QPoint at(to.left + session.drag.grabX, to.top + session.drag.grabY);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(at), table->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(table, &drag);
+    QTest::mouseRelease(table, Qt::LeftButton, Qt::NoModifier, at);
+  }
+  watcher.stop();
+  EXPECT_FALSE(session.values.Flag(kGameInProgress));
+  using Shown = std::vector<std::pair<QString, QString>>;
+  EXPECT_EQ(shown, (Shown{{"frmHiScore", "Congratulations! Your score has made the Freecell Hi-Scores list!"},
+                          {"frmGameWon", "Total [Freecell]"}}));
+  EXPECT_EQ(won, "1");
+  EXPECT_EQ(lost, "0");
+  const GameLogEntry logged = ParseGameLogLine(dir.Read("DATA/STAT_LOG.DAT"));
+  EXPECT_EQ(logged.result, "Won");
+  EXPECT_EQ(logged.player, "Ann");
+  EXPECT_EQ(logged.dealNumber, "0000000000008");  // as the log view lists it
 }
 
 }  // namespace

@@ -739,6 +739,15 @@ QImage ToolbarGlyph(const QString& name, bool large) {
     p.setBrush(accent);
     p.setPen(Qt::NoPen);
     p.drawPolygon(QPolygonF({QPointF(11, 1), QPointF(14.5, 4.5), QPointF(9.5, 6)}));
+  } else if (stem == "TB_STAT") {
+    p.drawLine(QPointF(2, 14), QPointF(14, 14));
+    p.setPen(Qt::NoPen);
+    p.setBrush(accent);
+    p.drawRect(QRectF(3, 8, 3, 6));
+    p.setBrush(ink);
+    p.drawRect(QRectF(7, 3, 3, 11));
+    p.setBrush(QColor(40, 150, 60));
+    p.drawRect(QRectF(11, 6, 3, 8));
   } else if (stem == "TB_PAUSE") {
     p.setBrush(ink);
     p.drawRect(QRectF(4, 3, 2.5, 10));

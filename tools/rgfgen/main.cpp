@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   }
   for (int which : {1, 2}) bitmap(QString("BMP_PAUSE_%1").arg(which), PausePicture(which));
   for (const char* glyph : {"TB_NEW", "TB_OPEN", "TB_RESTART", "TB_SAVE", "TB_UNDO", "TB_UNDO_DIS", "TB_REDO",
-                            "TB_REDO_DIS", "TB_AUTOPLAY", "TB_AUTOPLAY_DIS", "TB_PAUSE", "TB_EXIT"}) {
+                            "TB_REDO_DIS", "TB_AUTOPLAY", "TB_AUTOPLAY_DIS", "TB_PAUSE", "TB_STAT", "TB_EXIT"}) {
     bitmap(glyph, ToolbarGlyph(glyph, false));
     bitmap(QString("L") + glyph, ToolbarGlyph(glyph, true));
   }
