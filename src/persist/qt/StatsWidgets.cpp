@@ -41,6 +41,17 @@ std::vector<GameChoice> GameChoices(const Session& session) {
 int CurrentGame(const Session& session) { return session.store.GetInt(pos::kGameNumber, 4); }
 std::string CurrentPlayer(const Session& session) { return session.store.Get(pos::kPlayerName, kPlayerNameLength); }
 
+QListWidget* GameListWidget(const Session& session, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QStringLiteral("lsbGames"));
+  list->setMaximumWidth(220);
+  for (const GameChoice& choice : GameChoices(session)) {
+    auto* item = new QListWidgetItem(Q(choice.name), list);
+    item->setData(Qt::UserRole, choice.number);
+  }
+  return list;
+}
+
 void FillGames(QComboBox* box, const Session& session, int selected, bool allFirst) {
   box->clear();
   if (allFirst) box->addItem(QString::fromLatin1(kAllGamesEntry), -1);

@@ -3,9 +3,12 @@
 // counts block with its pie picture, the grids that sort by a click on a
 // column title, the bar charts and the lists of games and players.
 
+#include <QBoxLayout>
 #include <QDialog>
 #include <QGroupBox>
 #include <QImage>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTableView>
 #include <QVariant>
 #include <string>
@@ -62,6 +65,22 @@ struct GameChoice {
   int number = 0;
 };
 std::vector<GameChoice> GameChoices(const Session& session);
+// The games by name, each item holding its number, for the dialogs that show
+// one game at a time.
+QListWidget* GameListWidget(const Session& session, QWidget* parent);
+
+// A button of a dialog's column of buttons: Enter presses the dialog's
+// default button, not the one that has the focus.
+template <typename Dialog>
+QPushButton* AddButton(Dialog* dialog, QBoxLayout* column, const char* name, const char* caption,
+                       void (Dialog::*handler)()) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), dialog);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, dialog, handler);
+  column->addWidget(button);
+  return button;
+}
 // Fills a combo box with the games, `allFirst` adding "[All games]" in front;
 // selects `selected` when it is there.
 void FillGames(QComboBox* box, const Session& session, int selected, bool allFirst);

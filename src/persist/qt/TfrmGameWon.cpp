@@ -18,18 +18,11 @@ TfrmGameWon::TfrmGameWon(StatsContext context, QWidget* parent) : QDialog(parent
   total_->setMinimumWidth(260);
   layout->addWidget(total_, 1);
   auto* buttons = new QVBoxLayout;
-  auto button = [&](const char* name, const char* caption, void (TfrmGameWon::*handler)()) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    connect(b, &QPushButton::clicked, this, handler);
-    buttons->addWidget(b);
-    return b;
-  };
-  button("btnNewGame", "   New game...", &TfrmGameWon::NewGame)->setDefault(true);
-  button("btnRestart", "Restart game...", &TfrmGameWon::RestartGame);
-  button("btnStatistics", "  Statistics...     ", &TfrmGameWon::Statistics);
-  button("btnOpenGame", " Open a game...", &TfrmGameWon::SelectGame);
-  button("btnSelectGame", "Select game... ", &TfrmGameWon::SelectGame);
+  AddButton(this, buttons, "btnNewGame", "   New game...", &TfrmGameWon::NewGame)->setDefault(true);
+  AddButton(this, buttons, "btnRestart", "Restart game...", &TfrmGameWon::RestartGame);
+  AddButton(this, buttons, "btnStatistics", "  Statistics...     ", &TfrmGameWon::Statistics);
+  AddButton(this, buttons, "btnOpenGame", " Open a game...", &TfrmGameWon::SelectGame);
+  AddButton(this, buttons, "btnSelectGame", "Select game... ", &TfrmGameWon::SelectGame);
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("btnCancel"));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

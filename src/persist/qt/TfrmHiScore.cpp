@@ -56,13 +56,7 @@ TfrmHiScore::TfrmHiScore(StatsContext context, int game, int rank, const QString
   picture_->setObjectName(QStringLiteral("imgScore"));
   picture_->setPixmap(QPixmap::fromImage(ScorePicture(rank >= 0)));
   left->addWidget(picture_);
-  games_ = new QListWidget(this);
-  games_->setObjectName(QStringLiteral("lsbGames"));
-  games_->setMaximumWidth(220);
-  for (const GameChoice& choice : GameChoices(c_.session)) {
-    auto* item = new QListWidgetItem(Q(choice.name), games_);
-    item->setData(Qt::UserRole, choice.number);
-  }
+  games_ = GameListWidget(c_.session, this);
   left->addWidget(games_);
   row->addLayout(left);
   scores_ = new SortableGrid({"N.", "Player", "Score", "Time", "W/L", "Date", "Game number"}, this);

@@ -27,15 +27,7 @@ TfrmOperatori::TfrmOperatori(StatsContext context, QWidget* parent)
   left->addWidget(list_, 1);
   layout->addLayout(left, 1);
   auto* buttons = new QVBoxLayout;
-  auto button = [&](const char* name, const char* caption, void (TfrmOperatori::*handler)()) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, handler);
-    buttons->addWidget(b);
-    return b;
-  };
-  select_ = button("btnSelect", "Select", &TfrmOperatori::SelectPlayer);
+  select_ = AddButton(this, buttons, "btnSelect", "Select", &TfrmOperatori::SelectPlayer);
   select_->setDefault(true);
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("btnCancel"));
@@ -43,9 +35,9 @@ TfrmOperatori::TfrmOperatori(StatsContext context, QWidget* parent)
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(cancel);
   buttons->addSpacing(16);
-  button("btnNew", " &New", &TfrmOperatori::AddPlayer);
-  edit_ = button("btnEdit", "&Edit", &TfrmOperatori::EditPlayer);
-  delete_ = button("btnDelete", "&Delete", &TfrmOperatori::DeletePlayer);
+  AddButton(this, buttons, "btnNew", " &New", &TfrmOperatori::AddPlayer);
+  edit_ = AddButton(this, buttons, "btnEdit", "&Edit", &TfrmOperatori::EditPlayer);
+  delete_ = AddButton(this, buttons, "btnDelete", "&Delete", &TfrmOperatori::DeletePlayer);
   buttons->addStretch(1);
   layout->addLayout(buttons);
   connect(list_, &QListWidget::currentRowChanged, this, &TfrmOperatori::Enable);

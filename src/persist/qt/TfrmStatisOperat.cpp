@@ -16,13 +16,7 @@ TfrmStatisOperat::TfrmStatisOperat(StatsContext context, int game, QWidget* pare
   PrepareDialog(this, "frmStatisOperat", QStringLiteral("Players statistics"));
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
-  games_ = new QListWidget(this);
-  games_->setObjectName(QStringLiteral("lsbGames"));
-  games_->setMaximumWidth(220);
-  for (const GameChoice& choice : GameChoices(c_.session)) {
-    auto* item = new QListWidgetItem(Q(choice.name), games_);
-    item->setData(Qt::UserRole, choice.number);
-  }
+  games_ = GameListWidget(c_.session, this);
   row->addWidget(games_);
   auto* right = new QVBoxLayout;
   auto* group = new QGroupBox(QStringLiteral("Series values "), this);

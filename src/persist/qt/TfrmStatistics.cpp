@@ -65,19 +65,11 @@ TfrmStatistics::TfrmStatistics(StatsContext context, QWidget* parent) : QDialog(
   layout->addLayout(left, 1);
 
   auto* buttons = new QVBoxLayout;
-  auto button = [&](const char* name, const char* caption, void (TfrmStatistics::*handler)()) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, handler);
-    buttons->addWidget(b);
-    return b;
-  };
-  button("btnOverall", "O&verall score...", &TfrmStatistics::OpenOverall);
-  button("btnHiScores", "  &Hi-Scores...", &TfrmStatistics::OpenHiScores);
-  button("btnAllGames", "A&ll games...", &TfrmStatistics::OpenAllGames);
-  button("btnPlayers", "Pla&yers statistics...", &TfrmStatistics::OpenPlayers);
-  button("btnLog", "Log s&tatistics", &TfrmStatistics::OpenLog);
+  AddButton(this, buttons, "btnOverall", "O&verall score...", &TfrmStatistics::OpenOverall);
+  AddButton(this, buttons, "btnHiScores", "  &Hi-Scores...", &TfrmStatistics::OpenHiScores);
+  AddButton(this, buttons, "btnAllGames", "A&ll games...", &TfrmStatistics::OpenAllGames);
+  AddButton(this, buttons, "btnPlayers", "Pla&yers statistics...", &TfrmStatistics::OpenPlayers);
+  AddButton(this, buttons, "btnLog", "Log s&tatistics", &TfrmStatistics::OpenLog);
   buttons->addStretch(1);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("btnOK"));
