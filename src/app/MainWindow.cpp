@@ -136,8 +136,6 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
   if (!window_.session_.values.Flag(kFirstActivationPending) && !window_.paused_) window_.Relayout();
 }
 
-void TableWidget::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
-
 TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), ports_(ports) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromLatin1(kProductName));
@@ -196,7 +194,7 @@ void TfrmMain::BuildMenus() {
       },
       {Commands::Game});
   add(game, "mnuOpenSavedGame", "Open a sa&ved game...", {}, [this] { OpenSavedGameCommand(); });
-  add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartCommand(); },
+  add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartGame(); },
       {Commands::Game});
   add(game, "mnuRandomGame", "R&andom game", {}, [this] {
     auto ports = StartPorts();

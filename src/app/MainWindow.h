@@ -43,7 +43,6 @@ class TableWidget final : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   TfrmMain& window_;
@@ -75,7 +74,6 @@ class TfrmMain final : public QMainWindow,
   // The saved-game commands.
   void SaveGameCommand();
   void OpenSavedGameCommand();
-  void RestartCommand();
   void SnapshotCommand();
   void UndoToSnapshotCommand();
   void HoldAndExitCommand();

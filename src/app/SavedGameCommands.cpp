@@ -55,8 +55,6 @@ void TfrmMain::OpenSavedGameCommand() {
   if (LoadGame(session_, ports, path, LoadSource::Dialog)) RedrawTable();
 }
 
-void TfrmMain::RestartCommand() { RestartGame(); }
-
 void TfrmMain::SnapshotCommand() {
   if (!session_.values.Flag(kGameInProgress)) return Beep();
   auto ports = StartPorts();

@@ -124,7 +124,7 @@ bool Engine::SendCard(int card, bool single, bool autoplay, bool toTableau, bool
     sent = TryDrop(card, TopCardRect(s_, pile), pile.index, kind, autoplay, true, true);
   };
   // A card already on a foundation stays in its place there.
-  const bool onFoundation = location <= -1 && location >= -16;
+  const bool onFoundation = FromFoundation(s_, card);
   if (toFoundations && single && !onFoundation && (!autoplay || BaseRankAllows(s_)))
     for (int f = 0; f < Foundations(s_); ++f) tryPile({PileGroup::Foundation, f}, kPileFoundation);
   if (toTableau) {

@@ -27,10 +27,6 @@ bool FromReserve(const Session& s, int card) {
   const int at = Location(s, card);
   return at <= -21 && at >= -28;
 }
-bool FromFoundation(const Session& s, int card) {
-  const int at = Location(s, card);
-  return at <= -1 && at >= -16;
-}
 // An empty tableau pile that takes any card, so a card may wait there.
 bool HoldsAnyCard(const Session& s, int t) {
   const int space = R(s, rule::TableauSpace + t);
@@ -322,6 +318,11 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
 }
 
 }  // namespace
+
+bool FromFoundation(const Session& s, int card) {
+  const int at = Location(s, card);
+  return at <= -1 && at >= -16;
+}
 
 bool MovingSingleCard(const Session& s) { return s.drag.dragHeight <= s.layout.cardHeight; }
 

@@ -24,6 +24,8 @@ struct BuildQuery {
 bool CanBuild(const Session& session, const BuildQuery& query);
 bool CanDropOnPile(const Session& session, int card, std::string_view pileName);
 bool CanDropOnWaste(const Session& session, int card);
+// The card lies on a foundation.
+bool FromFoundation(const Session& session, int card);
 // The group from the card to the top of its pile follows SequenceRule.
 bool IsMovableSequence(const Session& session, int card, int pile);
 // The group from the card up may move at once; records GroupTopCard.

@@ -240,16 +240,7 @@ bool ClearHiScores(Session& session, StatsPorts& ports, int game, const std::str
       if (!ok) break;
     }
   }
-  if (!ok) {
-    files.UndoChanges();
-    ports.messages.ShowInfo(WriteErrorText(path));
-    return false;
-  }
-  files.KeepChanges();
-  const bool touchesCurrent = (allGames || game == session.store.GetInt(pos::kGameNumber, 4)) &&
-                              (allPlayers || who == session.store.Get(pos::kPlayerName, 30));
-  if (touchesCurrent) ResetRunCounters(session);
-  return true;
+  return FinishClearing(session, ports, ok ? std::string() : path, allGames, game, allPlayers, who);
 }
 
 bool BlankHiScores(Session& session, StatsPorts& ports, int game, const std::string& mode) {

@@ -335,8 +335,7 @@ void RestoreFoundationBases(Session& s, const GameFile& file) {
       s.rules.Set(rule::FoundationBase + i, *base);
 }
 
-std::optional<GameFile> ReadChecked(Session& s, GameStartPorts& ports, const std::string& path,
-                                    const GameFileRules& rules) {
+std::optional<GameFile> ReadChecked(GameStartPorts& ports, const std::string& path, const GameFileRules& rules) {
   if (!FileExists(path)) {
     ports.messages.ShowInfo("File not found: " + path);
     return std::nullopt;
@@ -344,7 +343,6 @@ std::optional<GameFile> ReadChecked(Session& s, GameStartPorts& ports, const std
   const auto content = ReadWholeFile(path);
   GameFileCheck check = content ? ParseGameFile(*content, rules) : GameFileCheck{std::nullopt, "it can not be read"};
   if (!check.file) ports.messages.ShowInfo(UnreadableFileMessage(path, check.error));
-  (void)s;
   return std::move(check.file);
 }
 
@@ -352,7 +350,7 @@ std::optional<GameFile> ReadChecked(Session& s, GameStartPorts& ports, const std
 
 bool LoadGame(Session& s, GameStartPorts& ports, const std::string& path, LoadSource source) {
   if (s.values.Flag(kAnimationRunning)) return false;
-  const auto checked = ReadChecked(s, ports, path, GameFileRules{true, &s});
+  const auto checked = ReadChecked(ports, path, GameFileRules{true, &s});
   if (!checked) return false;
   const GameFile& file = *checked;
   if (!ConfirmAbandonGame(s, ports) || ports.engine.EndGame(s)) return false;
@@ -462,7 +460,7 @@ bool SaveSnapshot(Session& s, GameStartPorts& ports) {
 
 bool UndoToSnapshot(Session& s, GameStartPorts& ports) {
   if (!ports.messages.Confirm("Undo to snapshot?")) return false;
-  const auto checked = ReadChecked(s, ports, s.snapshotFile, GameFileRules{false, &s});
+  const auto checked = ReadChecked(ports, s.snapshotFile, GameFileRules{false, &s});
   if (!checked) return false;
   const GameFile& file = *checked;
   if (file.gameNumber != s.store.GetInt(pos::kGameNumber, 4)) {

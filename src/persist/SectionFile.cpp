@@ -266,12 +266,6 @@ bool ReplaceInLines(FileSystem& fs, const std::string& file, int column, std::st
   return !changed || fs.Replace(file, updated);
 }
 
-TextList SplitLines(std::string_view text) {
-  TextList lines;
-  for (Line& line : LinesOf(text)) lines.push_back(std::move(line.text));
-  return lines;
-}
-
 std::string JoinLines(const TextList& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";

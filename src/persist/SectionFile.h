@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/TextHelpers.h"
+#include "platform/TextLines.h"
 
 namespace cardoria {
 
@@ -52,7 +53,6 @@ bool AppendSection(FileSystem& fs, const std::string& file, std::string_view sec
 bool ReplaceInLines(FileSystem& fs, const std::string& file, int column, std::string_view from, std::string_view to);
 
 // Helpers on whole texts for the operations that rewrite a file anyway.
-TextList SplitLines(std::string_view text);
 std::string JoinLines(const TextList& lines);
 // 1-based columns; a column past the end of the line gives an empty text.
 std::string Columns(std::string_view line, int first, int count);

@@ -264,14 +264,19 @@ bool ClearStatistics(Session& session, StatsPorts& ports, int game, const std::s
     }
     if (!content || (kept != *content && !files.Replace(logPath, kept))) failed = logPath;
   }
-  if (!failed.empty()) {
-    files.UndoChanges();
-    ports.messages.ShowInfo(WriteErrorText(failed));
+  return FinishClearing(session, ports, failed, allGames, game, allPlayers, key);
+}
+
+bool FinishClearing(Session& session, StatsPorts& ports, const std::string& failedPath, bool allGames, int game,
+                    bool allPlayers, const std::string& player) {
+  if (!failedPath.empty()) {
+    ports.files.UndoChanges();
+    ports.messages.ShowInfo(WriteErrorText(failedPath));
     return false;
   }
-  files.KeepChanges();
+  ports.files.KeepChanges();
   const bool touchesCurrent = (allGames || game == session.store.GetInt(pos::kGameNumber, 4)) &&
-                              (allPlayers || key == session.store.Get(pos::kPlayerName, 30));
+                              (allPlayers || player == session.store.Get(pos::kPlayerName, 30));
   if (touchesCurrent) ResetRunCounters(session);
   return true;
 }

@@ -69,6 +69,12 @@ bool RecordStatistics(Session& session, FileSystem& files, const GameResult& res
 
 void ResetRunCounters(Session& session);
 
+// The end of a clearing: with `failedPath` set every change is taken back and
+// the player told; otherwise the changes stay, and the run counters start
+// again when the cleared records include the current game and player.
+bool FinishClearing(Session& session, StatsPorts& ports, const std::string& failedPath, bool allGames, int game,
+                    bool allPlayers, const std::string& player);
+
 // `game` -1 for all games, an empty `player` for all players. False, after
 // telling the player, when a file could not be written; both files are then
 // as they were.
