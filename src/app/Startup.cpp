@@ -59,8 +59,10 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   CreateDirectory(session.PathOf("DATA"));
   // Writes that a crash cut off left their temporary files; nothing else
   // writes these files yet.
+  std::vector<std::string> written;
   for (const char* name : {kSettingsFile, kInstallationMarker, kStatFile, kStatLogFile, kHiScoreFile, kOverallFile})
-    RemoveStaleTemporaryFiles(session.PathOf(name));
+    written.push_back(session.PathOf(name));
+  RemoveStaleTemporaryFiles(written);
   TellPreferenceProblems(session, ports.messages);
   session.settings.Open(session.PathOf(kSettingsFile));
   setup = ReadPreferences(session, ports.screen);

@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <system_error>
 
 namespace cardoria {
@@ -100,18 +102,29 @@ bool WriteFileAtomic(const std::string& path, std::string_view content,
   return SyncFolder(fs::path(*target).parent_path());
 }
 
-int RemoveStaleTemporaryFiles(const std::string& path) {
-  const auto target = FinalTarget(path);
-  if (!target) return 0;
-  const fs::path file(*target);
-  const std::string name = file.filename().string();
-  std::error_code ec;
+int RemoveStaleTemporaryFiles(const std::string& path) { return RemoveStaleTemporaryFiles(std::vector{path}); }
+
+int RemoveStaleTemporaryFiles(const std::vector<std::string>& paths) {
+  // Each folder is listed once, however many of its files are asked about.
+  std::map<fs::path, std::vector<std::string>> namesByFolder;
+  for (const std::string& path : paths) {
+    const auto target = FinalTarget(path);
+    if (!target) continue;
+    const fs::path file(*target);
+    namesByFolder[file.parent_path().empty() ? fs::path(".") : file.parent_path()].push_back(file.filename().string());
+  }
   int removed = 0;
-  for (fs::directory_iterator it(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec), end;
-       !ec && it != end; it.increment(ec)) {
-    std::error_code kind;
-    if (!IsTemporaryFileOf(name, it->path().filename().string()) || !it->is_regular_file(kind)) continue;
-    if (fs::remove(it->path(), kind)) ++removed;
+  for (const auto& [folder, names] : namesByFolder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      const std::string entry = it->path().filename().string();
+      std::error_code kind;
+      if (std::none_of(names.begin(), names.end(),
+                       [&](const std::string& name) { return IsTemporaryFileOf(name, entry); }) ||
+          !it->is_regular_file(kind))
+        continue;
+      if (fs::remove(it->path(), kind)) ++removed;
+    }
   }
   return removed;
 }

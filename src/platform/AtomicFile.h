@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cardoria {
 
@@ -28,6 +29,7 @@ bool IsTemporaryFileOf(const std::string& targetName, const std::string& name);
 // Removes the temporary files of `path` that an interrupted write left
 // behind; for start-up, before anything writes the file. The number removed.
 int RemoveStaleTemporaryFiles(const std::string& path);
+int RemoveStaleTemporaryFiles(const std::vector<std::string>& paths);
 
 // The whole content of a file, or nothing when it can not be read. Files
 // larger than `limit` bytes are not read.
