@@ -351,8 +351,11 @@ std::optional<GameFile> ReadChecked(GameStartPorts& ports, const std::string& pa
 bool LoadGame(Session& s, GameStartPorts& ports, const std::string& path, LoadSource source) {
   if (s.values.Flag(kAnimationRunning)) return false;
   const auto checked = ReadChecked(ports, path, GameFileRules{true, &s});
-  if (!checked) return false;
-  const GameFile& file = *checked;
+  return checked && LoadGame(s, ports, *checked, path, source);
+}
+
+bool LoadGame(Session& s, GameStartPorts& ports, const GameFile& file, const std::string& path, LoadSource source) {
+  if (s.values.Flag(kAnimationRunning)) return false;
   if (!ConfirmAbandonGame(s, ports) || ports.engine.EndGame(s)) return false;
   if (!CheckScreenFor(s, ports.messages, ports.screen, file.gameNumber)) return false;
 
@@ -528,7 +531,7 @@ bool ResumeHeldGame(Session& s, GameStartPorts& ports) {
     const auto content = ReadWholeFile(path);
     const GameFileCheck check =
         content ? ParseGameFile(*content, GameFileRules{true, &s}) : GameFileCheck{std::nullopt, "it can not be read"};
-    if (check.file) return LoadGame(s, ports, path, LoadSource::HeldFile);
+    if (check.file) return LoadGame(s, ports, *check.file, path, LoadSource::HeldFile);
     // Kept for the player under a name start-up does not look for.
     std::string aside;
     std::error_code ec;

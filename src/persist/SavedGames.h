@@ -72,6 +72,9 @@ bool WriteGameFile(Session& session, GameStartPorts& ports, const std::string& p
 // the file's game. False when nothing was loaded; the table stays as it was
 // unless the player agreed to end it.
 bool LoadGame(Session& session, GameStartPorts& ports, const std::string& path, LoadSource source);
+// The same for a file its caller has read and checked already.
+bool LoadGame(Session& session, GameStartPorts& ports, const GameFile& file, const std::string& path,
+              LoadSource source);
 
 void RestartGame(Session& session, GameStartPorts& ports);
 // Asks first; false when refused or the file could not be written.

@@ -233,7 +233,7 @@ std::string FileCommand(Session& session, GameStartPorts& ports, const std::stri
   const GameFileCheck check =
       content ? ParseGameFile(*content, GameFileRules{true, &session}) : GameFileCheck{{}, "it can not be read"};
   if (!check.file) return "error: " + UnreadableFileMessage(file, check.error);
-  return LoadGame(session, ports, file, LoadSource::File) ? "ok" : "refused";
+  return LoadGame(session, ports, *check.file, file, LoadSource::File) ? "ok" : "refused";
 }
 
 // A script line longer than this is no command anyone wrote by hand.
