@@ -20,6 +20,7 @@
 
 #include "app/ResourceImages.h"
 #include "app/SavedGameDialogs.h"
+#include "app/ShowRules.h"
 #include "core/Catalogue.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
@@ -252,6 +253,10 @@ void TfrmMain::BuildMenus() {
   add(statistics, "mnuHiScores", "&Hi-Scores...", QKeySequence(Qt::Key_F9),
       [this] { TfrmHiScore(Stats(), CurrentGame(session_), -1, {}, this).exec(); });
   add(statistics, "mnuOverallScore", "O&verall score...", {}, [this] { TfrmStatisOverall(Stats(), this).exec(); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { ShowRules(this, session_, -1, {}); });
 }
 
 void TfrmMain::BuildToolbar() {

@@ -113,14 +113,16 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "&Log statistics...",
                              "",
                              "&Hi-Scores...",
-                             "O&verall score..."};
+                             "O&verall score...",
+                             "&Rules"};
   EXPECT_EQ(captions, built);
   const std::pair<const char*, QKeySequence> keys[] = {{"mnuPlayers", QKeySequence(Qt::CTRL | Qt::Key_L)},
                                                        {"mnuGameStatistics", QKeySequence(Qt::Key_F4)},
                                                        {"mnuHiScores", QKeySequence(Qt::Key_F9)},
                                                        {"mnuLogStatistics", QKeySequence()},
                                                        {"mnuOverallScore", QKeySequence()},
-                                                       {"mnuGameInformation", QKeySequence()}};
+                                                       {"mnuGameInformation", QKeySequence()},
+                                                       {"mnuRules", QKeySequence(Qt::Key_F1)}};
   for (const auto& [name, key] : keys) {
     const QAction* action = window->findChild<QAction*>(name);
     ASSERT_TRUE(action) << name;
