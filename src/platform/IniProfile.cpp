@@ -188,6 +188,16 @@ bool IniProfile::WriteStrings(std::string_view section,
   return Flush();
 }
 
+bool IniProfile::ReplaceSection(std::string_view section,
+                                const std::vector<std::pair<std::string, std::string>>& entries) {
+  if (!writable_) return false;
+  for (const auto& [key, value] : doc_.Entries(section)) {
+    while (doc_.DeleteKey(section, key)) {
+    }
+  }
+  return WriteStrings(section, entries);
+}
+
 bool IniProfile::WriteInt(std::string_view section, std::string_view key, int value) {
   return WriteString(section, key, std::to_string(value));
 }

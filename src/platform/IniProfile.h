@@ -76,6 +76,8 @@ class IniProfile {
   // Several keys of one section with a single rewrite of the file.
   bool WriteStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
   bool DeleteKey(std::string_view section, std::string_view key);
+  // Every key of the section removed, then these written, in one rewrite.
+  bool ReplaceSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
 
  private:
   bool Flush();
