@@ -2,7 +2,11 @@
 // The help window: pages generated at build time, one per context number
 // (game rules at game number + 3000, the dialogs' topics, the contents).
 
-class QWidget;
+#include <QTextBrowser>
+#include <QWidget>
+
+class QTimer;
+class QToolButton;
 
 namespace cardoria {
 
@@ -10,5 +14,48 @@ struct Session;
 
 // Opens (or raises) the help window at the topic with this context number.
 void ShowHelpTopic(QWidget* parent, const Session& session, int context);
+
+// The about box, modal.
+void ShowAboutBox(QWidget* parent, const Session& session);
+
+// Preference keys ("Preference" section) of the window's size.
+inline constexpr const char* kHelpWidthKey = "Help_Window_Width";
+inline constexpr const char* kHelpHeightKey = "Help_Window_Height";
+
+// The pages are looked up in the installation's help folder without regard
+// to case; a page that is not there becomes a page that says so.
+class HelpBrowser final : public QTextBrowser {
+ public:
+  HelpBrowser(const Session& session, QWidget* parent);
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ private:
+  const Session& session_;
+};
+
+// One instance, found by its object name "frmHelp"; closing only hides it,
+// so its history lasts as long as it does.
+class HelpWindow final : public QWidget {
+ public:
+  HelpWindow(const Session& session, QWidget* parent);
+  ~HelpWindow() override;
+
+  void ShowTopic(int context);
+  HelpBrowser* Browser() const { return browser_; }
+  const Session& SessionOf() const { return session_; }
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void StoreSize();
+
+  const Session& session_;
+  HelpBrowser* browser_;
+  QToolButton* back_;
+  QToolButton* forward_;
+  QTimer* storeSize_;
+};
 
 }  // namespace cardoria

@@ -18,10 +18,12 @@
 #include <QToolButton>
 #include <thread>
 
+#include "app/HelpWindow.h"
 #include "app/ResourceImages.h"
 #include "app/SavedGameDialogs.h"
 #include "app/ShowRules.h"
 #include "core/Catalogue.h"
+#include "core/HelpTopics.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
@@ -257,6 +259,10 @@ void TfrmMain::BuildMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { ShowRules(this, session_, -1, {}); });
+  add(help, "Sommario1", "&Contents", {}, [this] { ShowHelpTopic(this, session_, kHelpContents); });
+  add(help, "mnuHowToPlay", "&How to play", {}, [this] { ShowHelpTopic(this, session_, kHelpHowToPlay); });
+  help->addSeparator();
+  add(help, "mnuAbout", "A&bout Cardoria 2000...", {}, [this] { ShowAboutBox(this, session_); });
 }
 
 void TfrmMain::BuildToolbar() {

@@ -114,7 +114,11 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "",
                              "&Hi-Scores...",
                              "O&verall score...",
-                             "&Rules"};
+                             "&Rules",
+                             "&Contents",
+                             "&How to play",
+                             "",
+                             "A&bout Cardoria 2000..."};
   EXPECT_EQ(captions, built);
   const std::pair<const char*, QKeySequence> keys[] = {{"mnuPlayers", QKeySequence(Qt::CTRL | Qt::Key_L)},
                                                        {"mnuGameStatistics", QKeySequence(Qt::Key_F4)},

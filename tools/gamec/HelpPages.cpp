@@ -1,0 +1,605 @@
+#include "HelpPages.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "core/HelpTopics.h"
+#include "core/RuleIndex.h"
+#include "core/RulesLoader.h"
+#include "core/Session.h"
+#include "core/TextStore.h"
+#include "platform/Messages.h"
+
+namespace cardoria {
+
+namespace {
+
+std::string RankName(int rank) {
+  switch (rank) {
+    case 1: return "Ace";
+    case 11: return "Jack";
+    case 12: return "Queen";
+    case 13: return "King";
+    default: return std::to_string(rank);
+  }
+}
+
+std::string Plural(int count, const std::string& one, const std::string& many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+std::string Capitalized(std::string text) {
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  return text;
+}
+
+// The value of pile 0 when every pile in use has it, else nothing.
+std::optional<int> Common(const GameRules& rules, int first, int count) {
+  if (count < 1) return std::nullopt;
+  for (int i = 1; i < count; ++i)
+    if (rules[first + i] != rules[first]) return std::nullopt;
+  return rules[first];
+}
+
+std::string Direction(int direction) {
+  switch (direction) {
+    case 0: return "down";
+    case 1: return "up";
+    case 2: return "up or down";
+    default: return "";
+  }
+}
+
+// Build codes with a suit filter and the plain rank step; others are rules
+// of their own.
+std::optional<std::string> SuitRule(int code) {
+  switch (code) {
+    case 0: return "by suit";
+    case 1: return "in the same colour";
+    case 2: return "regardless of suit";
+    case 3: return "in alternating colours";
+    case 21: return "in any other suit";
+    default: return std::nullopt;
+  }
+}
+
+std::string TableauDeal(const GameRules& rules, int piles) {
+  std::vector<int> counts;
+  int total = 0;
+  bool plain = true;
+  for (int i = 0; i < piles; ++i) {
+    const int count = rules[rule::TableauDealCount + i];
+    plain = plain && count >= 0 && count <= 1000;
+    counts.push_back(count);
+    total += count;
+  }
+  std::string text = Plural(piles, "pile", "piles");
+  if (!plain) return text + ", dealt by rules of their own";
+  const bool rising =
+      std::adjacent_find(counts.begin(), counts.end(), [](int a, int b) { return b != a + 1; }) == counts.end();
+  if (std::all_of(counts.begin(), counts.end(), [&](int c) { return c == counts[0]; }))
+    text += " of " + Plural(counts[0], "card", "cards");
+  else if (rising)
+    text += " of " + std::to_string(counts.front()) + " to " + std::to_string(counts.back()) + " cards";
+  else
+    text += ", " + std::to_string(total) + " cards in all";
+  if (total == 0) return Plural(piles, "pile", "piles") + ", dealt empty";
+
+  std::set<int> partial;  // face-up counts of the piles that keep cards face down
+  int full = 0, fullDeepest = 0;
+  std::string special;
+  for (int i = 0; i < piles; ++i) {
+    const int faceUp = rules[rule::TableauFaceUp + i];
+    const int count = counts[static_cast<std::size_t>(i)];
+    if (faceUp == -1 || faceUp == -2) special = "alternately face down and face up";
+    if (faceUp == -3) special = "only the bottom card face up";
+    if (faceUp < 1 || count == 0) continue;
+    if (faceUp < count) {
+      partial.insert(faceUp);
+    } else {
+      ++full;
+      fullDeepest = std::max(fullDeepest, count);
+    }
+  }
+  if (!special.empty()) return text + ", " + special;
+  if (partial.empty()) return text + ", all face up";
+  const auto top = [](int n) {
+    return n == 1 ? std::string("the top card") : "the top " + std::to_string(n) + " cards";
+  };
+  if (partial.size() == 1 && fullDeepest <= *partial.begin()) return text + ", " + top(*partial.begin()) + " face up";
+  if (partial.size() == 1)
+    return text + ", " + top(*partial.begin()) + " face up on " + std::to_string(piles - full) + ", all cards on " +
+           std::to_string(full);
+  std::string list;
+  for (int n : partial) list += (list.empty() ? "" : " or ") + std::to_string(n);
+  return text + ", the top " + list + " cards face up";
+}
+
+std::string Building(const GameRules& rules, int piles) {
+  const auto code = Common(rules, rule::TableauBuild, piles);
+  const auto direction = Common(rules, rule::TableauDirection, piles);
+  if (!code || !direction) return "Different on each pile";
+  if (*code == 6) return "None";
+  const auto suits = SuitRule(*code);
+  if (!suits || Direction(*direction).empty()) return "By rules of its own";
+  std::string text = Capitalized(Direction(*direction)) + " " + *suits;
+  const auto wrap = Common(rules, rule::TableauWrap, piles).value_or(0);
+  if (wrap == 2)
+    text += "; the sequence turns at Ace and King";
+  else if (wrap == 1)
+    text += *direction == 1 ? "; an Ace may go on a King" : "; a King may go on an Ace";
+  return text;
+}
+
+std::string Moving(const GameRules& rules) {
+  const int limit = rules[rule::MoveLimit];
+  const std::string group = rules[rule::SequenceRule] == 10  ? "in sequence of one suit"
+                            : rules[rule::SequenceRule] == 1 ? "in sequence"
+                                                             : "face up, in sequence or not,";
+  std::string text;
+  if (limit == 0)
+    text = "Tableau cards can not be moved";
+  else if (limit == 1)
+    text = "One card at a time";
+  else if (limit > 1)
+    text = "Up to " + std::to_string(limit) + " cards " + group + " at once";
+  else if (limit == -1)
+    text = "Any number of cards " + group + " at once";
+  else if (limit == -5)
+    text =
+        "A group " + group + " of up to (empty free cells + empty piles + 1) cards; one card fewer into an empty pile";
+  else if (limit == -6)
+    text =
+        "One card more than the empty free cells while no pile is empty; otherwise as many as the empty free "
+        "cells and empty piles together";
+  else if (limit == -12)
+    text = "One card, or a group led by a King";
+  else if (limit == -13)
+    text = "The top card, or the whole pile";
+  else
+    text = "As many cards as there are empty piles, at least one";
+  if (rules[rule::FoundationTake] == 1) text += ". A foundation's top card may be moved back";
+  if (rules[rule::FoundationTake] == 2) text += ". A foundation's top card may be moved back while it is not alone";
+  return text;
+}
+
+std::string EmptyRule(int value) {
+  switch (value) {
+    case -1: return "any card or group";
+    case 0: return "nothing: they stay empty";
+    case 13: return "a King only, or a group led by a King";
+    case 91: return "only the rank just below the foundations' base";
+    case rule::kV: return "any single card";
+    case rule::kW: return "a card from the stock or the waste";
+    case rule::kX: return "a card that does not come from the tableau";
+    default:
+      if (value >= 1 && value <= 12)
+        return std::string(value == 1 || value == 8 ? "an " : "a ") + RankName(value) + " only";
+      return "by rules of their own";
+  }
+}
+
+std::string EmptyPiles(const GameRules& rules, int piles) {
+  const auto space = Common(rules, rule::TableauSpace, piles);
+  const std::string text = space ? EmptyRule(*space) : "cards by a rule of their own on each pile";
+  if (rules[rule::AutoFillSource] == 1) return "Filled at once from the reserve; once it is empty, they take " + text;
+  return "They take " + text;
+}
+
+std::string Foundations(const GameRules& rules) {
+  const int count = rules[GameRules::kFoundationCount];
+  const int base = rules[rule::FoundationBase];
+  std::string text = Plural(count, "foundation", "foundations");
+  if (base == rule::kR || base == rule::kS)
+    return text + ": a whole suit in sequence from King down to Ace, face up on a pile, leaves it for a foundation";
+  if (base == rule::kUnderscore)
+    return text + ": a whole suit in sequence from Ace up to King, face up on a pile, leaves it for a foundation";
+  const auto code = Common(rules, rule::FoundationBuild, count);
+  const auto direction = Common(rules, rule::FoundationDirection, count);
+  const auto suits = code ? SuitRule(*code) : std::nullopt;
+  if (!suits || !direction || Direction(*direction).empty()) return text + ", built by rules of their own";
+  text += ", built " + Direction(*direction) + " " + *suits;
+  const int start = rules[rule::FoundationStart];
+  bool aceBase = base == 1;
+  if (rules[rule::FoundationDealKind] == 1 || rules[rule::FoundationDealKind] == 2) {
+    text += " from the rank of the card dealt to the first foundation";
+    aceBase = false;
+  } else if (start >= 51 && start <= 63) {
+    text += " from the " + RankName(start - 50) + "s, which start there";
+    aceBase = start == 51;
+  } else if (base >= 1 && base <= 13) {
+    text += " from " + std::string(base == 1 || base == 8 ? "an " : "a ") + RankName(base);
+  } else if (base == -1) {
+    text += " from any card";
+    aceBase = false;
+  }
+  if (*direction == 1 && !aceBase) text += ", turning the corner from King to Ace";
+  const int capacity = rules[rule::FoundationCapacity];
+  if (capacity > 0 && capacity != 13 && capacity != 52) text += ", at most " + std::to_string(capacity) + " cards";
+  return text;
+}
+
+std::string Reserves(const GameRules& rules) {
+  const int count = rules[GameRules::kReserveCount];
+  int dealt = 0, filled = 0;
+  for (int i = 0; i < count; ++i) {
+    dealt += std::max(0, static_cast<int>(rules[rule::ReserveDealCount + i]));
+    if (rules[rule::ReserveDealCount + i] > 0) ++filled;
+  }
+  const auto kind = Common(rules, rule::ReserveKind, count);
+  if (kind && *kind == 4) {
+    std::string text = count == 1 ? "1 reserve" : Plural(count, "reserve", "reserves");
+    if (dealt > 0) text += " of " + std::to_string(dealt) + " cards";
+    return text + ": its top card may be played, nothing may be put on it";
+  }
+  std::string text;
+  if (kind && *kind == 8)
+    text = Plural(count, "reserve", "reserves") + ", each taking a King while it holds fewer than 3 cards";
+  else if (kind && *kind == 13)
+    text = Plural(count, "reserve", "reserves") + ", each taking a card while it holds fewer than 5";
+  else if (kind && *kind == 9)
+    text = Plural(count, "reserve", "reserves") + ", each taking one Jack, Queen or King when empty";
+  else if (kind)
+    text = Plural(count, "free cell", "free cells") + ", one card each";
+  else
+    text = Plural(count, "reserve", "reserves") + " of different kinds";
+  if (filled == count && dealt == count)
+    text += "; each starts with a card";
+  else if (filled > 0 && filled == dealt)
+    text += "; " + std::to_string(filled) + " of them start with a card";
+  else if (filled > 0)
+    text += "; " + std::to_string(dealt) + " cards are dealt to them";
+  if (rules[rule::ReserveAnyCard] == -11) text += "; any of their cards may be picked up";
+  return text;
+}
+
+std::string Stock(const GameRules& rules, int piles) {
+  const int cards = rules[rule::StockDealCount];
+  std::string text = Plural(cards, "card", "cards");
+  if (rules[rule::StockDealsToWaste] == 1) {
+    text += "; each click turns " + Plural(std::max(1, static_cast<int>(rules[rule::CardsPerDeal])), "card", "cards") +
+            " onto the waste";
+    if (rules[rule::StockDealOnlyEmptyWaste] == 1) text += " while the waste is empty";
+    return text;
+  }
+  int served = 0, kind = 0;
+  for (int i = 0; i < piles; ++i) {
+    const int add = rules[rule::TableauAddKind + i];
+    if (add >= 1 && add <= 4) {
+      ++served;
+      kind = kind == 0 ? add : kind;
+    }
+  }
+  if (served > 0 && rules[rule::StockDealsToWaste] == 0 && rules[rule::DealToSecondWaste] == 0) {
+    text += "; each click deals a card face up onto ";
+    text += served == piles ? "every pile" : "each of the first " + std::to_string(served) + " piles";
+    if (kind == 2) text += ", once no pile is empty";
+    return text;
+  }
+  return text + "; dealt by rules of its own";
+}
+
+std::string Redeals(const GameRules& rules) {
+  const int redeals = rules[rule::Redeals];
+  if (redeals == -1) return "Unlimited";
+  if (redeals <= 1) return "None";
+  return std::to_string(redeals - 1);
+}
+
+std::string Escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+// Blank lines part paragraphs; the lines of one paragraph run together.
+std::string Paragraphs(const std::string& text) {
+  std::string html, paragraph;
+  std::size_t at = 0;
+  auto flush = [&] {
+    if (!paragraph.empty()) html += "<p>" + Escaped(paragraph) + "</p>\n";
+    paragraph.clear();
+  };
+  while (at <= text.size()) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    const std::string line = text.substr(at, end - at);
+    if (line.find_first_not_of(' ') == std::string::npos)
+      flush();
+    else
+      paragraph += (paragraph.empty() ? "" : " ") + line;
+    at = end + 1;
+  }
+  flush();
+  return html;
+}
+
+std::string Link(int context, const std::string& caption) {
+  return "<a href=\"" + HelpPageFile(context) + "\">" + Escaped(caption) + "</a>";
+}
+
+std::string Page(const std::string& title, const std::string& body) {
+  return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + Escaped(title) +
+         "</title>\n<style>\n"
+         "body { font-family: sans-serif; font-size: 11pt; color: #202020; background: #ffffff; }\n"
+         "h1 { font-size: 17pt; color: #1d5e2c; margin-bottom: 4px; }\n"
+         "h2 { font-size: 13pt; color: #1d5e2c; margin-top: 14px; }\n"
+         "p { margin-top: 4px; margin-bottom: 8px; }\n"
+         "a { color: #1a4f9c; }\n"
+         "table.facts { border-color: #9bb89f; border-style: solid; }\n"
+         "th { background: #e6f0e7; text-align: left; font-weight: bold; }\n"
+         ".nav { font-size: 9pt; color: #606060; }\n"
+         "</style></head>\n<body>\n<p class=\"nav\">" +
+         Link(kHelpContents, "Contents") + " &nbsp;|&nbsp; " + Link(kHelpHowToPlay, "How to play") + "</p>\n<h1>" +
+         Escaped(title) + "</h1>\n" + body + "</body></html>\n";
+}
+
+std::string FactsTable(const std::vector<HelpFact>& facts) {
+  std::string html =
+      "<table class=\"facts\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">\n"
+      "<tr><th colspan=\"2\">The game at a glance</th></tr>\n";
+  for (const HelpFact& fact : facts)
+    html += "<tr><td width=\"24%\" valign=\"top\"><b>" + Escaped(fact.label) + "</b></td><td>" + Escaped(fact.text) +
+            "</td></tr>\n";
+  return html + "</table>\n";
+}
+
+std::string RulesPage(const HelpGame& game) {
+  return Page(game.name, FactsTable(RulesFacts(game.rules)) + "<h2>Rules</h2>\n" + Paragraphs(game.rulesText) +
+                             "<p>You can also derive a game of your own from this one: see " +
+                             Link(kHelpCustomize, "Customized games") + ".</p>\n");
+}
+
+struct Topic {
+  int context;
+  const char* title;
+  const char* body;
+};
+
+// The dialogs' topics. Links between them use the "@N@" mark for context N.
+const Topic kTopics[] = {
+    {kHelpOpenGame, "Open a game",
+     "<p>The <b>Open a game</b> dialog lists every game in a tree on the left; the panel on the right describes the "
+     "game you select and shows a preview of its table (switch it off with <b>Preview</b>).</p>\n"
+     "<h2>The folders</h2>\n<ul>\n"
+     "<li><b>Favorite games</b>: your own list. While it is empty it shows \"(Double click to customize)\"; a "
+     "double click opens the @1011@ dialog.</li>\n"
+     "<li><b>Folders list</b>: <b>Selected games</b>; <b>Customized games</b>, the games you derived yourself "
+     "(see @1019@); <b>Game Type</b>, one folder per family of games; <b>Game Groups</b>, the games by game time, "
+     "difficulty level, skill or chance, and chance of winning; <b>Others Groups</b> with the original games and "
+     "the games for children; and <b>New games</b>.</li>\n"
+     "<li><b>All games (alphabetically)</b>: every game of the catalogue by name.</li>\n</ul>\n"
+     "<p>Type the first letters of a name in the tree to jump to it.</p>\n"
+     "<h2>What the panel shows</h2>\n"
+     "<p>The number of decks, the redeals, the game time (quick, medium, long), the difficulty (easy, medium, hard), "
+     "the skill it takes (from difficult to chance only) and the chance of winning, often with the share of deals "
+     "that can be won. A customized game shows \"Customized game\" for its time, difficulty and chance of winning, "
+     "and the preview of the game it comes from.</p>\n"
+     "<h2>Buttons and commands</h2>\n<ul>\n"
+     "<li><b>OK</b>, or a double click on a game, starts the game for the player chosen in the list below the "
+     "tree. The dialog opens again at the same folder next time.</li>\n"
+     "<li><b>Rules</b> shows the rules of the selected game; <b>Statistics</b> its statistics.</li>\n"
+     "<li><b>Open a saved game...</b> loads a game you saved.</li>\n"
+     "<li>The context menu of the tree also has <b>Favorite games...</b> (Ctrl+F) and <b>Delete</b>, which deletes "
+     "a customized game together with its statistics (the Delete key does the same).</li>\n</ul>\n"},
+    {kHelpSelectGameNumber, "Select a game number",
+     "<p>Every deal has a number of up to 13 digits, and the same number always deals the same cards. This dialog "
+     "(F3) replays a deal by its number. It has three pages.</p>\n"
+     "<h2>Select a game</h2>\n"
+     "<p>Type a <b>Game number</b>, or pick one of the last numbers you played from its list, and choose the "
+     "<b>Game</b>. Only digits are allowed: anything else is refused with \"Numbers only are required.\". A short "
+     "number is filled with zeros in front, so 42 deals 0000000000042; a number made of zeros only deals "
+     "nothing.</p>\n"
+     "<h2>Previous games</h2>\n"
+     "<p>The last 100 games played, newest first, with their number, game, result, date and player. Select a row "
+     "and press <b>OK</b> to play that deal again.</p>\n"
+     "<h2>Lost games</h2>\n"
+     "<p>Choose a game: the list shows every deal of it that was lost and never won, by any player, once each. "
+     "Select one and press <b>OK</b> to try it again.</p>\n"
+     "<p>On both lists, <b>OK</b> without a selected row says \"Select a correct game number.\". <b>Log...</b> "
+     "opens the log of all games played.</p>\n"},
+    {kHelpAdvancedOptions, "Advanced options",
+     "<p>Opened by <b>Advanced...</b> on the General page of @1019@. Its choices are kept when you close the "
+     "Customize dialog with <b>OK</b>.</p>\n"
+     "<h2>Dialog box</h2>\n"
+     "<p>Choose the questions the program asks: <b>Confirm on exit</b>, <b>Confirm quit game</b> (before a game in "
+     "progress is abandoned) and <b>Enter Hi-Scores</b>; and whether the tip of the day shows when the program "
+     "starts.</p>\n"
+     "<h2>Undo and Redo</h2>\n"
+     "<p><b>Unlimited levels</b> lets you take back every move; <b>Only one undo/redo</b> only the last one; "
+     "<b>Disable</b> switches undo and redo off.</p>\n"
+     "<h2>Hold and exit</h2>\n"
+     "<p>What happens to an unfinished game when you leave the program: <b>Display a message for any unfinished "
+     "games</b> asks each time; <b>Never display a message and:</b> either abandons the game (it counts as a loss) "
+     "or keeps it to finish later (no loss): it is dealt again as you left it at the next start.</p>\n"},
+    {kHelpPointers, "Pointers",
+     "<p>Opened by <b>Pointers...</b> on the General page of @1019@. Select the mouse pointer you prefer: a small "
+     "or a large arrow, or one of four hands, right or left. While cards are dragged the pointer changes to a "
+     "grabbing hand of the same kind. <b>OK</b> with nothing selected chooses the large arrow.</p>\n"},
+    {kHelpFavourites, "Favorite games",
+     "<p>Keep the games you play most in one list. <b>Games list</b> holds every game, the customized ones "
+     "included; <b>Favorite games</b> holds yours.</p>\n<ul>\n"
+     "<li><b>&gt;</b> moves the games selected on the left into your favourites, <b>&lt;</b> takes the selected "
+     "favourites out, <b>&lt;&lt;</b> empties the list. A double click, or dragging from one list to the other, "
+     "does the same.</li>\n"
+     "<li><b>OK</b> keeps the list (in alphabetical order); <b>Cancel</b> leaves it as it was.</li>\n</ul>\n"
+     "<p>Your favourites appear in the folder \"Favorite games\" of @1000@ and in the @4031@ of the Game menu.</p>\n"},
+    {kHelpCustomize, "Customize",
+     "<p><b>Customize...</b> (Ctrl+U) in the Tools menu sets how the program looks and behaves. Nothing is kept "
+     "until you press <b>OK</b>; <b>Apply</b> shows the chosen look on the table at once, and <b>Cancel</b> puts "
+     "back the look you had.</p>\n"
+     "<h2>The pages</h2>\n<ul>\n"
+     "<li><b>General</b>: large and flat toolbar buttons, tooltips, the time and the score, the vertical scroll "
+     "bar, the size of a pile under the pointer, the popup menu of the table, and what a right click and a double "
+     "click do (move cards to the foundations or to the tableau piles). Its buttons open @1006@, <b>Clear "
+     "values...</b> for the statistics, and @1005@.</li>\n"
+     "<li><b>Cards</b>, <b>Decks</b> and <b>Backgrounds</b>: the card set and its size, the back of the cards "
+     "and the table's background (a picture, a colour of your own or one of your pictures); each may also be "
+     "chosen at random for every game. Choosing the small cards asks first, as they come with a fixed deck.</li>\n"
+     "<li><b>Animations</b>: automatic face-up of tableau cards, the redeal and deal animations, shadowed cards, "
+     "irregular piles, animated cards, the speed of moving cards, and the winning animation with its length; "
+     "<b>Preview</b> plays it.</li>\n"
+     "<li><b>Sounds</b>: switch single sounds on or off, listen to them, or disable all sounds.</li>\n</ul>\n"
+     "<h2>Customized games</h2>\n"
+     "<p>Your own variants of a game come from <b>Customize rules...</b> (Ctrl+R) in the Tools menu, not from "
+     "this dialog. Start the game you want to change, then choose how many cards a click on the stock deals, how "
+     "many redeals are allowed and what may fill an empty tableau pile (each only where the game allows it). "
+     "<b>OK</b> asks for a name of at least 3 characters that no game has yet; the new game is added to the folder "
+     "\"Customized games\" of @1000@, keeps its own statistics, and can be started at once. A customized game can "
+     "be deleted with its statistics from the same dialog or from the tree.</p>\n"},
+    {kHelpFavouritesMenu, "Favorite games menu",
+     "<p>The <b>Favorite games</b> submenu at the end of the Game menu lists your favourite games; choose one to "
+     "start it for the current player. It appears as soon as you have a favourite; edit the list with "
+     "@1011@ (Ctrl+F).</p>\n"},
+};
+
+std::string TopicBody(const Topic& topic) {
+  std::map<int, std::string> titles;
+  for (const Topic& t : kTopics) titles[t.context] = t.title;
+  std::string body = topic.body;
+  for (std::size_t at = body.find('@'); at != std::string::npos; at = body.find('@', at)) {
+    const std::size_t end = body.find('@', at + 1);
+    const int context = std::stoi(body.substr(at + 1, end - at - 1));
+    const std::string link = Link(context, titles.count(context) ? titles[context] : "Help");
+    body.replace(at, end - at + 1, link);
+    at += link.size();
+  }
+  return body;
+}
+
+const char* const kHowToPlay =
+    "<p>Each game has its own rules (press F1 for the rules of the game on the table), but all are played the "
+    "same way.</p>\n"
+    "<h2>Moving cards</h2>\n<ul>\n"
+    "<li><b>Drag</b> a card with the mouse and drop it on the pile it should go to. Dragging a card inside a pile "
+    "takes the cards above it along, when the game allows such a group to move. A move that the rules do not "
+    "allow puts the cards back where they were.</li>\n"
+    "<li><b>Double click</b> a card to send it to a foundation (or, as set in Customize, to a tableau pile); a "
+    "<b>right click</b> does the same, as set on the General page of @1019@.</li>\n"
+    "<li>In the pairing games you <b>click</b> the cards to select them; they leave the table when they make a "
+    "pair.</li>\n</ul>\n"
+    "<h2>The stock</h2>\n"
+    "<p>Click the stock to deal from it, as the rules of the game say. When the stock is empty and the game allows "
+    "a redeal, click the empty stock to turn the waste over.</p>\n"
+    "<h2>Undo and autoplay</h2>\n<ul>\n"
+    "<li><b>Undo</b> (Ctrl+Z) takes back a move, <b>Redo</b> (Ctrl+Y) plays it again. <b>Snapshot position</b> "
+    "(Ctrl+H) remembers the table; <b>Undo to snapshot</b> (Ctrl+T) goes back to it.</li>\n"
+    "<li><b>Autoplay</b> (F7), when it is checked, moves every card that can go to a foundation by itself.</li>\n"
+    "</ul>\n"
+    "<h2>Keys</h2>\n"
+    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
+    "<tr><th>Key</th><th>Command</th></tr>\n"
+    "<tr><td>F1</td><td>Rules of the current game</td></tr>\n"
+    "<tr><td>F2</td><td>New game (a new deal)</td></tr>\n"
+    "<tr><td>Ctrl+F2</td><td>Restart the same deal</td></tr>\n"
+    "<tr><td>Ctrl+F12</td><td>Open a game (@1000@)</td></tr>\n"
+    "<tr><td>F3</td><td>Select a game number (@1001@)</td></tr>\n"
+    "<tr><td>Ctrl+Shift+F12</td><td>Save the game</td></tr>\n"
+    "<tr><td>Ctrl+Z, Ctrl+Y</td><td>Undo, Redo</td></tr>\n"
+    "<tr><td>Ctrl+H, Ctrl+T</td><td>Snapshot position, Undo to snapshot</td></tr>\n"
+    "<tr><td>Ctrl+P</td><td>Pause; any key or click goes on</td></tr>\n"
+    "<tr><td>Ctrl+Q</td><td>Quit the game (it counts as lost)</td></tr>\n"
+    "<tr><td>F7</td><td>Autoplay on or off</td></tr>\n"
+    "<tr><td>F4, F9</td><td>Game statistics, Hi-Scores</td></tr>\n"
+    "<tr><td>F8</td><td>Card counter</td></tr>\n"
+    "<tr><td>Ctrl+L</td><td>Players</td></tr>\n"
+    "<tr><td>Ctrl+U, Ctrl+R</td><td>@1019@, Customize rules</td></tr>\n"
+    "<tr><td>Ctrl+F</td><td>@1011@</td></tr>\n"
+    "</table>\n"
+    "<h2>Winning</h2>\n"
+    "<p>A game is won when its rules are met, usually when every card is on the foundations. Each win and loss "
+    "counts in the statistics of the player chosen when the game started.</p>\n";
+
+std::string ContentsPage(const std::vector<HelpGame>& games) {
+  std::string body = "<h2>Playing</h2>\n<ul>\n<li>" + Link(kHelpHowToPlay, "How to play") + "</li>\n</ul>\n";
+  body += "<h2>Dialogs</h2>\n<ul>\n";
+  for (const Topic& topic : kTopics) body += "<li>" + Link(topic.context, topic.title) + "</li>\n";
+  body += "</ul>\n<h2>Rules of the games</h2>\n<ul>\n";
+  std::vector<const HelpGame*> byName;
+  for (const HelpGame& game : games) byName.push_back(&game);
+  std::sort(byName.begin(), byName.end(),
+            [](const HelpGame* a, const HelpGame* b) { return Lower(a->name) < Lower(b->name); });
+  for (const HelpGame* game : byName) body += "<li>" + Link(game->number + kHelpRulesBase, game->name) + "</li>\n";
+  return Page("Cardoria 2000 Help", body + "</ul>\n");
+}
+
+}  // namespace
+
+std::vector<HelpFact> RulesFacts(const GameRules& rules) {
+  std::vector<HelpFact> facts;
+  const int cards = rules[rule::CardCount];
+  const int decks = std::max(1, cards / 52);
+  facts.push_back({"Cards", (decks == 1 ? std::string("One deck") : std::to_string(decks) + " decks") + ", " +
+                                std::to_string(cards) + " cards"});
+  const int piles = std::clamp(static_cast<int>(rules[GameRules::kTableauCount]), 0, 28);
+  if (piles > 0) {
+    facts.push_back({"Tableau", Capitalized(TableauDeal(rules, piles))});
+    facts.push_back({"Building", Building(rules, piles)});
+    facts.push_back({"Moving cards", Moving(rules)});
+    facts.push_back({"Empty piles", EmptyPiles(rules, piles)});
+  }
+  facts.push_back({"Foundations", Capitalized(Foundations(rules))});
+  if (rules[GameRules::kReserveCount] > 0) facts.push_back({"Reserve", Capitalized(Reserves(rules))});
+  if (rules[rule::HasStock] != 0) {
+    facts.push_back({"Stock", Capitalized(Stock(rules, piles))});
+    facts.push_back({"Redeals", Redeals(rules)});
+  } else {
+    facts.push_back({"Stock", "None: all cards are dealt at the start"});
+  }
+  facts.push_back({"Autoplay", rules[rule::AutoplayAvailable] != 0 ? "Available" : "Not available"});
+  if (rules[rule::NoSaveNoUndo] == 1) facts.push_back({"Undo", "Undo, redo and saving are off for this game"});
+  return facts;
+}
+
+std::vector<std::pair<std::string, std::string>> HelpPages(const std::vector<HelpGame>& games) {
+  std::vector<std::pair<std::string, std::string>> pages;
+  pages.emplace_back(HelpPageFile(kHelpContents), ContentsPage(games));
+  std::string howTo = kHowToPlay;
+  const Topic howToTopic{kHelpHowToPlay, "How to play", howTo.c_str()};
+  pages.emplace_back(HelpPageFile(kHelpHowToPlay), Page("How to play", TopicBody(howToTopic)));
+  for (const Topic& topic : kTopics)
+    pages.emplace_back(HelpPageFile(topic.context), Page(topic.title, TopicBody(topic)));
+  for (const HelpGame& game : games) pages.emplace_back(HelpPageFile(game.number + kHelpRulesBase), RulesPage(game));
+  return pages;
+}
+
+std::vector<HelpGame> LoadHelpGames(Session& session, const std::vector<std::pair<std::string, GameSource>>& sources,
+                                    std::vector<SourceError>& errors) {
+  class Collect final : public Messages {
+   public:
+    void ShowInfo(const std::string& text, const std::string&) override { said.push_back(text); }
+    bool Confirm(const std::string&) override { return true; }
+    bool AskYesNo(const std::string&) override { return true; }
+    bool ShowInfoOnce(const std::string&) override { return false; }
+    void Fatal(const std::string& text, const std::string&) override { said.push_back(text); }
+    std::vector<std::string> said;
+  } messages;
+  std::vector<HelpGame> games;
+  for (const auto& [file, source] : sources) {
+    session.store.Set(pos::kGameNumber, 4, std::to_string(source.entry.number));
+    messages.said.clear();
+    if (!LoadGameRules(session, messages)) {
+      errors.push_back({file + ": " + (messages.said.empty() ? "its rules can not be loaded" : messages.said[0])});
+      continue;
+    }
+    games.push_back({source.entry.number, source.entry.name, source.rulesText, session.rules});
+  }
+  return games;
+}
+
+}  // namespace cardoria
