@@ -73,9 +73,16 @@ TEST(HelpPages, FactsOfCatalogueGamesFollowTheirRuleValues) {
        "from King to Ace"},
       {7, "Reserve", "1 reserve of 13 cards: its top card may be played, nothing may be put on it"},
       {7, "Stock", "34 cards; each click turns 3 cards onto the waste"},
+      // An empty pile that takes only a King is no room for a group on the
+      // way, and the engine does not count it.
+      {11, "Moving cards",
+       "A group in sequence of up to (empty free cells + 1) cards; an empty pile gives no room on the way"},
+      {11, "Reserve", "8 free cells, one card each; 4 of them start with a card"},
+      {8, "Tableau", "13 piles of 4 cards, all face up, every King moved to the bottom of its pile"},
+      {8, "Empty piles", "They take nothing: they stay empty"},
   };
   std::map<int, std::map<std::string, std::string>> facts;
-  for (int game : {1, 3, 4, 7})
+  for (int game : {1, 3, 4, 7, 8, 11})
     for (const HelpFact& fact : RulesFacts(CatalogueRules(game))) facts[game][fact.label] = fact.text;
   for (const Case& c : cases) EXPECT_EQ(facts[c.game][c.label], c.text) << "game " << c.game << ", " << c.label;
   EXPECT_FALSE(facts[1].contains("Redeals"));  // no stock, nothing to redeal

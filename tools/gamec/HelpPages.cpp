@@ -71,7 +71,7 @@ std::optional<std::string> SuitRule(int code) {
   }
 }
 
-std::string TableauDeal(const GameRules& rules, int piles) {
+std::string TableauFaces(const GameRules& rules, int piles) {
   std::vector<int> counts;
   int total = 0;
   bool plain = true;
@@ -123,6 +123,12 @@ std::string TableauDeal(const GameRules& rules, int piles) {
   return text + ", the top " + list + " cards face up";
 }
 
+std::string TableauDeal(const GameRules& rules, int piles) {
+  std::string text = TableauFaces(rules, piles);
+  if (rules[rule::PostDealHook] == 1) text += ", every King moved to the bottom of its pile";
+  return text;
+}
+
 std::string Building(const GameRules& rules, int piles) {
   const auto code = Common(rules, rule::TableauBuild, piles);
   const auto direction = Common(rules, rule::TableauDirection, piles);
@@ -139,11 +145,21 @@ std::string Building(const GameRules& rules, int piles) {
   return text;
 }
 
-std::string Moving(const GameRules& rules) {
+// Whether an empty pile gives a moving group room on the way: only one that
+// would hold any card does.
+bool HoldsAnyCard(const GameRules& rules, int pile) {
+  const int space = rules[rule::TableauSpace + pile];
+  return space == -1 || space == rule::kV || rules[rule::FoundationBase] == -1;
+}
+
+std::string Moving(const GameRules& rules, int piles) {
   const int limit = rules[rule::MoveLimit];
   const std::string group = rules[rule::SequenceRule] == 10  ? "in sequence of one suit"
                             : rules[rule::SequenceRule] == 1 ? "in sequence"
                                                              : "face up, in sequence or not,";
+  int roomy = 0;
+  for (int i = 0; i < piles; ++i) roomy += HoldsAnyCard(rules, i) ? 1 : 0;
+  const std::string emptyPiles = roomy == piles ? "empty piles" : "empty piles that take any card";
   std::string text;
   if (limit == 0)
     text = "Tableau cards can not be moved";
@@ -153,19 +169,22 @@ std::string Moving(const GameRules& rules) {
     text = "Up to " + std::to_string(limit) + " cards " + group + " at once";
   else if (limit == -1)
     text = "Any number of cards " + group + " at once";
+  else if (limit == -5 && roomy == 0)
+    text = "A group " + group + " of up to (empty free cells + 1) cards; an empty pile gives no room on the way";
   else if (limit == -5)
-    text =
-        "A group " + group + " of up to (empty free cells + empty piles + 1) cards; one card fewer into an empty pile";
+    text = "A group " + group + " of up to (empty free cells + " + emptyPiles +
+           " + 1) cards; one card fewer into an empty pile";
   else if (limit == -6)
     text =
         "One card more than the empty free cells while no pile is empty; otherwise as many as the empty free "
-        "cells and empty piles together";
+        "cells and " +
+        emptyPiles + " together";
   else if (limit == -12)
     text = "One card, or a group led by a King";
   else if (limit == -13)
     text = "The top card, or the whole pile";
   else
-    text = "As many cards as there are empty piles, at least one";
+    text = "As many cards as there are " + emptyPiles + ", at least one";
   if (rules[rule::FoundationTake] == 1) text += ". A foundation's top card may be moved back";
   if (rules[rule::FoundationTake] == 2) text += ". A foundation's top card may be moved back while it is not alone";
   return text;
@@ -550,7 +569,7 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
   if (piles > 0) {
     facts.push_back({"Tableau", Capitalized(TableauDeal(rules, piles))});
     facts.push_back({"Building", Building(rules, piles)});
-    facts.push_back({"Moving cards", Moving(rules)});
+    facts.push_back({"Moving cards", Moving(rules, piles)});
     facts.push_back({"Empty piles", EmptyPiles(rules, piles)});
   }
   facts.push_back({"Foundations", Capitalized(Foundations(rules))});
