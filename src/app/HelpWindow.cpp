@@ -37,6 +37,7 @@ QString MissingPage(const QString& file, const std::string& path) {
 HelpBrowser::HelpBrowser(const Session& session, QWidget* parent) : QTextBrowser(parent), session_(session) {
   setObjectName(QStringLiteral("brwHelp"));
   setOpenExternalLinks(false);
+  document()->setDocumentMargin(12);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {

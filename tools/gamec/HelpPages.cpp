@@ -532,7 +532,7 @@ const char* const kHowToPlay =
     "<tr><td>Ctrl+Z, Ctrl+Y</td><td>Undo, Redo</td></tr>\n"
     "<tr><td>Ctrl+H, Ctrl+T</td><td>Snapshot position, Undo to snapshot</td></tr>\n"
     "<tr><td>Ctrl+P</td><td>Pause; any key or click goes on</td></tr>\n"
-    "<tr><td>Ctrl+Q</td><td>Quit the game (it counts as lost)</td></tr>\n"
+    "<tr><td>Ctrl+Q</td><td>Quit the game in progress</td></tr>\n"
     "<tr><td>F7</td><td>Autoplay on or off</td></tr>\n"
     "<tr><td>F4, F9</td><td>Game statistics, Hi-Scores</td></tr>\n"
     "<tr><td>F8</td><td>Card counter</td></tr>\n"
