@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -78,6 +79,9 @@ HelpWindow::HelpWindow(const Session& session, QWidget* parent)
     setWindowTitle(title.isEmpty() ? QStringLiteral("%1 Help").arg(QLatin1String(kProductName))
                                    : QStringLiteral("%1 - %2 Help").arg(title, QLatin1String(kProductName)));
   });
+
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
 
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(4, 4, 4, 0);

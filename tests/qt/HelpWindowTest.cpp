@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -98,6 +99,29 @@ TEST_F(HelpWindowTest, ReopensWithTheSizeItWasClosedAt) {
   ASSERT_TRUE(help);
   EXPECT_EQ(help->size(), QSize(710, 470));
   EXPECT_EQ(Page(*help), "3003.html");
+}
+
+// A modal dialog blocks every window but its own, so the help it asks for
+// moves to it, keeping its history, and comes back to the table afterwards.
+TEST_F(HelpWindowTest, OneWindowServesTheTableAndItsDialogs) {
+  auto window = Open("");
+  ShowHelpTopic(window.get(), session, kHelpContents);
+  HelpWindow* help = Help();
+  ASSERT_TRUE(help);
+  EXPECT_EQ(help->parentWidget(), window.get());
+  {
+    QDialog dialog(window.get());
+    ShowHelpTopic(&dialog, session, kHelpOpenGame);
+    EXPECT_EQ(Help(), help);
+    EXPECT_EQ(help->parentWidget(), &dialog);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(Page(*help), "1000.html");
+    EXPECT_TRUE(help->findChild<QToolButton*>("btnBack")->isEnabled());
+    ShowHelpTopic(window.get(), session, kHelpSelectGameNumber);
+  }
+  ASSERT_EQ(Help(), help);
+  EXPECT_EQ(help->parentWidget(), window.get());
+  EXPECT_EQ(Page(*help), "1001.html");
 }
 
 TEST_F(HelpWindowTest, AMissingPageSaysSo) {
