@@ -102,6 +102,14 @@ TEST(HelpPages, FactsFollowChangedValues) {
   EXPECT_EQ(facts["Redeals"], "2");
   // One pile that differs from the others is not described as theirs.
   EXPECT_EQ(facts["Empty piles"], "They take cards by a rule of their own on each pile");
+
+  // Selection play has no building to tell of.
+  rules.Set(37, 13);  // PairingSum
+  facts.clear();
+  for (const HelpFact& fact : RulesFacts(rules)) facts[fact.label] = fact.text;
+  EXPECT_FALSE(facts.contains("Building"));
+  EXPECT_FALSE(facts.contains("Moving cards"));
+  EXPECT_EQ(facts["Play"], "Cards are selected, not built: they leave the table by the rules below");
 }
 
 TEST(HelpPages, EveryGameHasAPageAndEveryLinkLeadsToAPage) {

@@ -566,12 +566,19 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
   facts.push_back({"Cards", (decks == 1 ? std::string("One deck") : std::to_string(decks) + " decks") + ", " +
                                 std::to_string(cards) + " cards"});
   const int piles = std::clamp(static_cast<int>(rules[GameRules::kTableauCount]), 0, 28);
-  if (piles > 0) {
-    facts.push_back({"Tableau", Capitalized(TableauDeal(rules, piles))});
+  // Selection play (pairing and adding) builds nothing: cards are chosen,
+  // not moved, so the build rows would tell of rules the game never uses.
+  const bool selection = rules[rule::PairingSum] != 0;
+  if (piles > 0) facts.push_back({"Tableau", Capitalized(TableauDeal(rules, piles))});
+  if (piles > 0 && !selection) {
     facts.push_back({"Building", Building(rules, piles)});
     facts.push_back({"Moving cards", Moving(rules, piles)});
     facts.push_back({"Empty piles", EmptyPiles(rules, piles)});
   }
+  if (selection)
+    facts.push_back({"Play", "Cards are selected, not built: they leave the table by the rules below"});
+  else if (rules[rule::GameFamily] != 0)
+    facts.push_back({"Special rules", "Some moves follow rules of this game's own, told below"});
   facts.push_back({"Foundations", Capitalized(Foundations(rules))});
   if (rules[GameRules::kReserveCount] > 0) facts.push_back({"Reserve", Capitalized(Reserves(rules))});
   if (rules[rule::HasStock] != 0) {
@@ -588,8 +595,7 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
 std::vector<std::pair<std::string, std::string>> HelpPages(const std::vector<HelpGame>& games) {
   std::vector<std::pair<std::string, std::string>> pages;
   pages.emplace_back(HelpPageFile(kHelpContents), ContentsPage(games));
-  std::string howTo = kHowToPlay;
-  const Topic howToTopic{kHelpHowToPlay, "How to play", howTo.c_str()};
+  const Topic howToTopic{kHelpHowToPlay, "How to play", kHowToPlay};
   pages.emplace_back(HelpPageFile(kHelpHowToPlay), Page("How to play", TopicBody(howToTopic)));
   for (const Topic& topic : kTopics)
     pages.emplace_back(HelpPageFile(topic.context), Page(topic.title, TopicBody(topic)));
