@@ -548,13 +548,24 @@ std::string ContentsPage(const std::vector<HelpGame>& games) {
   std::string body = "<h2>Playing</h2>\n<ul>\n<li>" + Link(kHelpHowToPlay, "How to play") + "</li>\n</ul>\n";
   body += "<h2>Dialogs</h2>\n<ul>\n";
   for (const Topic& topic : kTopics) body += "<li>" + Link(topic.context, topic.title) + "</li>\n";
-  body += "</ul>\n<h2>Rules of the games</h2>\n<ul>\n";
+  body += "</ul>\n<h2>Rules of the games</h2>\n";
   std::vector<const HelpGame*> byName;
   for (const HelpGame& game : games) byName.push_back(&game);
   std::sort(byName.begin(), byName.end(),
             [](const HelpGame* a, const HelpGame* b) { return Lower(a->name) < Lower(b->name); });
-  for (const HelpGame* game : byName) body += "<li>" + Link(game->number + kHelpRulesBase, game->name) + "</li>\n";
-  return Page("Cardoria 2000 Help", body + "</ul>\n");
+  // Three columns, read down each column, so a long catalogue stays short.
+  const std::size_t rows = (byName.size() + 2) / 3;
+  body += "<table cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">\n";
+  for (std::size_t row = 0; row < rows; ++row) {
+    body += "<tr>";
+    for (std::size_t column = 0; column < 3; ++column) {
+      const std::size_t at = column * rows + row;
+      body += "<td width=\"33%\">" +
+              (at < byName.size() ? Link(byName[at]->number + kHelpRulesBase, byName[at]->name) : "") + "</td>";
+    }
+    body += "</tr>\n";
+  }
+  return Page("Cardoria 2000 Help", body + "</table>\n");
 }
 
 }  // namespace
