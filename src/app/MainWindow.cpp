@@ -869,7 +869,10 @@ void TfrmMain::CloseCurrentGame() {
   session_.store.Set(pos::kGameNumber, 4, ZeroPad(-1, 4));
   session_.store.Set(pos::kGameName, 50, "");
   UpdateTitle();
-  SetCommandsEnabled(Commands::Game, false);
+  // As before the first game: nothing is left to play or to save.
+  for (Commands c :
+       {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo, Commands::SaveAndUndo})
+    SetCommandsEnabled(c, false);
   ClearTable();
 }
 

@@ -207,7 +207,8 @@ TEST_F(CustomizeRulesTest, ACustomizedGameIsDerivedFromItsBaseAndCanBeDeletedAnd
   EXPECT_EQ(CustomGameName(session, 8000), "");
   EXPECT_EQ(session.store.GetInt(pos::kGameNumber, 4), -1);
   EXPECT_FALSE(session.values.Flag(kGameInProgress));
-  EXPECT_FALSE(window->findChild<QAction*>(QStringLiteral("mnuCustomizeRules"))->isEnabled());
+  for (const char* name : {"mnuCustomizeRules", "mnuNew", "mnuSave", "mnuUndo", "mnuQuitGame"})
+    EXPECT_FALSE(window->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
   EXPECT_EQ(window->windowTitle().toStdString().find("Klondike, three redeals"), std::string::npos);
 
   ASSERT_TRUE(window->PlayGame(2, ""));
@@ -229,6 +230,31 @@ TEST_F(CustomizeRulesTest, CancelInThePromptWritesNothing) {
   EXPECT_FALSE(dir.Exists("DATA/GAM_CUST.DAT"));
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(CustomizeRulesTest, WithEveryNumberInUseNoNameIsAskedAndNoRecordOverwritten) {
+  std::string text = "[R-0301]\r\n";
+  for (int number = kFirstCustomGame; number <= kLastCustomGame; ++number) {
+    text += std::to_string(number) + PadRight("Game " + std::to_string(number), 50) + "0002\r\n0010000\r\n";
+    for (int i = 0; i < 28; ++i) text += "\r\n";
+  }
+  dir.Write("DATA/GAM_CUST.DAT", text);
+  OpenGame(2);
+  auto dialog = Dialog();
+  Child<QLineEdit>(dialog.get(), "edtCardsPerDeal")->setText("3");
+  bool prompted = false;
+  QTimer::singleShot(0, [&prompted] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      prompted = true;
+      modal->close();
+    }
+  });
+  Child<QPushButton>(dialog.get(), "btnOK")->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(prompted);
+  EXPECT_EQ(Infos(), std::vector<std::string>{kNoFreeCustomNumber});
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dir.Read("DATA/GAM_CUST.DAT"), text);
 }
 
 TEST_F(CustomizeRulesTest, TheRulesWindowComparesTheChangeableRulesWithTheBaseGame) {
