@@ -50,13 +50,8 @@ int RecordNumber(const std::string& first) {
   return IsAllDigits(numberText) && !numberText.empty() ? TextToInt(numberText) : 0;
 }
 
-}  // namespace
-
-std::vector<CustomGameRecord> ReadCustomGames(const Session& session) {
+std::vector<CustomGameRecord> RecordsOf(const TextList& lines) {
   std::vector<CustomGameRecord> records;
-  const auto read = ReadLines(session);
-  if (!read) return records;
-  const TextList& lines = *read;
   for (std::size_t at = 1; at < lines.size(); at += kCustomRecordLines) {
     const std::string& first = lines[at];
     CustomGameRecord record;
@@ -67,6 +62,13 @@ std::vector<CustomGameRecord> ReadCustomGames(const Session& session) {
     records.push_back(std::move(record));
   }
   return records;
+}
+
+}  // namespace
+
+std::vector<CustomGameRecord> ReadCustomGames(const Session& session) {
+  const auto read = ReadLines(session);
+  return read ? RecordsOf(*read) : std::vector<CustomGameRecord>{};
 }
 
 std::string CustomGameName(const Session& session, int number) {
@@ -142,9 +144,15 @@ std::string CustomOverrideLine(int cardsPerDeal, int redeals, int emptyRule) {
 CustomGameAdded AddCustomGame(const Session& session, std::string_view name, int base, int cardsPerDeal, int redeals,
                               int emptyRule) {
   CustomGameAdded added;
-  TextList lines = ReadLines(session).value_or(TextList{});
+  const auto read = ReadLines(session);
+  // A file that is there but can not be read is not replaced by a new one.
+  if (!read && FileExists(session.PathOf(kCustomGamesFile))) {
+    added.problem = "The customized games file " + session.PathOf(kCustomGamesFile) + " could not be read.";
+    return added;
+  }
+  TextList lines = read.value_or(TextList{});
   if (lines.empty()) lines.push_back(kCustomGamesHeader);
-  const int number = FindFreeSlot(ReadCustomGames(session));
+  const int number = FindFreeSlot(RecordsOf(lines));
   if (number > kLastCustomGame) {
     added.problem = kNoFreeCustomNumber;
     return added;
