@@ -256,6 +256,11 @@ void TfrmMain::BuildMenus() {
       [this] { TfrmHiScore(Stats(), CurrentGame(session_), -1, {}, this).exec(); });
   add(statistics, "mnuOverallScore", "O&verall score...", {}, [this] { TfrmStatisOverall(Stats(), this).exec(); });
 
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  tools->setObjectName(QStringLiteral("mnuTools"));
+  add(tools, "mnuCustomizeRules", "Customize &rules...", QKeySequence(Qt::CTRL | Qt::Key_R),
+      [this] { CustomizeRulesCommand(); }, {Commands::Game});
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { ShowRules(this, session_, -1, {}); });
@@ -864,6 +869,26 @@ void TfrmMain::ClearTable() {
 }
 
 void TfrmMain::PlayerShown() { UpdateTitle(); }
+
+void TfrmMain::CloseCurrentGame() {
+  engine_->EndGame();
+  session_.store.Set(pos::kGameNumber, 4, ZeroPad(-1, 4));
+  session_.store.Set(pos::kGameName, 50, "");
+  UpdateTitle();
+  // As before the first game: nothing is left to play or to save.
+  for (Commands c :
+       {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo, Commands::SaveAndUndo})
+    SetCommandsEnabled(c, false);
+  ClearTable();
+}
+
+// The game selection dialog refreshes its favourite and customized branches here.
+void TfrmMain::GameListsChanged() {}
+
+// The game selection dialog opens here.
+void TfrmMain::OpenGameCommand() {}
+
+void TfrmMain::CustomizeRulesCommand() { CustomizeRulesDialog(Customizing(), this); }
 
 QString TfrmMain::StatusText() const {
   return QStringLiteral("Player: ") + QString::fromStdString(TrimRightSpaces(session_.store.Get(pos::kPlayerName, 30)));

@@ -9,8 +9,10 @@
 #include <memory>
 #include <set>
 
+#include "app/CustomGameCommands.h"
 #include "app/Preferences.h"
 #include "app/Startup.h"
+#include "app/TfrmCustomizeRules.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
 #include "persist/FileSystem.h"
@@ -53,7 +55,8 @@ class TfrmMain final : public QMainWindow,
                        public PlayView,
                        public GameEndPort,
                        public StatsView,
-                       public StatsHost {
+                       public StatsHost,
+                       public CustomGameHost {
  public:
   TfrmMain(Session& session, StartupPorts& ports);
   ~TfrmMain() override;
@@ -143,6 +146,21 @@ class TfrmMain final : public QMainWindow,
   void RepaintTable() override;
   void ClearTable() override;
   void PlayerShown() override;
+
+  // CustomGameHost
+  void CloseCurrentGame() override;
+  void CustomGamesChanged() override { GameListsChanged(); }
+  void OpenGameSelection() override { OpenGameCommand(); }
+  // The favourites menu and the game selection dialog's lists follow the
+  // favourites and the customized games.
+  void GameListsChanged();
+  // The game selection dialog.
+  void OpenGameCommand();
+  // The command "Customize rules...".
+  void CustomizeRulesCommand();
+
+  // What the customize-rules dialog is opened with.
+  CustomizeContext Customizing() { return {session_, StartPorts(), *statsPorts_, *this}; }
 
   // What the statistics dialogs are opened with.
   StatsContext Stats() { return {session_, *statsPorts_, *this}; }

@@ -2,6 +2,7 @@
 // TfrmCustomHelp: the rules of a customized game, side by side with the
 // rules of the catalogue game it comes from.
 
+#include <QDialog>
 #include <string>
 
 class QWidget;
@@ -10,7 +11,12 @@ namespace cardoria {
 
 struct Session;
 
-// `name` may be empty: the current game's name is used then.
+class TfrmCustomHelp final : public QDialog {
+ public:
+  // `name` may be empty: the current game's name is used then.
+  TfrmCustomHelp(const Session& session, int number, const std::string& name, QWidget* parent);
+};
+
 void ShowCustomRules(QWidget* parent, const Session& session, int number, const std::string& name);
 
 }  // namespace cardoria

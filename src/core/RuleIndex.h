@@ -28,6 +28,8 @@ inline constexpr int SecondWasteCard = 265, WasteBuild = 266, WasteNoDrop = 267,
 inline constexpr int TableauDealCount = 288, TableauFaceUp = 316, SecondWasteDealCount = 344, ReserveDealCount = 345,
                      ReserveFaceUp = 353;
 
+inline constexpr int CardsPerDealEditable = 361, RedealsEditable = 362, EmptyTableauEditable = 363;
+
 // Empty-pile letter codes.
 inline constexpr int kQ = 81, kR = 82, kS = 83, kT = 84, kU = 85, kV = 86, kW = 87, kX = 88, kZ = 90, kBackslash = 92,
                      kBracket = 93, kUnderscore = 95;

@@ -114,6 +114,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "",
                              "&Hi-Scores...",
                              "O&verall score...",
+                             "Customize &rules...",
                              "&Rules",
                              "&Contents",
                              "&How to play",
@@ -126,6 +127,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                                                        {"mnuLogStatistics", QKeySequence()},
                                                        {"mnuOverallScore", QKeySequence()},
                                                        {"mnuGameInformation", QKeySequence()},
+                                                       {"mnuCustomizeRules", QKeySequence(Qt::CTRL | Qt::Key_R)},
                                                        {"mnuRules", QKeySequence(Qt::Key_F1)}};
   for (const auto& [name, key] : keys) {
     const QAction* action = window->findChild<QAction*>(name);
