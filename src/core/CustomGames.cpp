@@ -29,10 +29,10 @@ std::vector<CustomGameRecord> ReadCustomGames(const Session& session) {
   for (std::size_t at = 1; at < lines.size(); at += kCustomRecordLines) {
     const std::string& first = lines[at];
     CustomGameRecord record;
-    const std::string numberText = first.substr(0, 4);
+    const std::string numberText = Columns(first, 1, 4);
     record.number = IsAllDigits(numberText) && !numberText.empty() ? TextToInt(numberText) : 0;
-    record.name = first.size() > 4 ? TrimRightSpaces(first.substr(4, 50)) : std::string();
-    record.base = first.size() > 54 ? TextToIntDef(first.substr(54, 4), -1) : -1;
+    record.name = TrimRightSpaces(Columns(first, 5, 50));
+    record.base = TextToIntDef(Columns(first, 55, 4), -1);
     record.overrides = at + 1 < lines.size() ? lines[at + 1] : std::string();
     records.push_back(std::move(record));
   }
