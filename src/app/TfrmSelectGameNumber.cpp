@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 #include "app/HelpWindow.h"
 #include "core/Catalogue.h"
@@ -23,6 +25,8 @@
 namespace cardoria {
 
 namespace {
+
+const std::vector<int> kPreviousWidths = {83, 108, 28, 55, 86}, kLostWidths = {86, 31, 52, 103};
 
 QTableWidget* Grid(const char* name, const QStringList& titles, const std::vector<int>& widths, QWidget* parent) {
   auto* grid = new QTableWidget(1, static_cast<int>(titles.size()), parent);
@@ -40,12 +44,18 @@ QTableWidget* Grid(const char* name, const QStringList& titles, const std::vecto
 }
 
 // Each row's cells in column order; one empty row when there are none, so
-// that a row can always be chosen.
-void SetRows(QTableWidget* grid, const std::vector<QStringList>& rows) {
+// that a row can always be chosen. Columns widen to show whole deal numbers
+// and dates in the player's font.
+void SetRows(QTableWidget* grid, const std::vector<QStringList>& rows, const std::vector<int>& widths) {
   grid->clearContents();
   grid->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
   for (std::size_t r = 0; r < rows.size(); ++r)
     for (int c = 0; c < rows[r].size(); ++c) grid->setItem(static_cast<int>(r), c, new QTableWidgetItem(rows[r][c]));
+  grid->resizeColumnsToContents();
+  for (std::size_t c = 0; c < widths.size(); ++c) {
+    const int column = static_cast<int>(c);
+    grid->setColumnWidth(column, std::max(widths[c], grid->columnWidth(column)));
+  }
   grid->selectRow(0);
 }
 
@@ -88,7 +98,9 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(StatsContext context, QWidget* parent
   FillGameCombo(game_, s, current);
   form->addRow(QStringLiteral("Ga&me number:"), number_);
   form->addRow(QStringLiteral("G&ame:"), game_);
-  (new QVBoxLayout(gamePage))->addWidget(gameGroup);
+  auto* gameLayout = new QVBoxLayout(gamePage);
+  gameLayout->addWidget(gameGroup);
+  gameLayout->addStretch(1);
   pages_->addTab(gamePage, QStringLiteral("Select a &game"));
 
   auto* previousPage = new QWidget;
@@ -97,7 +109,7 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(StatsContext context, QWidget* parent
   previous_ = Grid("grdPrevious",
                    {QStringLiteral("Game number"), QStringLiteral("Game"), QStringLiteral("W/L"),
                     QStringLiteral("Date"), QStringLiteral("Player")},
-                   {83, 108, 28, 55, 86}, previousGroup);
+                   kPreviousWidths, previousGroup);
   (new QVBoxLayout(previousGroup))->addWidget(previous_);
   (new QVBoxLayout(previousPage))->addWidget(previousGroup);
   pages_->addTab(previousPage, QStringLiteral("&Previous games"));
@@ -110,7 +122,7 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(StatsContext context, QWidget* parent
   FillGameCombo(lostGame_, s, current);
   lost_ = Grid("grdLost",
                {QStringLiteral("Game number"), QStringLiteral("W/L"), QStringLiteral("Date"), QStringLiteral("Player")},
-               {86, 31, 52, 103}, lostGroup);
+               kLostWidths, lostGroup);
   auto* lostLayout = new QVBoxLayout(lostGroup);
   lostLayout->addWidget(lostGame_);
   lostLayout->addWidget(lost_);
@@ -140,7 +152,7 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(StatsContext context, QWidget* parent
   // A double click on a row plays it.
   for (QTableWidget* grid : {previous_, lost_})
     connect(grid, &QTableWidget::cellDoubleClicked, this, &TfrmSelectGameNumber::Ok);
-  resize(460, 320);
+  resize(560, 340);
 }
 
 void TfrmSelectGameNumber::PageShown(int page) {
@@ -154,7 +166,7 @@ void TfrmSelectGameNumber::FillPrevious() {
   for (const DealRow& row : PreviousGames(ReadGameLogLines(s, c_.ports.files)))
     rows.push_back(
         {Q(row.dealNumber), Q(row.game), row.won ? Text(s, 2009) : Text(s, 2010), ShortDate(row.date), Q(row.player)});
-  SetRows(previous_, rows);
+  SetRows(previous_, rows, kPreviousWidths);
 }
 
 void TfrmSelectGameNumber::FillLost() {
@@ -164,7 +176,7 @@ void TfrmSelectGameNumber::FillLost() {
     for (const DealRow& row : LostGames(ReadGameLogLines(s, c_.ports.files), S(lostGame_->currentText())))
       rows.push_back({Q(row.dealNumber), row.won ? Text(s, 2009) : Text(s, 2010), ShortDate(row.date), Q(row.player)});
   }
-  SetRows(lost_, rows);
+  SetRows(lost_, rows, kLostWidths);
 }
 
 bool TfrmSelectGameNumber::Choice(std::string& number, std::string& name) {
