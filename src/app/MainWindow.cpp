@@ -22,6 +22,7 @@
 #include "app/ResourceImages.h"
 #include "app/SavedGameDialogs.h"
 #include "app/ShowRules.h"
+#include "app/TfrmSelectGameNumber.h"
 #include "core/Catalogue.h"
 #include "core/HelpTopics.h"
 #include "core/RuleIndex.h"
@@ -199,6 +200,7 @@ void TfrmMain::BuildMenus() {
   add(game, "mnuOpenSavedGame", "Open a sa&ved game...", {}, [this] { OpenSavedGameCommand(); });
   add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartGame(); },
       {Commands::Game});
+  add(game, "mnuSelect", "S&elect a game number...", QKeySequence(Qt::Key_F3), [this] { SelectGameNumber(); });
   add(game, "mnuRandomGame", "R&andom game", {}, [this] {
     auto ports = StartPorts();
     RandomGameCommand(session_, ports);
@@ -851,6 +853,11 @@ bool TfrmMain::SelectGame() {
   if (!ok) return session_.values.Flag(kGameInProgress);
   const int number = GameNumberOf(session_, chosen.toStdString());
   return number >= 0 && PlayGame(number, "");
+}
+
+bool TfrmMain::SelectGameNumber() {
+  TfrmSelectGameNumber(Stats(), this).exec();
+  return session_.values.Flag(kGameInProgress);
 }
 
 bool TfrmMain::LeaveGame(const std::string& question) {

@@ -142,6 +142,7 @@ class TfrmMain final : public QMainWindow,
   bool NewGame() override;
   bool RestartGame() override;
   bool SelectGame() override;
+  bool SelectGameNumber() override;
   bool LeaveGame(const std::string& question) override;
   void RepaintTable() override;
   void ClearTable() override;

@@ -30,9 +30,7 @@ const std::string* CatalogueLineOf(const Session& session, int number) {
 // 17 + 11k; nothing when the row is too short or the cell is not a number.
 std::optional<int> RowCell(std::string_view row, int k) {
   if (k < 0) return std::nullopt;
-  const std::size_t at = 16 + 11 * static_cast<std::size_t>(k);
-  if (row.size() < at + 1) return std::nullopt;
-  const std::string cell = TrimRightSpaces(RestoreText(row.substr(at, 10)));
+  const std::string cell = TrimRightSpaces(RestoreText(Columns(row, 17 + 11 * k, 10)));
   if (cell.empty()) return std::nullopt;
   const std::string_view digits =
       cell.starts_with('-') || cell.starts_with('+') ? std::string_view(cell).substr(1) : std::string_view(cell);
@@ -112,7 +110,7 @@ int FamilyOf(const Session& session, int number) {
 
 TextList SortedGameNames(const Session& session) {
   TextList names;
-  for (const std::string& line : session.catalogue) names.push_back(line.size() > 10 ? line.substr(10, 50) : "");
+  for (const std::string& line : session.catalogue) names.push_back(Columns(line, 11, 50));
   for (const auto& record : ReadCustomGames(session)) names.push_back(record.name);
   std::stable_sort(names.begin(), names.end(),
                    [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });

@@ -28,22 +28,20 @@ std::string CatalogueLine(const CatalogueEntry& entry) {
   return line;
 }
 
-int LineFamily(std::string_view line) { return TextToInt(TrimRightSpaces(line.substr(0, 3))); }
+int LineFamily(std::string_view line) { return TextToInt(TrimRightSpaces(Columns(line, 1, 3))); }
 
-int LineNumber(std::string_view line) { return line.size() < 7 ? -1 : TextToIntDef(line.substr(4, 3), -1); }
+int LineNumber(std::string_view line) { return line.size() < 7 ? -1 : TextToIntDef(Columns(line, 5, 3), -1); }
 
-std::string LineName(std::string_view line) {
-  return line.size() <= 10 ? std::string() : TrimRightSpaces(line.substr(10, 50));
-}
+std::string LineName(std::string_view line) { return TrimRightSpaces(Columns(line, 11, 50)); }
 
 std::optional<std::string> RuleRowsProblem(const TextList& rows, std::size_t games) {
   if (rows.empty()) return "it has no rule rows.";
   // Columns 1-16, then 11 characters a game of which the last needs its 10.
   const std::size_t width = games == 0 ? 4 : 16 + 11 * (games - 1) + 10;
   for (const std::string& row : rows) {
-    if (row.size() < width) return "rule row " + std::to_string(TextToIntDef(row.substr(0, 4), 0)) + " is cut short.";
+    if (row.size() < width) return "rule row " + std::to_string(TextToIntDef(Columns(row, 1, 4), 0)) + " is cut short.";
   }
-  const int last = TextToIntDef(rows.back().substr(0, 4), -1);
+  const int last = TextToIntDef(Columns(rows.back(), 1, 4), -1);
   if (last < kCatalogueLastRule)
     return "the rule rows end at rule " + std::to_string(last) + ", before rule " + std::to_string(kCatalogueLastRule) +
            ".";

@@ -46,7 +46,7 @@ std::optional<std::string> WriteLines(const Session& session, const TextList& li
 }
 
 int RecordNumber(const std::string& first) {
-  const std::string numberText = first.substr(0, 4);
+  const std::string numberText = Columns(first, 1, 4);
   return IsAllDigits(numberText) && !numberText.empty() ? TextToInt(numberText) : 0;
 }
 
@@ -56,8 +56,8 @@ std::vector<CustomGameRecord> RecordsOf(const TextList& lines) {
     const std::string& first = lines[at];
     CustomGameRecord record;
     record.number = RecordNumber(first);
-    record.name = first.size() > 4 ? TrimRightSpaces(first.substr(4, 50)) : std::string();
-    record.base = first.size() > 54 ? TextToIntDef(first.substr(54, 4), -1) : -1;
+    record.name = TrimRightSpaces(Columns(first, 5, 50));
+    record.base = TextToIntDef(Columns(first, 55, 4), -1);
     record.overrides = at + 1 < lines.size() ? lines[at + 1] : std::string();
     records.push_back(std::move(record));
   }
@@ -108,11 +108,8 @@ bool ListCustomGames(const Session& session, TextList& names, TextList& numbers,
   std::vector<Entry> entries;
   for (std::size_t at = 1; at < lines.size(); at += kCustomRecordLines) {
     const std::string& first = lines[at];
-    auto column = [&](std::size_t from, std::size_t width) {
-      return first.size() > from ? first.substr(from, width) : std::string();
-    };
-    entries.push_back({PadRight(column(4, 50), 50), column(0, 4), column(54, 4),
-                       at + 1 < lines.size() ? lines[at + 1].substr(0, 7) : std::string()});
+    entries.push_back({PadRight(Columns(first, 5, 50), 50), Columns(first, 1, 4), Columns(first, 55, 4),
+                       at + 1 < lines.size() ? Columns(lines[at + 1], 1, 7) : std::string()});
   }
   std::stable_sort(entries.begin(), entries.end(),
                    [](const Entry& a, const Entry& b) { return Lower(a.name) < Lower(b.name); });

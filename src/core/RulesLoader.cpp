@@ -27,7 +27,7 @@ bool Damaged(Session& session, Messages& messages, const std::string& why) {
 void ApplyCustomOverrides(Session& session, const std::string& overrides) {
   auto number = [&](std::size_t at) -> std::optional<int> {
     if (overrides.size() < at + 3) return std::nullopt;
-    const std::string text = TrimRightSpaces(TrimLeftSpaces(overrides.substr(at, 3)));
+    const std::string text = TrimRightSpaces(TrimLeftSpaces(Columns(overrides, static_cast<int>(at) + 1, 3)));
     const std::string_view digits = text.starts_with('-') ? std::string_view(text).substr(1) : std::string_view(text);
     if (digits.empty() || !IsAllDigits(digits)) return std::nullopt;
     return TextToInt(text);
@@ -73,13 +73,13 @@ bool LoadGameRules(Session& session, Messages& messages) {
   const TextList rows = SectionLines(*lines, "[Sect2]");
   if (const auto problem = RuleRowsProblem(rows, session.catalogue.size())) return Damaged(session, messages, *problem);
   for (const std::string& row : rows) {
-    const std::string indexText = row.substr(0, 4);
+    const std::string indexText = Columns(row, 1, 4);
     if (!IsAllDigits(TrimLeftSpaces(TrimRightSpaces(indexText))) || TrimRightSpaces(indexText).empty())
       return Damaged(session, messages, "a rule row has no index.");
     const int index = TextToInt(indexText);
-    const std::size_t at = 16 + 11 * static_cast<std::size_t>(k);
-    if (row.size() < at + 1) return Damaged(session, messages, "rule row " + std::to_string(index) + " is too short.");
-    const std::string cell = TrimRightSpaces(RestoreText(row.substr(at, 10)));
+    const std::string stored = Columns(row, 17 + 11 * k, 10);
+    if (stored.empty()) return Damaged(session, messages, "rule row " + std::to_string(index) + " is too short.");
+    const std::string cell = TrimRightSpaces(RestoreText(stored));
     const std::string_view digits = cell.starts_with('-') ? std::string_view(cell).substr(1) : std::string_view(cell);
     // A rule holds 16 bits; a wider value would come back as another one.
     const int value = digits.empty() || !IsAllDigits(digits) || digits.size() > 5 ? 32768 : TextToInt(cell);

@@ -45,6 +45,11 @@ std::string TrimRightSpaces(std::string_view text) {
   return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
+std::string Columns(std::string_view line, int first, int count) {
+  if (first < 1 || count <= 0 || static_cast<std::size_t>(first - 1) >= line.size()) return {};
+  return std::string(line.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(count)));
+}
+
 std::string ReplaceRange(std::string_view text, int position, int count, std::string_view insert) {
   if (position < 1) position = 1;
   if (count < 0) count = 0;

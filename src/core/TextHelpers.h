@@ -24,6 +24,11 @@ std::string PadRight(std::string_view text, int n);
 std::string TrimLeftSpaces(std::string_view text);
 std::string TrimRightSpaces(std::string_view text);
 
+// Fixed 1-based columns of a line as every file reader takes them: a range
+// past the end of the line reads as empty, a range the line only partly
+// covers as the part it holds.
+std::string Columns(std::string_view line, int first, int count);
+
 // 1-based: characters 1..position-1, then `insert`, then those from position+count on.
 std::string ReplaceRange(std::string_view text, int position, int count, std::string_view insert);
 

@@ -4,6 +4,7 @@
 
 #include "core/Cards.h"
 #include "core/Catalogue.h"
+#include "core/CatalogueFile.h"
 #include "core/RuleIndex.h"
 #include "core/RulesLoader.h"
 #include "core/Session.h"
@@ -649,7 +650,7 @@ void RandomGameCommand(Session& session, GameStartPorts& ports) {
   // Drawn among the lines that exist, so it ends whatever the numbering.
   const std::string& line =
       session.catalogue[static_cast<std::size_t>(ports.random.Next(static_cast<int>(session.catalogue.size())))];
-  const int number = TextToInt(line.substr(4, 3));
+  const int number = LineNumber(line);
   OpenGame(session, ports, number, GameNameOf(session, number), session.store.Get(pos::kPlayerName, 30), 2, true);
 }
 

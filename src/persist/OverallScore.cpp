@@ -280,7 +280,7 @@ std::vector<OverallDetail> ReadOverallDetails(Session& session, StatsPorts& port
     detail.bestScore = static_cast<int>(score->value);
     detail.bestTime = static_cast<int>(time->value);
     if (i < rules.size()) {
-      const int maxScore = TextToInt(rules[i].substr(0, 10)), cards = TextToInt(Columns(rules[i], 11, 10));
+      const int maxScore = TextToInt(Columns(rules[i], 1, 10)), cards = TextToInt(Columns(rules[i], 11, 10));
       detail.maxScore = maxScore == -1 ? 4 * cards : maxScore;
     }
     details.push_back(std::move(detail));

@@ -169,10 +169,10 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
   }
 
   const std::string& header = lines[0].text;
-  if (header.size() < 8 || !header.starts_with("[S-") || header[7] != ']' || !IsAllDigits(header.substr(3, 4)))
+  if (header.size() < 8 || !header.starts_with("[S-") || header[7] != ']' || !IsAllDigits(Columns(header, 4, 4)))
     return fail("it is not a saved game (line 1 does not begin with the tag [S-nnnn])");
   GameFile file;
-  file.version = header.substr(3, 4);
+  file.version = Columns(header, 4, 4);
   if (file.version > kGameFileVersion)
     return fail("it was saved in version " + file.version + ", newer than this program reads");
   const bool older = file.version < kGameFileVersion;
@@ -181,7 +181,7 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
     return fail("line 1 has " + std::to_string(header.size()) + " characters where " + std::to_string(kHeaderWidth) +
                 " are needed");
   auto number = [&](int column, int width, long long low, long long high) -> std::optional<int> {
-    const auto value = Number(header.substr(static_cast<std::size_t>(column - 1), static_cast<std::size_t>(width)));
+    const auto value = Number(Columns(header, column, width));
     if (!value || *value < low || *value > high) return std::nullopt;
     return static_cast<int>(*value);
   };
@@ -202,9 +202,7 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
     const auto value = number(f.column, f.width, f.low, f.high);
     if (!value)
       return fail("line 1, columns " + std::to_string(f.column) + "-" + std::to_string(f.column + f.width - 1) + ": " +
-                  f.what + " \"" +
-                  header.substr(static_cast<std::size_t>(f.column - 1), static_cast<std::size_t>(f.width)) +
-                  "\" is not a number");
+                  f.what + " \"" + Columns(header, f.column, f.width) + "\" is not a number");
     *f.into = *value;
   }
   int cardCount = kCardCount;
@@ -223,12 +221,12 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
   if (second.size() < kSecondLineWidth)
     return fail("line 2 has " + std::to_string(second.size()) + " characters where " +
                 std::to_string(kSecondLineWidth) + " are needed");
-  file.player = TrimRightSpaces(second.substr(0, 30));
-  file.dealNumber = TrimRightSpaces(second.substr(50, 15));
+  file.player = TrimRightSpaces(Columns(second, 1, 30));
+  file.dealNumber = TrimRightSpaces(Columns(second, 51, 15));
   if (file.dealNumber.empty() || !IsAllDigits(file.dealNumber))
     return fail("line 2, columns 51-65: the deal number \"" + file.dealNumber + "\" is not a number");
   for (std::size_t i = 0; i < 16; ++i) {
-    const auto base = Number(second.substr(66 + 2 * i, 2));
+    const auto base = Number(Columns(second, 67 + 2 * static_cast<int>(i), 2));
     if (base) file.foundationBase[i] = static_cast<int>(*base);
   }
 

@@ -272,11 +272,6 @@ std::string JoinLines(const TextList& lines) {
   return text;
 }
 
-std::string Columns(std::string_view line, int first, int count) {
-  if (first < 1 || count <= 0 || static_cast<std::size_t>(first - 1) >= line.size()) return {};
-  return std::string(line.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(count)));
-}
-
 std::optional<std::string> SectionNameOf(std::string_view line) {
   if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
   return std::string(line.substr(1, line.size() - 2));

@@ -54,8 +54,6 @@ bool ReplaceInLines(FileSystem& fs, const std::string& file, int column, std::st
 
 // Helpers on whole texts for the operations that rewrite a file anyway.
 std::string JoinLines(const TextList& lines);
-// 1-based columns; a column past the end of the line gives an empty text.
-std::string Columns(std::string_view line, int first, int count);
 std::optional<std::string> SectionNameOf(std::string_view line);
 
 }  // namespace cardoria

@@ -38,6 +38,39 @@ TEST(CatalogueText, ShiftRoundTripAndColumns) {
   EXPECT_EQ(LineName(line), "Baker's Dozen");
 }
 
+TEST(CatalogueText, ShortLinesReadTheirMissingColumnsAsEmpty) {
+  struct Case {
+    const char* line;
+    int family, number;
+    const char* name;
+  } cases[] = {
+      {"", 0, -1, ""},       {"5", 5, -1, ""},           {"12  00", 12, -1, ""},
+      {"5   007", 5, 7, ""}, {"5   0070001", 5, 7, "1"}, {"5   007000Short", 5, 7, "Short"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LineFamily(c.line), c.family) << '"' << c.line << '"';
+    EXPECT_EQ(LineNumber(c.line), c.number) << '"' << c.line << '"';
+    EXPECT_EQ(LineName(c.line), c.name) << '"' << c.line << '"';
+  }
+}
+
+TEST_F(CatalogueTest, AShortCatalogueLineIsAGameWithAShortName) {
+  CatalogueFileContent content;
+  content.games = {KlondikeLike(0, "Zero"), KlondikeLike(1, "One")};
+  test::WriteCatalogue(dir, content);
+  // The second game's line cut right after the first letter of its name.
+  std::string text = dir.Read("GAMES.DAT");
+  const std::string full = ScrambleText(CatalogueLine(content.games[1]));
+  text.replace(text.find(full), full.size(), ScrambleText(CatalogueLine(content.games[1]).substr(0, 11)));
+  dir.Write("GAMES.DAT", text);
+  session.programDir = dir.Path();
+  ASSERT_TRUE(LoadCatalogue(session, messages));
+  EXPECT_EQ(GameNameOf(session, 1), "O");
+  EXPECT_EQ(GameNumberOf(session, "o"), 1);
+  EXPECT_EQ(FamilyOf(session, 1), 5);
+  EXPECT_EQ(SortedGameNames(session), (TextList{"O", PadRight("Zero", 50)}));
+}
+
 TEST_F(CatalogueTest, LookupsByProbeAndByScan) {
   CatalogueFileContent content;
   content.games = {KlondikeLike(0, "Zero"), KlondikeLike(1, "Freecell"), KlondikeLike(2, "Two")};

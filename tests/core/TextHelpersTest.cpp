@@ -28,6 +28,26 @@ TEST(TextHelpers, RightStrPadRightAndTrims) {
   EXPECT_EQ(TrimRightSpaces("    "), "");
 }
 
+TEST(TextHelpers, ColumnsOfAShortLineReadWhatIsThere) {
+  struct Case {
+    const char* line;
+    int first, count;
+    const char* expected;
+  } cases[] = {
+      {"abcdef", 2, 3, "bcd"},  // inside
+      {"abcdef", 5, 4, "ef"},   // partly covered
+      {"abcdef", 6, 1, "f"},    // the last column
+      {"abcdef", 7, 1, ""},     // just past the end
+      {"abc", 128, 13, ""},     // far past the end
+      {"", 1, 2, ""},           // empty line
+      {"abc", 0, 2, ""},        // no column 0
+      {"abc", 1, 0, ""},        // nothing asked
+      {"abc", 2, -4, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Columns(c.line, c.first, c.count), c.expected) << c.line << " " << c.first << "," << c.count;
+}
+
 TEST(TextHelpers, ReplaceRangeKeepsBothEnds) {
   EXPECT_EQ(ReplaceRange("abcdef", 3, 2, "XY"), "abXYef");
   EXPECT_EQ(ReplaceRange("abc", 4, 0, "d"), "abcd");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/Cards.h"
 #include "core/Catalogue.h"
 #include "core/Session.h"
@@ -324,6 +326,22 @@ TEST_F(GameStartTest, RandomGameEndsWithOneGame) {
   EXPECT_EQ(session.store.Get(pos::kGameNumber, 4), "0017");
   EXPECT_EQ(session.store.Get(pos::kGameName, 50), "Lonely");
   EXPECT_TRUE(session.values.Flag(kGameInProgress));
+}
+
+TEST_F(GameStartTest, RandomGameDrawsOnlyNumbersThatNameAGame) {
+  // Numbers with gaps, and a line that is not loaded.
+  CatalogueEntry hidden = KlondikeLike(1, "Hidden");
+  hidden.hidden = true;
+  Use({KlondikeLike(3, "Three"), hidden, KlondikeLike(40, "Forty"), KlondikeLike(41, "Forty-one")});
+  std::set<int> drawn;
+  for (int i = 0; i < 40; ++i) {
+    RandomGameCommand(session, ports);
+    const int number = session.store.GetInt(pos::kGameNumber, 4);
+    ASSERT_FALSE(GameNameOf(session, number).empty()) << number;
+    EXPECT_EQ(TrimRightSpaces(session.store.Get(pos::kGameName, 50)), GameNameOf(session, number));
+    drawn.insert(number);
+  }
+  EXPECT_EQ(drawn, (std::set<int>{3, 40, 41}));
 }
 
 TEST_F(GameStartTest, NewGamePlaysItsSoundAndDealsAgain) {

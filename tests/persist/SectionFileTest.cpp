@@ -114,11 +114,5 @@ TEST_F(SectionFileTest, ReplaceInLinesChangesOnlyTheTextAtItsColumn) {
   EXPECT_EQ(Text(), "Annabel  x\r\n Ann x\r\nAnne x\nAn\r\n");
 }
 
-TEST_F(SectionFileTest, AColumnPastTheEndOfALineReadsEmpty) {
-  EXPECT_EQ(Columns("abcdef", 5, 4), "ef");
-  EXPECT_EQ(Columns("abc", 7, 2), "");
-  EXPECT_EQ(Columns("", 1, 2), "");
-}
-
 }  // namespace
 }  // namespace cardoria

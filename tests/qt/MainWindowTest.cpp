@@ -89,6 +89,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
   const QStringList built = {"&New game",
                              "Open a sa&ved game...",
                              "&Restart game",
+                             "S&elect a game number...",
                              "R&andom game",
                              "&Save...",
                              "",

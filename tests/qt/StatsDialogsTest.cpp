@@ -50,6 +50,10 @@ class FakeHost final : public StatsHost {
     ++selections;
     return agree;
   }
+  bool SelectGameNumber() override {
+    ++numberSelections;
+    return agree;
+  }
   bool LeaveGame(const std::string& question) override {
     questions.push_back(question);
     return agree;
@@ -61,7 +65,7 @@ class FakeHost final : public StatsHost {
   bool agree = true;
   std::vector<std::pair<int, std::string>> played;
   std::vector<std::string> questions;
-  int selections = 0, repaints = 0, clears = 0, titles = 0;
+  int selections = 0, numberSelections = 0, repaints = 0, clears = 0, titles = 0;
 };
 
 class StatsDialogsTest : public test::StatsTest {

@@ -61,6 +61,14 @@ void FillGames(QComboBox* box, const Session& session, int selected, bool allFir
   }
 }
 
+void FillGameCombo(QComboBox* box, const Session& session, int number) {
+  const TextList names = SortedGameNames(session);
+  box->clear();
+  for (const std::string& name : names) box->addItem(Q(TrimRightSpaces(name)));
+  const std::string chosen = number >= 0 ? GameNameOf(session, number) : std::string();
+  box->setCurrentIndex(chosen.empty() ? -1 : IndexOfTrimmed(names, chosen));
+}
+
 void FillPlayers(QComboBox* box, const Session& session, const std::string& selected, bool allFirst) {
   box->clear();
   if (allFirst) box->addItem(QString::fromLatin1(kAllPlayersEntry), QString());

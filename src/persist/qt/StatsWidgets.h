@@ -39,6 +39,8 @@ class StatsHost {
   virtual bool RestartGame() = 0;
   // The game-selection dialog; true when a game is in progress afterwards.
   virtual bool SelectGame() = 0;
+  // The deal-number dialog; true when a game is in progress afterwards.
+  virtual bool SelectGameNumber() = 0;
   // Asks `question` as leaving a game is asked and ends the game in
   // progress; false when the player refused.
   virtual bool LeaveGame(const std::string& question) = 0;
@@ -84,6 +86,9 @@ QPushButton* AddButton(Dialog* dialog, QBoxLayout* column, const char* name, con
 // Fills a combo box with the games, `allFirst` adding "[All games]" in front;
 // selects `selected` when it is there.
 void FillGames(QComboBox* box, const Session& session, int selected, bool allFirst);
+// The names of all games, catalogue and customized, in name order; the game
+// numbered `number` is chosen, none when it names no game.
+void FillGameCombo(QComboBox* box, const Session& session, int number);
 void FillPlayers(QComboBox* box, const Session& session, const std::string& selected, bool allFirst);
 inline constexpr const char* kAllGamesEntry = "[All games]";
 inline constexpr const char* kAllPlayersEntry = "[All players]";

@@ -22,7 +22,7 @@ TfrmGameWon::TfrmGameWon(StatsContext context, QWidget* parent) : QDialog(parent
   AddButton(this, buttons, "btnRestart", "Restart game...", &TfrmGameWon::RestartGame);
   AddButton(this, buttons, "btnStatistics", "  Statistics...     ", &TfrmGameWon::Statistics);
   AddButton(this, buttons, "btnOpenGame", " Open a game...", &TfrmGameWon::SelectGame);
-  AddButton(this, buttons, "btnSelectGame", "Select game... ", &TfrmGameWon::SelectGame);
+  AddButton(this, buttons, "btnSelectGame", "Select game... ", &TfrmGameWon::SelectGameNumber);
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("btnCancel"));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -56,6 +56,10 @@ void TfrmGameWon::Statistics() {
 
 void TfrmGameWon::SelectGame() {
   if (WithDialogsHidden(this, [this] { return c_.host.SelectGame(); })) accept();
+}
+
+void TfrmGameWon::SelectGameNumber() {
+  if (WithDialogsHidden(this, [this] { return c_.host.SelectGameNumber(); })) accept();
 }
 
 void TfrmGameWon::done(int result) {

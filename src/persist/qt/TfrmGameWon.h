@@ -15,6 +15,7 @@ class TfrmGameWon final : public QDialog {
   void RestartGame();
   void Statistics();
   void SelectGame();
+  void SelectGameNumber();
 
  protected:
   void done(int result) override;
