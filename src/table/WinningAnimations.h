@@ -12,8 +12,8 @@ namespace cardoria {
 
 class Random;
 
-inline constexpr std::array<const char*, 6> kWinningAnimationNames = {
-    "Festoons", "Circles", "Lines", "Open order", "Left to right", "Up to down"};
+inline constexpr std::array<const char*, 6> kWinningAnimationNames = {"Festoons",   "Circles",       "Lines",
+                                                                      "Open order", "Left to right", "Up to down"};
 inline constexpr const char* kRandomAnimation = "(Random)";
 inline constexpr const char* kNoAnimation = "(None)";
 
