@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -815,10 +816,15 @@ void TfrmMain::ToggleCardCounter() {
   if (counter_->isVisible()) {
     counter_->hide();
   } else {
-    // Without a place of its own the counter stands at the table's right edge.
+    // Without a place of its own the counter stands beside the window, or
+    // inside its right edge when the screen ends there.
     if (session_.settings.ReadInt(kPreferenceSection, "CardCounter_Left", -1) <= 0 && !counterPlaced_) {
+      const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
       const QPoint corner = table_->mapToGlobal(QPoint(table_->width(), 0));
-      counter_->move(std::max(0, corner.x() - counter_->width() - 30), corner.y() + 30);
+      int left = frameGeometry().right() + 8;
+      if (!screen.isEmpty() && left + counter_->frameGeometry().width() > screen.right())
+        left = std::max(screen.left(), corner.x() - counter_->frameGeometry().width() - 8);
+      counter_->move(left, corner.y());
     }
     counterPlaced_ = true;
     counter_->show();
@@ -862,6 +868,7 @@ void TfrmMain::RunWinningAnimation() {
   ValueTables& values = session_.values;
   values.SetFlag(kAnimationRunning, true);
   animating_ = true;
+  animationDrawn_ = false;
   qApp->installEventFilter(this);
   activateWindow();
   table_->setFocus();
@@ -876,13 +883,16 @@ void TfrmMain::RunWinningAnimation() {
     animator.SetStopCheck([this] { return !session_.values.Flag(kAnimationRunning); });
     animator.Run(kind, std::max(seconds, 0) * std::int64_t{1000},
                  std::clamp(session_.store.GetInt(pos::kSpeedMoveCard, 2), 0, 99));
+    animationDrawn_ = true;
   }
   values.SetFlag(kAnimationRunning, false);
   animating_ = false;
   if (!swallowingClick_) qApp->removeEventFilter(this);
 }
 void TfrmMain::ShowGameWon() {
-  RedrawTable();
+  // The cards of a winning animation stay on the table under the dialog.
+  if (!animationDrawn_) RedrawTable();
+  animationDrawn_ = false;
   TfrmGameWon(Stats(), this).exec();
 }
 

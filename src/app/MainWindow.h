@@ -212,6 +212,8 @@ class TfrmMain final : public QMainWindow,
   bool paused_ = false;
   // A winning animation runs: a key or click ends it and is swallowed.
   bool animating_ = false;
+  // The last winning animation painted cards that are still on the table.
+  bool animationDrawn_ = false;
   // The click that ended the pause: its release and context menu are swallowed too.
   bool swallowingClick_ = false;
   quint64 endingClickTime_ = 0;

@@ -39,7 +39,7 @@ void WinningAnimator::DrawCard(int card, int x, int y) {
     QPainter painter(&picture_);
     painter.drawImage(x, y + pictureTop_, lastFace_);
   }
-  dirty_ |= QRect(x, y, lastFace_.width(), lastFace_.height());
+  dirty_ += QRect(x, y, lastFace_.width(), lastFace_.height());
 }
 
 void WinningAnimator::Pump() {

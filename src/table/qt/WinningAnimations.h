@@ -5,7 +5,7 @@
 // frames so that Stop() (from a key or a click) takes effect at once.
 
 #include <QImage>
-#include <QRect>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 
@@ -55,7 +55,8 @@ class WinningAnimator final : private AnimationCanvas {
   int pictureTop_ = 0, topY_ = 5;
   int lastCard_ = 0;
   QImage lastFace_;
-  QRect dirty_;
+  // What was painted since the window last showed it.
+  QRegion dirty_;
   bool stopped_ = false, running_ = false;
   std::function<bool()> stopCheck_;
   std::function<void()> frameHook_;
