@@ -541,6 +541,8 @@ void TfrmMain::Relayout() {
   scrollBar_->blockSignals(false);
   scrollBar_->setVisible(layout.scrollBarShown);
   table_->update();
+  // A new deal, a loaded game or a restart: the counter starts again too.
+  if (counter_ && counter_->isVisible()) counter_->RefreshCounter();
 }
 
 void TfrmMain::SetCommandsEnabled(Commands commands, bool enabled) {

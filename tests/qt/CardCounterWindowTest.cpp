@@ -97,6 +97,14 @@ TEST_F(MainWindowTest, TheCardCounterFollowsTheGameInItsModes) {
   QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(mark(next), "Card_" + rank(next) + "_Down");
 
+  // A new deal is counted from its first card.
+  ASSERT_TRUE(window->PlayGame(2, "0000000000043"));
+  const std::vector<CounterMark> marks = CounterMarks(session, counter->Modes());
+  for (int card = 1; card <= 52; ++card) {
+    const CounterMark m = marks[static_cast<std::size_t>(card - 1)];
+    EXPECT_EQ(mark(card), "Card_" + rank(card) + (m == CounterMark::Up ? "_Up" : "_Down")) << card;
+  }
+
   // Closing the counter clears the check mark.
   counter->close();
   EXPECT_FALSE(counter->isVisible());
