@@ -1,10 +1,12 @@
 // Drawing the table: a full redraw at 1920x1080 with big cards, the redraw
-// after one move, and one step of a drag.
+// after one move, one step of a drag, and one frame of each winning animation.
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QWidget>
 
 #include "core/Catalogue.h"
 #include "core/Session.h"
@@ -14,6 +16,7 @@
 #include "table/HeadlessTable.h"
 #include "table/qt/CardImages.h"
 #include "table/qt/TableRenderer.h"
+#include "table/qt/WinningAnimations.h"
 
 namespace cardoria {
 namespace {
@@ -85,12 +88,48 @@ void BM_MoveDragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveDragStep)->Unit(benchmark::kMicrosecond);
 
+// A window that shows a picture, as the table does.
+class PictureWidget final : public QWidget {
+ public:
+  explicit PictureWidget(const QImage& picture) : picture_(picture) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), picture_, event->rect());
+  }
+
+ private:
+  const QImage& picture_;
+};
+
+// One frame: the cards an animation paints between two showings of the
+// window, and the showing itself, on a full-HD table with big cards.
+void BM_WinningAnimationFrame(benchmark::State& state) {
+  Table t;
+  PictureWidget widget(t.table);
+  widget.resize(1920, 1080);
+  widget.show();
+  QApplication::processEvents();
+  WinningAnimator animator(
+      widget, t.table, [&](int card) { return t.images.Face(card); }, t.clock, t.random);
+  animator.SetFrameHook([&] { animator.Stop(); });
+  const int kind = static_cast<int>(state.range(0));
+  state.SetLabel(kWinningAnimationNames[static_cast<std::size_t>(kind)]);
+  for (auto _ : state) animator.Run(kind, std::int64_t{1} << 40, 10);
+}
+BENCHMARK(BM_WinningAnimationFrame)
+    ->DenseRange(0, 5)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 }  // namespace
 }  // namespace cardoria
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   return 0;

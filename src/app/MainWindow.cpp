@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -42,9 +43,12 @@
 #include "persist/qt/TfrmStatistics.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtPorts.h"
+#include "platform/qt/QtSound.h"
 #include "table/Flight.h"
 #include "table/RandomLooks.h"
 #include "table/qt/TableRenderer.h"
+#include "table/qt/TfrmCardCounter.h"
+#include "table/qt/WinningAnimations.h"
 
 namespace cardoria {
 
@@ -254,14 +258,19 @@ void TfrmMain::BuildMenus() {
   add(statistics, "mnuLogStatistics", "&Log statistics...", {},
       [this] { TfrmStatisLog(Stats(), "", -1, this).exec(); });
   statistics->addSeparator();
-  add(statistics, "mnuHiScores", "&Hi-Scores...", QKeySequence(Qt::Key_F9),
-      [this] { TfrmHiScore(Stats(), CurrentGame(session_), -1, {}, this).exec(); });
+  add(statistics, "mnuHiScores", "&Hi-Scores...", QKeySequence(Qt::Key_F9), [this] {
+    if (session_.store.Get(171, 1) == "Y") PlaySound("Hi-Scor");
+    TfrmHiScore(Stats(), CurrentGame(session_), -1, {}, this).exec();
+  });
   add(statistics, "mnuOverallScore", "O&verall score...", {}, [this] { TfrmStatisOverall(Stats(), this).exec(); });
 
   QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
   tools->setObjectName(QStringLiteral("mnuTools"));
   add(tools, "mnuCustomizeRules", "Customize &rules...", QKeySequence(Qt::CTRL | Qt::Key_R),
       [this] { CustomizeRulesCommand(); }, {Commands::Game});
+  counterAction_ =
+      add(tools, "mnuCardCounter", "&Card counter...", QKeySequence(Qt::Key_F8), [this] { ToggleCardCounter(); });
+  counterAction_->setCheckable(true);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -385,12 +394,15 @@ void TfrmMain::ShowPanel(const char* name, bool shown) {
 
 bool TfrmMain::Create() {
   if (!MainFormCreate(session_, ports_, setup_)) return false;
+  if (session_.store.Get(148, 1) == "Y") PlaySound("Splash");
   cursors_ = LoadCursors(*session_.resources);
   table_->setCursor(cursors_.value(setup_.cursor, QCursor(Qt::ArrowCursor)));
   statusPlayer_ = new QLabel(this);
   statusPlayer_->setObjectName(QStringLiteral("pnlStatusBar"));
   statusBar()->addWidget(statusPlayer_, 1);
   statusBar()->setVisible(setup_.showStatusBar);
+  counter_ = new TfrmCardCounter(session_, this);
+  counter_->SetClosedHandler([this] { counterAction_->setChecked(false); });
   BuildMenus();
   BuildToolbar();
   // Nothing can be played before a game is open.
@@ -444,6 +456,8 @@ void TfrmMain::RunFirstActivation() {
   if (!session_.values.Flag(kFirstActivationPending)) return;
   FirstActivation(session_);
   UpdateTitle();
+  counter_->LoadCounterSettings();
+  if (session_.settings.ReadString(kPreferenceSection, "CardCounter_Visible", "N") == "Y") ToggleCardCounter();
   // Until the game selection exists, the game of the preferences (or the
   // one asked for on the command line) opens at once.
   const int number = requestedGame_ >= 0 ? requestedGame_ : session_.store.GetInt(pos::kGameNumber, 4);
@@ -471,6 +485,14 @@ bool TfrmMain::event(QEvent* event) {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   WriteWindowState(session_.settings, CurrentWindowState());
+  if (session_.values.Flag(kAnimationRunning)) {
+    // The animation stops first; the end of the game closes the window then.
+    session_.values.SetFlag(kAnimationRunning, false);
+    session_.positions.Set(67, 1);
+    session_.values.SetFlag(kHoldAndExitRequested, false);
+    event->ignore();
+    return;
+  }
   if (session_.settings.ReadString(kPreferenceSection, "ConfirmQuit", "N") != "N" &&
       !ports_.messages.Confirm(std::string("Exit ") + kProductName + "?")) {
     session_.values.SetFlag(kHoldAndExitRequested, false);
@@ -483,7 +505,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   engine_->EndGame();
+  counter_->SaveCounterSettings();
   hide();
+  StopSound();
   clock_->stop();
   session_.settings.WriteString(kPreferenceSection, "AutoPlay", session_.autoplayChecked ? "Y" : "N");
   session_.resources.reset();
@@ -527,6 +551,8 @@ void TfrmMain::Relayout() {
   scrollBar_->blockSignals(false);
   scrollBar_->setVisible(layout.scrollBarShown);
   table_->update();
+  // A new deal, a loaded game or a restart: the counter starts again too.
+  if (counter_ && counter_->isVisible()) counter_->RefreshCounter();
 }
 
 void TfrmMain::SetCommandsEnabled(Commands commands, bool enabled) {
@@ -625,6 +651,8 @@ void TfrmMain::DrawDeal(bool animate) {
   // The deal: the stock group and the foundations first, then every card of
   // the reserves and the tableau flies from the deal origin to its place.
   Relayout();
+  const bool shuffling = session_.store.Get(149, 1) == "Y";
+  if (shuffling) PlaySoundLoop("Shuffle");
   std::set<int> pending;
   for (auto group : {PileGroup::Reserve, PileGroup::Tableau})
     for (const std::string& pile : session_.piles.Items(group))
@@ -669,18 +697,33 @@ void TfrmMain::DrawDeal(bool animate) {
       for (int t = 0; t < kTableauPiles; ++t)
         if (i < PileCardCount(session_.piles.Pile(PileGroup::Tableau, t))) fly({PileGroup::Tableau, t}, i);
   }
+  if (shuffling) StopSound();
   Relayout();
 }
 
-void TfrmMain::PlaySound(const std::string&, bool) {}
+void TfrmMain::SetSoundPort(std::unique_ptr<SoundPort> port) { sounds_ = std::move(port); }
+
+void TfrmMain::PlaySound(const std::string& name, SoundMode mode) {
+  // The master switch silences every sound, also those without a switch of their own.
+  if (session_.store.Get(pos::kSoundsEnabled, 1) != "Y") return;
+  if (!sounds_) sounds_ = std::make_unique<QtSoundPlayer>(session_.programDir);
+  sounds_->Play(name, mode);
+}
+
+void TfrmMain::PlaySound(const std::string& name, bool wait) {
+  PlaySound(name, wait ? SoundMode::Wait : SoundMode::Async);
+}
 void TfrmMain::Beep() { QApplication::beep(); }
-void TfrmMain::PlaySound(const std::string&) {}
-void TfrmMain::PlaySoundLoop(const std::string&) {}
-void TfrmMain::StopSound() {}
+void TfrmMain::PlaySound(const std::string& name) { PlaySound(name, SoundMode::Async); }
+void TfrmMain::PlaySoundLoop(const std::string& name) { PlaySound(name, SoundMode::Loop); }
+void TfrmMain::StopSound() {
+  if (session_.store.Get(pos::kSoundsEnabled, 1) == "Y" && sounds_) sounds_->Stop();
+}
 
 void TfrmMain::RedrawTable() {
   // Whatever was lifted has landed (or gone back) once its piles are redrawn.
   lifted_ = false;
+  if (counter_ && counter_->isVisible()) counter_->RefreshCounter();
   RefreshUndoCommands();
   if (tableImage_.isNull()) return Relayout();
   TableRenderer(session_, images_).DrawTable(tableImage_, backgroundImage_);
@@ -766,6 +809,11 @@ void TfrmMain::ShowPopupMenu(int x, int y) {
     QAction* action = findChild<QAction*>(QString::fromLatin1(name));
     if (action) menu.addAction(action);
   }
+  QAction* counter = menu.addAction(QStringLiteral("Card counter"), this, [this] { ToggleCardCounter(); });
+  counter->setObjectName(QStringLiteral("mnuPopCardCounter"));
+  counter->setShortcut(QKeySequence(Qt::Key_F8));
+  counter->setCheckable(true);
+  counter->setChecked(counter_->isVisible());
   if (IsInteractivePlatform()) menu.exec(table_->mapToGlobal(QPoint(x, y)));
 }
 void TfrmMain::SetDragCursor(bool dragging) {
@@ -774,7 +822,28 @@ void TfrmMain::SetDragCursor(bool dragging) {
 void TfrmMain::Scroll(int pages) {
   if (scrollBar_->isVisible()) scrollBar_->setValue(scrollBar_->value() + pages * scrollBar_->pageStep());
 }
-void TfrmMain::CardMoved(int, int, int) {}
+void TfrmMain::CardMoved(int card, int fromKind, int toKind) { counter_->CardMoved(card, fromKind, toKind); }
+
+void TfrmMain::ToggleCardCounter() {
+  if (counter_->isVisible()) {
+    counter_->hide();
+  } else {
+    // Without a place of its own the counter stands beside the window, or
+    // inside its right edge when the screen ends there.
+    if (session_.settings.ReadInt(kPreferenceSection, "CardCounter_Left", -1) <= 0 && !counterPlaced_) {
+      const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+      const QPoint corner = table_->mapToGlobal(QPoint(table_->width(), 0));
+      int left = frameGeometry().right() + 8;
+      if (!screen.isEmpty() && left + counter_->frameGeometry().width() > screen.right())
+        left = std::max(screen.left(), corner.x() - counter_->frameGeometry().width() - 8);
+      counter_->move(left, corner.y());
+    }
+    counterPlaced_ = true;
+    counter_->show();
+    counter_->raise();
+  }
+  counterAction_->setChecked(counter_->isVisible());
+}
 void TfrmMain::ShowScore(const std::string& score) { SetScoreText(score); }
 void TfrmMain::ShowTime(const std::string& time) { SetTimeText(time); }
 void TfrmMain::HidePileSizeHint() { pileSize_->hide(); }
@@ -807,13 +876,40 @@ void TfrmMain::SetAutoplayChecked(bool checked) {
 void TfrmMain::RecordGameResult(const GameResult& result) {
   cardoria::RecordGameResult(session_, result, *statsPorts_);
 }
-void TfrmMain::RunWinningAnimation() {}
+void TfrmMain::RunWinningAnimation() {
+  ValueTables& values = session_.values;
+  values.SetFlag(kAnimationRunning, true);
+  animating_ = true;
+  animationDrawn_ = false;
+  qApp->installEventFilter(this);
+  activateWindow();
+  table_->setFocus();
+  const std::string name = session_.settings.ReadString(kPreferenceSection, "Winning_Animations", kRandomAnimation);
+  const int seconds = session_.settings.ReadInt(kPreferenceSection, "Winning_Animations_Time", 30);
+  const int kind = WinningAnimationIndex(name, ports_.random);
+  if (kind >= 0 && !tableImage_.isNull() && isVisible()) {
+    WinningAnimator animator(
+        *table_, tableImage_, [this](int card) { return images_.Face(card); }, ports_.clock, ports_.random);
+    animator.SetPictureTop(ScrollOffset(session_));
+    animator.SetTopY(toolbar_ && toolbar_->isVisible() ? 0 : 5);
+    animator.SetStopCheck([this] { return !session_.values.Flag(kAnimationRunning); });
+    animator.Run(kind, std::max(seconds, 0) * std::int64_t{1000},
+                 std::clamp(session_.store.GetInt(pos::kSpeedMoveCard, 2), 0, 99));
+    animationDrawn_ = true;
+  }
+  values.SetFlag(kAnimationRunning, false);
+  animating_ = false;
+  if (!swallowingClick_) qApp->removeEventFilter(this);
+}
 void TfrmMain::ShowGameWon() {
-  RedrawTable();
+  // The cards of a winning animation stay on the table under the dialog.
+  if (!animationDrawn_) RedrawTable();
+  animationDrawn_ = false;
   TfrmGameWon(Stats(), this).exec();
 }
 
 void TfrmMain::ShowHiScores(bool newEntry, int rank, const std::string& caption, int game) {
+  if (session_.store.Get(newEntry ? 174 : 171, 1) == "Y") PlaySound(newEntry ? "Scores.wav" : "Hi-Scor");
   TfrmHiScore(Stats(), game, newEntry ? rank : -1, QString::fromStdString(caption), this).exec();
 }
 
@@ -938,21 +1034,30 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched) &&
       session_.store.Get(pos::kShowToolTips, 1) != "Y")
     return true;
-  if (!paused_ && !swallowingClick_) return QMainWindow::eventFilter(watched, event);
+  const bool gating = paused_ || animating_;
+  if (!gating && !swallowingClick_) return QMainWindow::eventFilter(watched, event);
+  // Ends the pause or the winning animation, whichever the input interrupts.
+  auto end = [this] {
+    if (paused_) {
+      TogglePause();
+    } else {
+      session_.values.SetFlag(kAnimationRunning, false);
+    }
+  };
   switch (event->type()) {
     case QEvent::ShortcutOverride:
-      if (!paused_) break;
+      if (!gating) break;
       // Taken here, no shortcut runs; the key press that follows ends the pause.
       event->accept();
       return true;
     case QEvent::KeyPress: {
-      if (!paused_) break;
+      if (!gating) break;
       // A modifier alone waits for its key, so that a whole chord such as
       // Ctrl+Z is the input that ends the pause, and nothing else.
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Alt && key != Qt::Key_Meta &&
           key != Qt::Key_AltGr)
-        TogglePause();
+        end();
       return true;
     }
     case QEvent::MouseButtonPress:
@@ -963,20 +1068,20 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
       // first ends the pause. A later press, should the release have gone
       // astray, is the player's again.
       const auto stamp = static_cast<QInputEvent*>(event)->timestamp();
-      if (!paused_ && stamp != endingClickTime_) {
+      if (!gating && stamp != endingClickTime_) {
         swallowingClick_ = false;
         qApp->removeEventFilter(this);
         break;
       }
       swallowingClick_ = true;
       endingClickTime_ = stamp;
-      if (paused_) TogglePause();
+      if (gating) end();
       event->accept();
       return true;
     }
     case QEvent::MouseButtonRelease:
     case QEvent::NonClientAreaMouseButtonRelease:
-      if (swallowingClick_ && !paused_) {
+      if (swallowingClick_ && !paused_ && !animating_) {
         swallowingClick_ = false;
         qApp->removeEventFilter(this);
       }

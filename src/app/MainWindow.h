@@ -17,6 +17,7 @@
 #include "engine/Engine.h"
 #include "persist/FileSystem.h"
 #include "persist/qt/StatsWidgets.h"
+#include "platform/Sound.h"
 #include "table/Layout.h"
 #include "table/qt/CardImages.h"
 
@@ -31,6 +32,7 @@ namespace cardoria {
 struct Session;
 class TfrmMain;
 class SaveDialogs;
+class TfrmCardCounter;
 
 // The table: shows the table picture and the lifted cards, and passes the
 // mouse on in the order the engine expects.
@@ -73,6 +75,10 @@ class TfrmMain final : public QMainWindow,
   void RequestOpenFile(const std::string& path);
   // The file dialogs and questions of the saved-game commands (tests answer them).
   void SetSaveDialogs(std::unique_ptr<SaveDialogs> dialogs);
+  // Where the sounds go (tests record them); Qt Multimedia unless set.
+  void SetSoundPort(std::unique_ptr<SoundPort> port);
+  // Plays a sound when Sounds_Enabled is "Y"; the caller has asked its own switch.
+  void PlaySound(const std::string& name, SoundMode mode);
 
   // The saved-game commands.
   void SaveGameCommand();
@@ -171,13 +177,16 @@ class TfrmMain final : public QMainWindow,
   // Paused: the table is covered and the clock stands still.
   bool Paused() const { return paused_; }
   void TogglePause();
+  // Shows or hides the card counter; the menu's check mark follows.
+  void ToggleCardCounter();
+  TfrmCardCounter* CardCounter() const { return counter_; }
   // The one-second timer: the game clock and the pile-size hint.
   void OnClockTick();
   // Where the lifted or flying cards are drawn; empty when none are.
   Rect MovingCardsRect() const;
 
-  // While paused, the first key press or click anywhere ends the pause and is
-  // swallowed, with the release of that click.
+  // While paused or during a winning animation, the first key press or click
+  // anywhere ends it and is swallowed, with the release of that click.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  protected:
@@ -220,6 +229,10 @@ class TfrmMain final : public QMainWindow,
   // A flight runs: the picture moves without a shadow.
   bool flying_ = false;
   bool paused_ = false;
+  // A winning animation runs: a key or click ends it and is swallowed.
+  bool animating_ = false;
+  // The last winning animation painted cards that are still on the table.
+  bool animationDrawn_ = false;
   // The click that ended the pause: its release and context menu are swallowed too.
   bool swallowingClick_ = false;
   quint64 endingClickTime_ = 0;
@@ -230,6 +243,7 @@ class TfrmMain final : public QMainWindow,
   std::string requestedDeal_;
   std::string requestedFile_;
   std::unique_ptr<SaveDialogs> saveDialogs_;
+  std::unique_ptr<SoundPort> sounds_;
   QTimer* clock_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
   QLabel* pileSize_ = nullptr;
@@ -240,6 +254,9 @@ class TfrmMain final : public QMainWindow,
   QToolBar* toolbar_ = nullptr;
   QMap<int, QList<QAction*>> commands_;
   QAction* autoplayAction_ = nullptr;
+  TfrmCardCounter* counter_ = nullptr;
+  QAction* counterAction_ = nullptr;
+  bool counterPlaced_ = false;
   QLabel* statusPlayer_ = nullptr;
   FileSystem files_;
   std::unique_ptr<StatsPorts> statsPorts_;

@@ -97,6 +97,8 @@ class Engine final : public PlayEngine {
   void RedealProcedure(int kind);
   bool AddDeals(const std::string& name);
   void FollowRelease();
+  // Plays when Sounds_Enabled and the switch at `switchPosition` are "Y".
+  static constexpr int kNoSoundSwitch = 0;
   void Sound(const std::string& name, int switchPosition);
   void Lift(int card, const Rect& rect);
   void FoldSince(int stepsBefore, bool intoPrevious);

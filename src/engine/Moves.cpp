@@ -33,7 +33,8 @@ int KindOfLocation(int location) {
 }  // namespace
 
 void Engine::Sound(const std::string& name, int switchPosition) {
-  if (s_.store.Get(pos::kSoundsEnabled, 1) == "Y" && s_.store.Get(switchPosition, 1) == "Y") p_.view.PlaySound(name);
+  if (s_.store.Get(pos::kSoundsEnabled, 1) != "Y") return;
+  if (switchPosition == kNoSoundSwitch || s_.store.Get(switchPosition, 1) == "Y") p_.view.PlaySound(name);
 }
 
 void Engine::FoldSince(int stepsBefore, bool intoPrevious) {
@@ -116,7 +117,7 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
       pile.clear();
       for (int c : cards) pile += CardCode(c);
       p_.view.RedrawPile({PileGroup::Foundation, f});
-      if (cards.size() > 1) Sound("Reorder", 184);
+      if (cards.size() > 1) Sound("Reorder", kNoSoundSwitch);
     }
     leftTableau = fromKind == kPileTableau;
     return true;

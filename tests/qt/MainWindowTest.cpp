@@ -116,6 +116,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "&Hi-Scores...",
                              "O&verall score...",
                              "Customize &rules...",
+                             "&Card counter...",
                              "&Rules",
                              "&Contents",
                              "&How to play",
@@ -129,6 +130,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                                                        {"mnuOverallScore", QKeySequence()},
                                                        {"mnuGameInformation", QKeySequence()},
                                                        {"mnuCustomizeRules", QKeySequence(Qt::CTRL | Qt::Key_R)},
+                                                       {"mnuCardCounter", QKeySequence(Qt::Key_F8)},
                                                        {"mnuRules", QKeySequence(Qt::Key_F1)}};
   for (const auto& [name, key] : keys) {
     const QAction* action = window->findChild<QAction*>(name);

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "CardArt.h"
+#include "CounterArt.h"
 #include "CursorArt.h"
 #include "Previews.h"
 #include "platform/AtomicFile.h"
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
   }
 
   for (const auto& [name, icon] : FamilyIcons()) bitmap(name, icon);
+  for (const auto& [name, picture] : CounterPictures()) bitmap(name, picture);
   for (const auto& [name, picture] : DialogPictures()) bitmap(name, picture);
   if (argc == 4) {
     // The previews are dealt from the catalogue and drawn with the cards above.
