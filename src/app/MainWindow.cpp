@@ -29,6 +29,7 @@
 #include "persist/GameRecord.h"
 #include "persist/SavedGames.h"
 #include "persist/qt/TfrmAboutGame.h"
+#include "persist/qt/TfrmClearValues.h"
 #include "persist/qt/TfrmGameWon.h"
 #include "persist/qt/TfrmHiScore.h"
 #include "persist/qt/TfrmOperatori.h"
@@ -254,6 +255,19 @@ void TfrmMain::BuildMenus() {
       [this] { TfrmHiScore(Stats(), CurrentGame(session_), -1, {}, this).exec(); });
   add(statistics, "mnuOverallScore", "O&verall score...", {}, [this] { TfrmStatisOverall(Stats(), this).exec(); });
 
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  tools->setObjectName(QStringLiteral("mnuTools"));
+  add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U), [this] { OpenOptionsDialog(0); });
+  // The table's own menu opens the options on the page of the look it names.
+  const std::pair<const char*, const char*> looks[] = {{"popChangeCardSet", "Change card set"},
+                                                       {"popChangeDeck", "Change deck"},
+                                                       {"popChangeBackground", "Change background"}};
+  for (int page = 1; page <= 3; ++page) {
+    auto* action = new QAction(QString::fromLatin1(looks[page - 1].second), this);
+    action->setObjectName(QString::fromLatin1(looks[page - 1].first));
+    connect(action, &QAction::triggered, this, [this, page] { OpenOptionsDialog(page); });
+  }
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { ShowRules(this, session_, -1, {}); });
@@ -361,10 +375,17 @@ void TfrmMain::SetToolbarSize() {
   }
 }
 
-void TfrmMain::ShowPanel(const char* name, bool shown) {
+void TfrmMain::SetPanelVisible(const char* name, bool shown) {
   QWidget* panel = toolbar_->findChild<QWidget*>(QString::fromLatin1(name));
   if (!panel) return;
+  // The toolbar shows its widgets as their actions say whenever it lays them out.
+  for (QAction* action : toolbar_->actions())
+    if (toolbar_->widgetForAction(action) == panel) action->setVisible(shown);
   panel->setVisible(shown);
+}
+
+void TfrmMain::ShowPanel(const char* name, bool shown) {
+  SetPanelVisible(name, shown);
   const bool time = std::string(name) == "pnlTempo";
   session_.store.Set(time ? pos::kShowTime : pos::kShowScore, 1, shown ? "Y" : "N");
   session_.settings.WriteString(kPreferenceSection, time ? "Show_Time" : "Show_Score", shown ? "Y" : "N");
@@ -749,7 +770,11 @@ void TfrmMain::ShowPopupMenu(int x, int y) {
   // The table's own menu holds the commands that exist so far.
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("popMain"));
-  for (const char* name : {"mnuPause", "mnuQuitGame"}) {
+  for (const char* name : {"popChangeCardSet", "popChangeDeck", "popChangeBackground", "", "mnuPause", "mnuQuitGame"}) {
+    if (!*name) {
+      menu.addSeparator();
+      continue;
+    }
     QAction* action = findChild<QAction*>(QString::fromLatin1(name));
     if (action) menu.addAction(action);
   }
@@ -966,6 +991,75 @@ void TfrmMain::PaintPause(QPainter& painter) const {
     const int y = std::max(100, (area.height() - 80 - 30 - 45) / 2) + (which == 2 ? 95 : 0);
     painter.drawImage((area.width() - picture.width()) / 2 + (which == 1 ? pauseSlide_ : 0), y, picture);
   }
+}
+
+void TfrmMain::ApplyLookToTable() {
+  SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
+  SetFanSteps(session_);
+  ReloadCardImages();
+  // A fresh background, painted by the layout at the table's size.
+  backgroundImage_ = QImage();
+  if (session_.rules[rule::CardCount] == 0) {
+    tableImage_ = QImage();
+  } else {
+    Relayout();
+  }
+  RepaintWindows();
+}
+
+void TfrmMain::RepaintWindows() { table_->repaint(); }
+
+void TfrmMain::ApplyWindowOptions(const WindowOptions& options) {
+  // A new size lays the toolbar out again, which shows its panels anew: done first.
+  if (setup_.toolbarLarge != options.largeToolbar || setup_.toolbarFlat != options.flatButtons) {
+    setup_.toolbarLarge = options.largeToolbar;
+    setup_.toolbarFlat = options.flatButtons;
+    SetToolbarSize();
+    QApplication::processEvents();
+  }
+  SetPanelVisible("pnlTempo", options.showTime);
+  SetPanelVisible("pnlScore", options.showScore);
+  setup_.cursor = options.cursor;
+  table_->setCursor(cursors_.value(setup_.cursor, QCursor(Qt::ArrowCursor)));
+  RefreshUndoCommands();
+}
+
+void TfrmMain::PlayTestSound(const std::string& name) { PlaySound(name); }
+void TfrmMain::StopTestSound() { StopSound(); }
+void TfrmMain::OpenClearValues(QWidget* parent) { TfrmClearValues(Stats(), parent).exec(); }
+
+void TfrmMain::OpenOptionsDialog(int page) {
+  ShowWaitCursor();
+  TfrmCustomize dialog(CustomizeContext{session_, ports_.messages, ports_.screen, *this}, page, this);
+  RestoreCursor();
+  for (;;) {
+    dialog.exec();
+    if (!dialog.PreviewRequested()) break;
+    PreviewWinningAnimation(dialog.WinningAnimationName(), dialog.WinningAnimationSeconds(), dialog.SliderSpeed());
+    dialog.ClearPreviewRequest();
+  }
+}
+
+void TfrmMain::PreviewWinningAnimation(const std::string& name, int seconds, int speed) {
+  session_.values.SetFlag(kAnimationRunning, true);
+  table_->repaint();
+  // The speed is the slider's for this run only: put back before anything
+  // could write the preferences.
+  const std::string speedBefore = session_.store.Get(pos::kSpeedMoveCard, 2);
+  session_.store.Set(pos::kSpeedMoveCard, 2, std::to_string(speed));
+  if (winningAnimation) {
+    winningAnimation(name, seconds);
+  } else if (!tableImage_.isNull()) {
+    QPainter painter(&tableImage_);
+    const QRect frame(tableImage_.width() / 4, ScrollOffset(session_) + 60, std::min(400, width() / 2), 120);
+    painter.fillRect(frame, QColor(255, 255, 255, 200));
+    painter.setPen(QPen(QColor(0, 0, 128), 3));
+    painter.drawRect(frame);
+    painter.drawText(frame, Qt::AlignCenter, QString::fromStdString(name));
+  }
+  session_.store.Set(pos::kSpeedMoveCard, 2, speedBefore);
+  session_.values.SetFlag(kAnimationRunning, false);
+  table_->repaint();
 }
 
 QImage TfrmMain::Picture() const { return table_->grab().toImage(); }

@@ -6,11 +6,13 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QMap>
+#include <functional>
 #include <memory>
 #include <set>
 
 #include "app/Preferences.h"
 #include "app/Startup.h"
+#include "app/TfrmCustomize.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
 #include "persist/FileSystem.h"
@@ -53,7 +55,8 @@ class TfrmMain final : public QMainWindow,
                        public PlayView,
                        public GameEndPort,
                        public StatsView,
-                       public StatsHost {
+                       public StatsHost,
+                       public CustomizeHost {
  public:
   TfrmMain(Session& session, StartupPorts& ports);
   ~TfrmMain() override;
@@ -144,6 +147,26 @@ class TfrmMain final : public QMainWindow,
   void ClearTable() override;
   void PlayerShown() override;
 
+  // CustomizeHost
+  void ApplyLookToTable() override;
+  void RepaintWindows() override;
+  void ApplyWindowOptions(const WindowOptions& options) override;
+  QMap<int, QCursor> PointerCursors() const override { return cursors_; }
+  void PlayTestSound(const std::string& name) override;
+  void StopTestSound() override;
+  void OpenClearValues(QWidget* parent) override;
+
+  // The options dialog on a page (0 general, 1 card set, 2 back, 3 background);
+  // a winning-animation preview hides it and shows it again.
+  void OpenOptionsDialog(int page);
+  // Runs a winning animation by name for that many seconds on the table: set
+  // by whoever provides the animations. Without it the preview shows a plain
+  // frame naming the animation.
+  std::function<void(const std::string& name, int seconds)> winningAnimation;
+  // The preview: the animation at the given card speed, which the
+  // preferences never see.
+  void PreviewWinningAnimation(const std::string& name, int seconds, int speed);
+
   // What the statistics dialogs are opened with.
   StatsContext Stats() { return {session_, *statsPorts_, *this}; }
   // The text of the status bar.
@@ -173,6 +196,7 @@ class TfrmMain final : public QMainWindow,
   void SetToolbarSize();
   void ShowPileSizeHint();
   void ShowPanel(const char* name, bool shown);
+  void SetPanelVisible(const char* name, bool shown);
   TableGeometry Geometry() const;
   void Relayout();
   void PaintPause(QPainter& painter) const;

@@ -114,6 +114,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "",
                              "&Hi-Scores...",
                              "O&verall score...",
+                             "C&ustomize...",
                              "&Rules"};
   EXPECT_EQ(captions, built);
   const std::pair<const char*, QKeySequence> keys[] = {{"mnuPlayers", QKeySequence(Qt::CTRL | Qt::Key_L)},
@@ -122,6 +123,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                                                        {"mnuLogStatistics", QKeySequence()},
                                                        {"mnuOverallScore", QKeySequence()},
                                                        {"mnuGameInformation", QKeySequence()},
+                                                       {"mnuCustomize", QKeySequence(Qt::CTRL | Qt::Key_U)},
                                                        {"mnuRules", QKeySequence(Qt::Key_F1)}};
   for (const auto& [name, key] : keys) {
     const QAction* action = window->findChild<QAction*>(name);
