@@ -309,6 +309,7 @@ void TfrmCustomize::BuildSoundsPage() {
   chkSoundsEnabled->setObjectName(QStringLiteral("chkSoundsEnabled"));
   layout->addWidget(chkSoundsEnabled, 5, 0, 1, 2);
   layout->setColumnStretch(0, 1);
+  layout->setRowStretch(4, 1);
 
   connect(trvSounds, &QTreeWidget::currentItemChanged, this, &TfrmCustomize::UpdateSoundButtons);
   connect(trvSounds, &QTreeWidget::itemClicked, this, &TfrmCustomize::UpdateSoundButtons);

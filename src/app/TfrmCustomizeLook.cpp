@@ -618,7 +618,12 @@ void TfrmCustomize::DeleteCustomBackground() {
   if (QTreeWidgetItem* first = BackgroundItem(kPlayerPicture)) {
     trvBackGround->setCurrentItem(first);
   } else {
+    // The placeholder reads as the default background: the preview shows it.
     SelectBackground(kCustomisePlaceholder);
+    backgroundPreview_.fill(fadeAllowed_ ? QColor(0, 96, 0) : QColor(0, 128, 0));
+    ShowPicture(imgBackground, backgroundPreview_);
+    lblBackgroundCaption->clear();
+    SetBackgroundButtons(0);
   }
 }
 

@@ -371,6 +371,7 @@ TEST_F(CustomizeDialogTest, APictureOfThePlayersAddedAndDeleted) {
   Find<QMenu>(dialog.get(), "mnuBackground")->findChild<QAction*>("mnuDeleteCustomizedBackground")->trigger();
   EXPECT_EQ(dialog->BackgroundItem(kPlayerPicture), nullptr);
   EXPECT_NE(dialog->BackgroundItem(kCustomisePlaceholder), nullptr);
+  EXPECT_EQ(dialog->BackgroundPreview().pixel(3, 3), QColor(0, 96, 0).rgb());  // what OK would now give
   EXPECT_TRUE(IniProfile(dir / "DATA/CFG.DAT").Entries(kCustomBackgroundsSection).empty());
 }
 
