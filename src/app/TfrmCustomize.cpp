@@ -452,6 +452,15 @@ const Switch kSwitches[] = {
 
 }  // namespace
 
+static_assert(std::size(kSwitches) == 20, "one check box for each switch");
+
+std::array<QCheckBox*, 20> TfrmCustomize::SwitchBoxes() const {
+  return {chkTBLargeIcons,      chkTBFlatBtn,       chkShowToolTips,  chkShowTime,         chkShowScore,
+          chkVertScrollBar,     chkPilesSize,       chkMainPopupMenu, chkRightFoundations, chkRightTableaus,
+          chkDoubleFoundations, chkDoubleTableaus,  chkRandomCard,    chkRandomDeck,       chkRandomBackground,
+          chkAutomaticFaceUp,   chkRedealAnimation, chkDealAnimation, chkShadowed,         chkAnimated};
+}
+
 void TfrmCustomize::LoadDialogValues() {
   Session& s = c_.session;
   const TextStore& store = s.store;
@@ -459,11 +468,7 @@ void TfrmCustomize::LoadDialogValues() {
   auto fileValue = [&](const char* key, const char* fallback) {
     return file.ReadString(kPreferenceSection, key, fallback);
   };
-  QCheckBox* boxes[] = {chkTBLargeIcons,     chkTBFlatBtn,     chkShowToolTips,      chkShowTime,
-                        chkShowScore,        chkVertScrollBar, chkPilesSize,         chkMainPopupMenu,
-                        chkRightFoundations, chkRightTableaus, chkDoubleFoundations, chkDoubleTableaus,
-                        chkRandomCard,       chkRandomDeck,    chkRandomBackground,  chkAutomaticFaceUp,
-                        chkRedealAnimation,  chkDealAnimation, chkShadowed,          chkAnimated};
+  const auto boxes = SwitchBoxes();
   for (std::size_t i = 0; i < std::size(kSwitches); ++i) {
     const Switch& sw = kSwitches[i];
     const std::string value = sw.position == 0 ? fileValue(sw.key, sw.fileDefault) : store.Get(sw.position, 1);
@@ -599,11 +604,7 @@ void TfrmCustomize::btnOKClick() {
     entries.emplace_back(key, value);
     if (position > 0) store.Set(position, width, value);
   };
-  QCheckBox* boxes[] = {chkTBLargeIcons,     chkTBFlatBtn,     chkShowToolTips,      chkShowTime,
-                        chkShowScore,        chkVertScrollBar, chkPilesSize,         chkMainPopupMenu,
-                        chkRightFoundations, chkRightTableaus, chkDoubleFoundations, chkDoubleTableaus,
-                        chkRandomCard,       chkRandomDeck,    chkRandomBackground,  chkAutomaticFaceUp,
-                        chkRedealAnimation,  chkDealAnimation, chkShadowed,          chkAnimated};
+  const auto boxes = SwitchBoxes();
   for (std::size_t i = 0; i < std::size(kSwitches); ++i)
     put(kSwitches[i].key, YN(boxes[i]->isChecked()), kSwitches[i].position);
 

@@ -138,6 +138,8 @@ class TfrmCustomize final : public QDialog {
   void BuildBackgroundsPage();
   void BuildAnimationsPage();
   void BuildSoundsPage();
+  // The check boxes that stand for a "Y"/"N" preference each, in the order of their table.
+  std::array<QCheckBox*, 20> SwitchBoxes() const;
   void LoadDialogValues();
   void LoadLookPages();
   void TabbedNotebook1Change(int page);
