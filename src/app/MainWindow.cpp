@@ -33,6 +33,7 @@
 #include "persist/GameRecord.h"
 #include "persist/SavedGames.h"
 #include "persist/qt/TfrmAboutGame.h"
+#include "persist/qt/TfrmClearValues.h"
 #include "persist/qt/TfrmGameWon.h"
 #include "persist/qt/TfrmHiScore.h"
 #include "persist/qt/TfrmOperatori.h"
@@ -266,6 +267,16 @@ void TfrmMain::BuildMenus() {
 
   QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
   tools->setObjectName(QStringLiteral("mnuTools"));
+  add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U), [this] { OpenOptionsDialog(0); });
+  // The table's own menu opens the options on the page of the look it names.
+  const std::pair<const char*, const char*> looks[] = {{"popChangeCardSet", "Change card set"},
+                                                       {"popChangeDeck", "Change deck"},
+                                                       {"popChangeBackground", "Change background"}};
+  for (int page = 1; page <= 3; ++page) {
+    auto* action = new QAction(QString::fromLatin1(looks[page - 1].second), this);
+    action->setObjectName(QString::fromLatin1(looks[page - 1].first));
+    connect(action, &QAction::triggered, this, [this, page] { OpenOptionsDialog(page); });
+  }
   add(tools, "mnuCustomizeRules", "Customize &rules...", QKeySequence(Qt::CTRL | Qt::Key_R),
       [this] { CustomizeRulesCommand(); }, {Commands::Game});
   counterAction_ =
@@ -383,10 +394,17 @@ void TfrmMain::SetToolbarSize() {
   }
 }
 
-void TfrmMain::ShowPanel(const char* name, bool shown) {
+void TfrmMain::SetPanelVisible(const char* name, bool shown) {
   QWidget* panel = toolbar_->findChild<QWidget*>(QString::fromLatin1(name));
   if (!panel) return;
+  // The toolbar shows its widgets as their actions say whenever it lays them out.
+  for (QAction* action : toolbar_->actions())
+    if (toolbar_->widgetForAction(action) == panel) action->setVisible(shown);
   panel->setVisible(shown);
+}
+
+void TfrmMain::ShowPanel(const char* name, bool shown) {
+  SetPanelVisible(name, shown);
   const bool time = std::string(name) == "pnlTempo";
   session_.store.Set(time ? pos::kShowTime : pos::kShowScore, 1, shown ? "Y" : "N");
   session_.settings.WriteString(kPreferenceSection, time ? "Show_Time" : "Show_Score", shown ? "Y" : "N");
@@ -805,7 +823,11 @@ void TfrmMain::ShowPopupMenu(int x, int y) {
   // The table's own menu holds the commands that exist so far.
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("popMain"));
-  for (const char* name : {"mnuPause", "mnuQuitGame"}) {
+  for (const char* name : {"popChangeCardSet", "popChangeDeck", "popChangeBackground", "", "mnuPause", "mnuQuitGame"}) {
+    if (!*name) {
+      menu.addSeparator();
+      continue;
+    }
     QAction* action = findChild<QAction*>(QString::fromLatin1(name));
     if (action) menu.addAction(action);
   }
@@ -877,16 +899,19 @@ void TfrmMain::RecordGameResult(const GameResult& result) {
   cardoria::RecordGameResult(session_, result, *statsPorts_);
 }
 void TfrmMain::RunWinningAnimation() {
+  const std::string name = session_.settings.ReadString(kPreferenceSection, "Winning_Animations", kRandomAnimation);
+  const int seconds = session_.settings.ReadInt(kPreferenceSection, "Winning_Animations_Time", 30);
+  animationDrawn_ = AnimateWin(WinningAnimationIndex(name, ports_.random), seconds);
+}
+
+bool TfrmMain::AnimateWin(int kind, int seconds) {
   ValueTables& values = session_.values;
   values.SetFlag(kAnimationRunning, true);
   animating_ = true;
-  animationDrawn_ = false;
+  bool drawn = false;
   qApp->installEventFilter(this);
   activateWindow();
   table_->setFocus();
-  const std::string name = session_.settings.ReadString(kPreferenceSection, "Winning_Animations", kRandomAnimation);
-  const int seconds = session_.settings.ReadInt(kPreferenceSection, "Winning_Animations_Time", 30);
-  const int kind = WinningAnimationIndex(name, ports_.random);
   if (kind >= 0 && !tableImage_.isNull() && isVisible()) {
     WinningAnimator animator(
         *table_, tableImage_, [this](int card) { return images_.Face(card); }, ports_.clock, ports_.random);
@@ -895,11 +920,12 @@ void TfrmMain::RunWinningAnimation() {
     animator.SetStopCheck([this] { return !session_.values.Flag(kAnimationRunning); });
     animator.Run(kind, std::max(seconds, 0) * std::int64_t{1000},
                  std::clamp(session_.store.GetInt(pos::kSpeedMoveCard, 2), 0, 99));
-    animationDrawn_ = true;
+    drawn = true;
   }
   values.SetFlag(kAnimationRunning, false);
   animating_ = false;
   if (!swallowingClick_) qApp->removeEventFilter(this);
+  return drawn;
 }
 void TfrmMain::ShowGameWon() {
   // The cards of a winning animation stay on the table under the dialog.
@@ -1109,6 +1135,71 @@ void TfrmMain::PaintPause(QPainter& painter) const {
     const int y = std::max(100, (area.height() - 80 - 30 - 45) / 2) + (which == 2 ? 95 : 0);
     painter.drawImage((area.width() - picture.width()) / 2 + (which == 1 ? pauseSlide_ : 0), y, picture);
   }
+}
+
+void TfrmMain::ApplyLookToTable() {
+  SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
+  SetFanSteps(session_);
+  ReloadCardImages();
+  // A fresh background, painted by the layout at the table's size.
+  backgroundImage_ = QImage();
+  if (session_.rules[rule::CardCount] == 0) {
+    tableImage_ = QImage();
+  } else {
+    Relayout();
+  }
+  RepaintWindows();
+}
+
+void TfrmMain::RepaintWindows() { table_->repaint(); }
+
+void TfrmMain::ApplyWindowOptions(const WindowOptions& options) {
+  // A new size lays the toolbar out again, which shows its panels anew: done first.
+  if (setup_.toolbarLarge != options.largeToolbar || setup_.toolbarFlat != options.flatButtons) {
+    setup_.toolbarLarge = options.largeToolbar;
+    setup_.toolbarFlat = options.flatButtons;
+    SetToolbarSize();
+    QApplication::processEvents();
+  }
+  SetPanelVisible("pnlTempo", options.showTime);
+  SetPanelVisible("pnlScore", options.showScore);
+  setup_.cursor = options.cursor;
+  table_->setCursor(cursors_.value(setup_.cursor, QCursor(Qt::ArrowCursor)));
+  RefreshUndoCommands();
+}
+
+void TfrmMain::PlayTestSound(const std::string& name) { PlaySound(name); }
+void TfrmMain::StopTestSound() { StopSound(); }
+void TfrmMain::OpenClearValues(QWidget* parent) { TfrmClearValues(Stats(), parent).exec(); }
+
+void TfrmMain::OpenOptionsDialog(int page) {
+  ShowWaitCursor();
+  TfrmCustomize dialog(CustomizeContext{session_, ports_.messages, ports_.screen, *this}, page, this);
+  RestoreCursor();
+  for (;;) {
+    dialog.exec();
+    if (!dialog.PreviewRequested()) break;
+    PreviewWinningAnimation(dialog.WinningAnimationName(), dialog.WinningAnimationSeconds(), dialog.SliderSpeed());
+    dialog.ClearPreviewRequest();
+  }
+}
+
+void TfrmMain::PreviewWinningAnimation(const std::string& name, int seconds, int speed) {
+  session_.values.SetFlag(kAnimationRunning, true);
+  table_->repaint();
+  // The speed is the slider's for this run only: put back before anything
+  // could write the preferences.
+  const std::string speedBefore = session_.store.Get(pos::kSpeedMoveCard, 2);
+  session_.store.Set(pos::kSpeedMoveCard, 2, std::to_string(speed));
+  if (winningAnimation) {
+    winningAnimation(name, seconds);
+  } else if (AnimateWin(WinningAnimationIndex(name, ports_.random), seconds)) {
+    // The preview's cards leave the table with it.
+    RedrawTable();
+  }
+  session_.store.Set(pos::kSpeedMoveCard, 2, speedBefore);
+  session_.values.SetFlag(kAnimationRunning, false);
+  table_->repaint();
 }
 
 QImage TfrmMain::Picture() const { return table_->grab().toImage(); }

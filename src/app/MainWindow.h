@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QMap>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -13,6 +14,7 @@
 #include "app/Preferences.h"
 #include "app/Startup.h"
 #include "app/TfrmCustomizeRules.h"
+#include "app/TfrmCustomize.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
 #include "persist/FileSystem.h"
@@ -58,7 +60,8 @@ class TfrmMain final : public QMainWindow,
                        public GameEndPort,
                        public StatsView,
                        public StatsHost,
-                       public CustomGameHost {
+                       public CustomGameHost,
+                       public CustomizeHost {
  public:
   TfrmMain(Session& session, StartupPorts& ports);
   ~TfrmMain() override;
@@ -136,6 +139,9 @@ class TfrmMain final : public QMainWindow,
   // GameEndPort
   void RecordGameResult(const GameResult& result) override;
   void RunWinningAnimation() override;
+  // Plays animation `kind` (-1: none) on the table under the key-and-click
+  // filter, at the card speed of the text store; true when it drew.
+  bool AnimateWin(int kind, int seconds);
   void ShowGameWon() override;
   void CloseMainWindow() override;
   void DeleteSnapshotFile(const std::string& path) override;
@@ -168,6 +174,24 @@ class TfrmMain final : public QMainWindow,
 
   // What the customize-rules dialog is opened with.
   CustomizeContext Customizing() { return {session_, StartPorts(), *statsPorts_, *this}; }
+  // CustomizeHost
+  void ApplyLookToTable() override;
+  void RepaintWindows() override;
+  void ApplyWindowOptions(const WindowOptions& options) override;
+  QMap<int, QCursor> PointerCursors() const override { return cursors_; }
+  void PlayTestSound(const std::string& name) override;
+  void StopTestSound() override;
+  void OpenClearValues(QWidget* parent) override;
+
+  // The options dialog on a page (0 general, 1 card set, 2 back, 3 background);
+  // a winning-animation preview hides it and shows it again.
+  void OpenOptionsDialog(int page);
+  // Stands in for the preview's animation when set (tests watch the preview
+  // through it); unset, the animation itself runs on the table.
+  std::function<void(const std::string& name, int seconds)> winningAnimation;
+  // The preview: the animation at the given card speed, which the
+  // preferences never see.
+  void PreviewWinningAnimation(const std::string& name, int seconds, int speed);
 
   // What the statistics dialogs are opened with.
   StatsContext Stats() { return {session_, *statsPorts_, *this}; }
@@ -201,6 +225,7 @@ class TfrmMain final : public QMainWindow,
   void SetToolbarSize();
   void ShowPileSizeHint();
   void ShowPanel(const char* name, bool shown);
+  void SetPanelVisible(const char* name, bool shown);
   TableGeometry Geometry() const;
   void Relayout();
   void PaintPause(QPainter& painter) const;

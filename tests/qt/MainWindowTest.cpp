@@ -115,6 +115,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "",
                              "&Hi-Scores...",
                              "O&verall score...",
+                             "C&ustomize...",
                              "Customize &rules...",
                              "&Card counter...",
                              "&Rules",
@@ -131,6 +132,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                                                        {"mnuGameInformation", QKeySequence()},
                                                        {"mnuCustomizeRules", QKeySequence(Qt::CTRL | Qt::Key_R)},
                                                        {"mnuCardCounter", QKeySequence(Qt::Key_F8)},
+                                                       {"mnuCustomize", QKeySequence(Qt::CTRL | Qt::Key_U)},
                                                        {"mnuRules", QKeySequence(Qt::Key_F1)}};
   for (const auto& [name, key] : keys) {
     const QAction* action = window->findChild<QAction*>(name);

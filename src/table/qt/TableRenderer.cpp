@@ -83,7 +83,14 @@ void PaintBackground(const Session& s, QImage& image, bool manyColours) {
   }
   const int fixed = s.store.GetInt(pos::kBackgroundFixedCol, 15);
   const QColor colour = PreferenceColour(fixed > 0 ? fixed : s.store.GetInt(pos::kBackgroundCol, 15));
-  if (s.store.Get(pos::kFadeBackground, 1) != "Y" || !manyColours) {
+  painter.end();
+  PaintColourBackground(image, colour, s.store.Get(pos::kFadeBackground, 1) == "Y" && manyColours);
+}
+
+void PaintColourBackground(QImage& image, const QColor& colour, bool fade) {
+  QPainter painter(&image);
+  const QSize area = image.size();
+  if (!fade) {
     painter.fillRect(image.rect(), colour);
     return;
   }
@@ -95,6 +102,11 @@ void PaintBackground(const Session& s, QImage& image, bool manyColours) {
                       (colour.blue() * n + 128) / 256);
     painter.fillRect(QRect(0, n == 255 ? 0 : top, area.width(), bottom - (n == 255 ? 0 : top)), band);
   }
+}
+
+void PaintTiledBackground(QImage& image, const QImage& tile) {
+  QPainter painter(&image);
+  Tile(painter, tile, image.size());
 }
 
 QString MarkCode(const Session& s, PileRef pile) {

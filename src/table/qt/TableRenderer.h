@@ -16,6 +16,10 @@ class CardImages;
 
 // The background as the preferences choose it, over the whole picture.
 void PaintBackground(const Session& session, QImage& image, bool manyColours);
+// A colour over the whole picture, fading to black downwards when `fade`.
+void PaintColourBackground(QImage& image, const QColor& colour, bool fade);
+// A picture repeated from the top-left corner over the whole picture.
+void PaintTiledBackground(QImage& image, const QImage& tile);
 // A colour preference: 0x00BBGGRR, or a negative system colour.
 QColor PreferenceColour(int value);
 
