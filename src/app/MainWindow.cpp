@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -18,9 +17,13 @@
 #include <QToolButton>
 #include <thread>
 
+#include "app/Favourites.h"
+#include "app/GameTree.h"
 #include "app/ResourceImages.h"
 #include "app/SavedGameDialogs.h"
 #include "app/ShowRules.h"
+#include "app/TfrmFavorite.h"
+#include "app/TfrmOpenGame.h"
 #include "core/Catalogue.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
@@ -194,6 +197,7 @@ void TfrmMain::BuildMenus() {
         NewGameCommand(session_, ports);
       },
       {Commands::Game});
+  add(game, "mnuOpen", "&Open a game", QKeySequence(Qt::CTRL | Qt::Key_F12), [this] { OpenGameCommand(); });
   add(game, "mnuOpenSavedGame", "Open a sa&ved game...", {}, [this] { OpenSavedGameCommand(); });
   add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartGame(); },
       {Commands::Game});
@@ -254,6 +258,11 @@ void TfrmMain::BuildMenus() {
       [this] { TfrmHiScore(Stats(), CurrentGame(session_), -1, {}, this).exec(); });
   add(statistics, "mnuOverallScore", "O&verall score...", {}, [this] { TfrmStatisOverall(Stats(), this).exec(); });
 
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  tools->setObjectName(QStringLiteral("mnuTools"));
+  add(tools, "mnuFavoriteGames", "&Favorite games...", QKeySequence(Qt::CTRL | Qt::Key_F),
+      [this] { FavouriteGamesCommand(); });
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { ShowRules(this, session_, -1, {}); });
@@ -280,7 +289,7 @@ void TfrmMain::BuildToolbar() {
     return action;
   };
   button("tbNew1", "New", "NEW", "mnuNew");
-  button("tbOpen1", "Open", "OPEN", "mnuOpenSavedGame");
+  button("tbOpen1", "Open", "OPEN", "mnuOpen");
   button("tbRestart1", "Restart", "RESTART", "mnuRestartGame");
   button("tbSave1", "Save", "SAVE", "mnuSave");
   button("tbUndo1", "Undo", "UNDO", "mnuUndo");
@@ -431,19 +440,112 @@ void TfrmMain::RunFirstActivation() {
   if (!session_.values.Flag(kFirstActivationPending)) return;
   FirstActivation(session_);
   UpdateTitle();
-  // Until the game selection exists, the game of the preferences (or the
-  // one asked for on the command line) opens at once.
-  const int number = requestedGame_ >= 0 ? requestedGame_ : session_.store.GetInt(pos::kGameNumber, 4);
+  clock_->start();
+  RebuildFavouritesMenu();
   if (ResumeAtStart()) {
     RedrawTable();
-  } else if (number >= 0 && !GameNameOf(session_, number).empty()) {
+  } else if (requestedGame_ >= 0 && !GameNameOf(session_, requestedGame_).empty()) {
     auto ports = StartPorts();
     if (!requestedDeal_.empty()) session_.store.Set(pos::kDealNumber, 15, requestedDeal_);
-    OpenGame(session_, ports, number, GameNameOf(session_, number), session_.store.Get(pos::kPlayerName, 30),
-             requestedDeal_.empty() ? 2 : 1, requestedGame_ >= 0);
+    OpenGame(session_, ports, requestedGame_, GameNameOf(session_, requestedGame_),
+             session_.store.Get(pos::kPlayerName, 30), requestedDeal_.empty() ? 2 : 1, true);
+  } else {
+    // Nothing to resume and nothing asked for: the player chooses.
+    OpenGameCommand();
   }
-  clock_->start();
   update();
+}
+
+TfrmOpenGame& TfrmMain::OpenGameDialog() {
+  if (!openGame_) {
+    OpenGameHooks hooks{
+        [this] { GameListsChanged(); },
+        [this](int code, const std::string& caption) { return deleteCustomGame_ && deleteCustomGame_(code, caption); },
+        [this] { table_->repaint(); }};
+    openGame_ = std::make_unique<TfrmOpenGame>(Stats(), ports_.screen, std::move(hooks), this);
+  }
+  return *openGame_;
+}
+
+void TfrmMain::SetOpenGameRunner(std::function<void(TfrmOpenGame&)> runner) { openGameRunner_ = std::move(runner); }
+
+void TfrmMain::SetDeleteCustomGame(std::function<bool(int, const std::string&)> hook) {
+  deleteCustomGame_ = std::move(hook);
+}
+
+void TfrmMain::OpenGameCommand() {
+  TfrmOpenGame& dialog = OpenGameDialog();
+  for (;;) {
+    if (openGameRunner_) {
+      openGameRunner_(dialog);
+    } else {
+      dialog.exec();
+    }
+    if (!dialog.SavedGameRequested()) break;
+    // The dialog steps aside for the saved game and comes back when none opened.
+    table_->repaint();
+    OpenSavedGameCommand();
+    if (session_.values.Flag(kGameInProgress)) break;
+  }
+  if (dialog.Accepted()) {
+    auto ports = StartPorts();
+    OpenGame(session_, ports, dialog.SelectedCode(), dialog.SelectedCaption(), dialog.ChosenPlayer(), 2, false);
+    dialog.ClearAccepted();
+  }
+  if (session_.store.GetInt(pos::kGameNumber, 4) < 0) SetCommandsEnabled(Commands::Game, false);
+  RedrawTable();
+}
+
+void TfrmMain::FavouriteGamesCommand() {
+  TfrmFavorite dialog(session_, this);
+  if (dialog.exec() == QDialog::Accepted) GameListsChanged();
+  table_->repaint();
+}
+
+void TfrmMain::GameListsChanged() {
+  RebuildFavouritesMenu();
+  if (!openGame_) return;
+  openGame_->RefreshFavouritesBranch();
+  openGame_->RefreshCustomBranch();
+}
+
+void TfrmMain::RebuildFavouritesMenu() {
+  QMenu* game = findChild<QMenu*>(QStringLiteral("mnuGame"));
+  if (!game) return;
+  for (QAction* action : game->actions()) {
+    const QVariant tag = action->data();
+    if (tag.isValid() && tag.toInt() <= -1 && tag.toInt() >= -3) {
+      game->removeAction(action);
+      // Deleted later: the rebuild may run from one of the submenu's own items.
+      if (QMenu* sub = action->menu()) {
+        sub->setObjectName(QString());
+        sub->deleteLater();
+      }
+      action->deleteLater();
+    }
+  }
+  const std::vector<std::string> names = ReadFavouriteNames(session_);
+  if (names.empty()) return;
+  game->addSeparator()->setData(-1);
+  auto* favourites = new QMenu(QStringLiteral("Favorite games"), game);
+  favourites->setObjectName(QStringLiteral("mnuFavorites"));
+  if (session_.resources) favourites->setIcon(QIcon(QPixmap::fromImage(LibraryImage(*session_.resources, "S_TREE2"))));
+  favourites->menuAction()->setData(-2);
+  game->addMenu(favourites);
+  for (const auto& [name, number] : ReadFavourites(session_)) {
+    const QString caption = QString::fromStdString(TrimRightSpaces(name));
+    QAction* item = favourites->addAction(caption);
+    item->setData(-3);
+    const std::string icon = FamilyIconName(FamilyOf(session_, number));
+    if (session_.resources && !icon.empty())
+      item->setIcon(QIcon(QPixmap::fromImage(LibraryImage(*session_.resources, icon))));
+    connect(item, &QAction::triggered, this, [this, caption] {
+      const int n = GameNumberOf(session_, caption.toStdString());
+      if (n < 0) return;
+      auto ports = StartPorts();
+      OpenGame(session_, ports, n, caption.toStdString(), session_.store.Get(pos::kPlayerName, 30), 2, true);
+    });
+  }
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -749,7 +851,7 @@ void TfrmMain::ShowPopupMenu(int x, int y) {
   // The table's own menu holds the commands that exist so far.
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("popMain"));
-  for (const char* name : {"mnuPause", "mnuQuitGame"}) {
+  for (const char* name : {"mnuFavoriteGames", "mnuPause", "mnuQuitGame"}) {
     QAction* action = findChild<QAction*>(QString::fromLatin1(name));
     if (action) menu.addAction(action);
   }
@@ -830,16 +932,8 @@ bool TfrmMain::RestartGame() {
 }
 
 bool TfrmMain::SelectGame() {
-  // Until the game-selection dialog exists, the games are offered by name.
-  QStringList names;
-  for (const GameChoice& game : GameChoices(session_)) names << QString::fromStdString(game.name);
-  const QString current = QString::fromStdString(TrimRightSpaces(session_.store.Get(pos::kGameName, 50)));
-  bool ok = false;
-  const QString chosen = QInputDialog::getItem(this, QStringLiteral("Open a game"), QStringLiteral("&Game:"), names,
-                                               std::max<int>(0, static_cast<int>(names.indexOf(current))), false, &ok);
-  if (!ok) return session_.values.Flag(kGameInProgress);
-  const int number = GameNumberOf(session_, chosen.toStdString());
-  return number >= 0 && PlayGame(number, "");
+  OpenGameCommand();
+  return session_.values.Flag(kGameInProgress);
 }
 
 bool TfrmMain::LeaveGame(const std::string& question) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QMap>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -28,6 +29,7 @@ namespace cardoria {
 
 struct Session;
 class TfrmMain;
+class TfrmOpenGame;
 class SaveDialogs;
 
 // The table: shows the table picture and the lifted cards, and passes the
@@ -70,6 +72,21 @@ class TfrmMain final : public QMainWindow,
   void RequestOpenFile(const std::string& path);
   // The file dialogs and questions of the saved-game commands (tests answer them).
   void SetSaveDialogs(std::unique_ptr<SaveDialogs> dialogs);
+
+  // The game selection dialog, then the chosen game for the chosen player.
+  void OpenGameCommand();
+  // The favourites or the customized games changed: the Game menu's
+  // submenu and the dialog's folders follow.
+  void GameListsChanged();
+  void RebuildFavouritesMenu();
+  void FavouriteGamesCommand();
+  // The one game selection dialog, created at its first use.
+  TfrmOpenGame& OpenGameDialog();
+  // How the dialog is shown: modally unless replaced (tests answer it, a
+  // screenshot shows it without waiting).
+  void SetOpenGameRunner(std::function<void(TfrmOpenGame&)> runner);
+  // Deletes a customized game with its statistics; true when deleted.
+  void SetDeleteCustomGame(std::function<bool(int code, const std::string& caption)> hook);
 
   // The saved-game commands.
   void SaveGameCommand();
@@ -211,6 +228,9 @@ class TfrmMain final : public QMainWindow,
   std::string requestedDeal_;
   std::string requestedFile_;
   std::unique_ptr<SaveDialogs> saveDialogs_;
+  std::unique_ptr<TfrmOpenGame> openGame_;
+  std::function<void(TfrmOpenGame&)> openGameRunner_;
+  std::function<bool(int, const std::string&)> deleteCustomGame_;
   QTimer* clock_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
   QLabel* pileSize_ = nullptr;
