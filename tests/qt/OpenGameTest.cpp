@@ -191,6 +191,18 @@ TEST_F(OpenGameTest, ACustomizedGameShowsItsBaseGamesDecksAndPreview) {
   EXPECT_EQ(dialog.InfoText("lblDecks"), "2");
   EXPECT_EQ(dialog.InfoText("lblRedeals"), "3");
   EXPECT_EQ(dialog.Preview(), spider);
+  // Delete acts on customized games only, through the main window's hook.
+  std::vector<std::pair<int, std::string>> deleted;
+  window->SetDeleteCustomGame([&deleted](int code, const std::string& caption) {
+    deleted.emplace_back(code, caption);
+    return true;
+  });
+  QTest::keyClick(dialog.Tree(), Qt::Key_Delete);
+  Select(dialog, -30, "Klondike");
+  QTest::keyClick(dialog.Tree(), Qt::Key_Delete);
+  EXPECT_EQ(deleted, (std::vector<std::pair<int, std::string>>{{8000, "Spider, three redeals"}}));
+  Select(dialog, -2070, "Spider, three redeals");
+
   // Unchecking the preview leaves the bare background.
   dialog.SetPreviewChecked(false);
   EXPECT_NE(dialog.Preview(), spider);
