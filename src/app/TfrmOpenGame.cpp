@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -114,15 +115,21 @@ TfrmOpenGame::TfrmOpenGame(StatsContext context, const Screen& screen, OpenGameH
     }
   }
 
-  auto* right = new QVBoxLayout;
-  layout->addLayout(right);
+  // A fixed width: the tree keeps its place whatever the panel shows.
+  auto* panel = new QWidget(this);
+  panel->setFixedWidth(kPreviewWidth + 130);
+  auto* right = new QVBoxLayout(panel);
+  right->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(panel);
   general_ = new QLabel(this);
   general_->setObjectName(QStringLiteral("imgGeneral"));
   general_->setAlignment(Qt::AlignCenter);
   general_->setText(QStringLiteral("Select a game in the list to see its description."));
   general_->setWordWrap(true);
-  general_->setMinimumSize(kPreviewWidth + 40, 200);
-  right->addWidget(general_);
+  // The description and the general picture take turns in one place.
+  auto* info = new QWidget(panel);
+  infoStack_ = new QStackedLayout(info);
+  infoStack_->addWidget(general_);
   description_ = new QWidget(this);
   description_->setObjectName(QStringLiteral("pnlDescription"));
   auto* grid = new QGridLayout(description_);
@@ -151,8 +158,8 @@ TfrmOpenGame::TfrmOpenGame(StatsContext context, const Screen& screen, OpenGameH
   addRow("Skill or chance:", "lblSkill", "imgSkill");
   addRow("Chance of winning:", "lblChance", "imgChance");
   addRow("Redeals:", "lblRedeals", nullptr);
-  right->addWidget(description_);
-  description_->hide();
+  infoStack_->addWidget(description_);
+  right->addWidget(info);
 
   previewLabel_ = new QLabel(this);
   previewLabel_->setObjectName(QStringLiteral("imgPreview"));
@@ -356,9 +363,9 @@ void TfrmOpenGame::ShowGameInfo(bool busy) {
   const int code = SelectedCode();
   const bool game = code >= 0;
   for (QWidget* w : {ok_, rules_, statistics_, previewButton_}) w->setEnabled(game);
-  description_->setVisible(game);
-  general_->setVisible(!game);
-  if (!game) return;
+  infoStack_->setCurrentWidget(game ? description_ : general_);
+  // No picture of a game stays beside a folder.
+  if (!game) return ClearPreview();
   const GameDescription d = DescribeGame(c_.session, code, customIndex_);
   auto set = [this](const char* name, const std::string& text) {
     findChild<QLabel*>(QString::fromLatin1(name))->setText(QString::fromStdString(text));

@@ -16,6 +16,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QStackedLayout;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -102,6 +103,7 @@ class TfrmOpenGame final : public QDialog {
   bool savedGameRequested_ = false;
   QTreeWidget* tree_;
   QWidget* description_;
+  QStackedLayout* infoStack_;
   QLabel* general_;
   QLabel* previewLabel_;
   QCheckBox* previewCheck_;
