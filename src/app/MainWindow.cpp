@@ -476,6 +476,7 @@ void TfrmMain::SetDeleteCustomGame(std::function<bool(int, const std::string&)> 
 void TfrmMain::OpenGameCommand() {
   TfrmOpenGame& dialog = OpenGameDialog();
   for (;;) {
+    dialog.ClearMarks();
     if (openGameRunner_) {
       openGameRunner_(dialog);
     } else {

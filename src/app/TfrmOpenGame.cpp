@@ -436,8 +436,6 @@ void TfrmOpenGame::SetPreviewChecked(bool checked) {
 void TfrmOpenGame::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   WaitCursor wait(true);
-  accepted_ = false;
-  savedGameRequested_ = false;
   if (rememberedFolder_ < 0) {
     if (QTreeWidgetItem* node = FindNode(rememberedFolder_)) {
       FillBranch(node, c_.session.store.GetInt(pos::kGameNumber, 4));

@@ -41,6 +41,8 @@ class TfrmOpenGame final : public QDialog {
   // Set by OK; the caller clears it once the game is open.
   bool Accepted() const { return accepted_; }
   void ClearAccepted() { accepted_ = false; }
+  // Both marks are cleared before each showing.
+  void ClearMarks() { accepted_ = savedGameRequested_ = false; }
   // "Open a saved game..." was pressed: the caller loads one and shows the
   // dialog again when no game is in progress afterwards.
   bool SavedGameRequested() const { return savedGameRequested_; }

@@ -152,6 +152,11 @@ TEST_F(SavedGamesWindowTest, SaveAsksBeforeReplacingAndOpenBringsTheGameBack) {
   Action("tbOpen1")->trigger();
   EXPECT_EQ(shown, 1);  // a game is in progress: the dialog does not come back
   EXPECT_EQ(session.history.undo.Steps(), stepsSaved);
+  // The next showing that ends with Cancel asks for no saved game.
+  dialogs->asked.clear();
+  Action("mnuOpen")->trigger();
+  EXPECT_EQ(shown, 2);
+  EXPECT_TRUE(dialogs->asked.empty()) << dialogs->asked.front();
   EXPECT_TRUE(Action("mnuUndo")->isEnabled());
 }
 
