@@ -60,6 +60,7 @@ bench: build
 	$(BUILD_DIR)/engine_bench
 	$(BUILD_DIR)/table_bench
 	$(BUILD_DIR)/stats_bench
+	$(BUILD_DIR)/open_game_bench
 
 format:
 	clang-format -i $(SOURCES)

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -19,10 +18,14 @@
 #include <QToolButton>
 #include <thread>
 
+#include "app/Favourites.h"
+#include "app/GameTree.h"
 #include "app/HelpWindow.h"
 #include "app/ResourceImages.h"
 #include "app/SavedGameDialogs.h"
 #include "app/ShowRules.h"
+#include "app/TfrmFavorite.h"
+#include "app/TfrmOpenGame.h"
 #include "app/TfrmSelectGameNumber.h"
 #include "core/Catalogue.h"
 #include "core/HelpTopics.h"
@@ -202,6 +205,7 @@ void TfrmMain::BuildMenus() {
         NewGameCommand(session_, ports);
       },
       {Commands::Game});
+  add(game, "mnuOpen", "&Open a game", QKeySequence(Qt::CTRL | Qt::Key_F12), [this] { OpenGameCommand(); });
   add(game, "mnuOpenSavedGame", "Open a sa&ved game...", {}, [this] { OpenSavedGameCommand(); });
   add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartGame(); },
       {Commands::Game});
@@ -279,6 +283,8 @@ void TfrmMain::BuildMenus() {
   }
   add(tools, "mnuCustomizeRules", "Customize &rules...", QKeySequence(Qt::CTRL | Qt::Key_R),
       [this] { CustomizeRulesCommand(); }, {Commands::Game});
+  add(tools, "mnuFavoriteGames", "&Favorite games...", QKeySequence(Qt::CTRL | Qt::Key_F),
+      [this] { FavouriteGamesCommand(); });
   counterAction_ =
       add(tools, "mnuCardCounter", "&Card counter...", QKeySequence(Qt::Key_F8), [this] { ToggleCardCounter(); });
   counterAction_->setCheckable(true);
@@ -313,7 +319,7 @@ void TfrmMain::BuildToolbar() {
     return action;
   };
   button("tbNew1", "New", "NEW", "mnuNew");
-  button("tbOpen1", "Open", "OPEN", "mnuOpenSavedGame");
+  button("tbOpen1", "Open", "OPEN", "mnuOpen");
   button("tbRestart1", "Restart", "RESTART", "mnuRestartGame");
   button("tbSave1", "Save", "SAVE", "mnuSave");
   button("tbUndo1", "Undo", "UNDO", "mnuUndo");
@@ -476,19 +482,116 @@ void TfrmMain::RunFirstActivation() {
   UpdateTitle();
   counter_->LoadCounterSettings();
   if (session_.settings.ReadString(kPreferenceSection, "CardCounter_Visible", "N") == "Y") ToggleCardCounter();
-  // Until the game selection exists, the game of the preferences (or the
-  // one asked for on the command line) opens at once.
-  const int number = requestedGame_ >= 0 ? requestedGame_ : session_.store.GetInt(pos::kGameNumber, 4);
+  clock_->start();
+  RebuildFavouritesMenu();
   if (ResumeAtStart()) {
     RedrawTable();
-  } else if (number >= 0 && !GameNameOf(session_, number).empty()) {
+  } else if (requestedGame_ >= 0 && !GameNameOf(session_, requestedGame_).empty()) {
     auto ports = StartPorts();
     if (!requestedDeal_.empty()) session_.store.Set(pos::kDealNumber, 15, requestedDeal_);
-    OpenGame(session_, ports, number, GameNameOf(session_, number), session_.store.Get(pos::kPlayerName, 30),
-             requestedDeal_.empty() ? 2 : 1, requestedGame_ >= 0);
+    OpenGame(session_, ports, requestedGame_, GameNameOf(session_, requestedGame_),
+             session_.store.Get(pos::kPlayerName, 30), requestedDeal_.empty() ? 2 : 1, true);
+  } else {
+    // Nothing to resume and nothing asked for: the player chooses.
+    OpenGameCommand();
   }
-  clock_->start();
   update();
+}
+
+TfrmOpenGame& TfrmMain::OpenGameDialog() {
+  if (!openGame_) {
+    OpenGameHooks hooks{
+        [this] { GameListsChanged(); },
+        [this](int code, const std::string& caption) {
+          return deleteCustomGame_ ? deleteCustomGame_(code, caption)
+                                   : DeleteCustomGame(session_, *statsPorts_, *this, code, 1, caption);
+        },
+        [this] { table_->repaint(); }};
+    openGame_ = std::make_unique<TfrmOpenGame>(Stats(), ports_.screen, std::move(hooks), this);
+  }
+  return *openGame_;
+}
+
+void TfrmMain::SetOpenGameRunner(std::function<void(TfrmOpenGame&)> runner) { openGameRunner_ = std::move(runner); }
+
+void TfrmMain::SetDeleteCustomGame(std::function<bool(int, const std::string&)> hook) {
+  deleteCustomGame_ = std::move(hook);
+}
+
+void TfrmMain::OpenGameCommand() {
+  TfrmOpenGame& dialog = OpenGameDialog();
+  for (;;) {
+    dialog.ClearMarks();
+    if (openGameRunner_) {
+      openGameRunner_(dialog);
+    } else {
+      dialog.exec();
+    }
+    if (!dialog.SavedGameRequested()) break;
+    // The dialog steps aside for the saved game and comes back when none opened.
+    table_->repaint();
+    OpenSavedGameCommand();
+    if (session_.values.Flag(kGameInProgress)) break;
+  }
+  if (dialog.Accepted()) {
+    auto ports = StartPorts();
+    OpenGame(session_, ports, dialog.SelectedCode(), dialog.SelectedCaption(), dialog.ChosenPlayer(), 2, false);
+    dialog.ClearAccepted();
+  }
+  if (session_.store.GetInt(pos::kGameNumber, 4) < 0) SetCommandsEnabled(Commands::Game, false);
+  RedrawTable();
+}
+
+void TfrmMain::FavouriteGamesCommand() {
+  TfrmFavorite dialog(session_, this);
+  if (dialog.exec() == QDialog::Accepted) GameListsChanged();
+  table_->repaint();
+}
+
+void TfrmMain::GameListsChanged() {
+  RebuildFavouritesMenu();
+  if (!openGame_) return;
+  openGame_->RefreshFavouritesBranch();
+  openGame_->RefreshCustomBranch();
+}
+
+void TfrmMain::RebuildFavouritesMenu() {
+  QMenu* game = findChild<QMenu*>(QStringLiteral("mnuGame"));
+  if (!game) return;
+  for (QAction* action : game->actions()) {
+    const QVariant tag = action->data();
+    if (tag.isValid() && tag.toInt() <= -1 && tag.toInt() >= -3) {
+      game->removeAction(action);
+      // Deleted later: the rebuild may run from one of the submenu's own items.
+      if (QMenu* sub = action->menu()) {
+        sub->setObjectName(QString());
+        sub->deleteLater();
+      }
+      action->deleteLater();
+    }
+  }
+  const std::vector<std::string> names = ReadFavouriteNames(session_);
+  if (names.empty()) return;
+  game->addSeparator()->setData(-1);
+  auto* favourites = new QMenu(QStringLiteral("Favorite games"), game);
+  favourites->setObjectName(QStringLiteral("mnuFavorites"));
+  if (session_.resources) favourites->setIcon(QIcon(QPixmap::fromImage(LibraryImage(*session_.resources, "S_TREE2"))));
+  favourites->menuAction()->setData(-2);
+  game->addMenu(favourites);
+  for (const auto& [name, number] : ReadFavourites(session_)) {
+    const QString caption = QString::fromStdString(TrimRightSpaces(name));
+    QAction* item = favourites->addAction(caption);
+    item->setData(-3);
+    const std::string icon = FamilyIconName(FamilyOf(session_, number));
+    if (session_.resources && !icon.empty())
+      item->setIcon(QIcon(QPixmap::fromImage(LibraryImage(*session_.resources, icon))));
+    connect(item, &QAction::triggered, this, [this, caption] {
+      const int n = GameNumberOf(session_, caption.toStdString());
+      if (n < 0) return;
+      auto ports = StartPorts();
+      OpenGame(session_, ports, n, caption.toStdString(), session_.store.Get(pos::kPlayerName, 30), 2, true);
+    });
+  }
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -823,7 +926,8 @@ void TfrmMain::ShowPopupMenu(int x, int y) {
   // The table's own menu holds the commands that exist so far.
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("popMain"));
-  for (const char* name : {"popChangeCardSet", "popChangeDeck", "popChangeBackground", "", "mnuPause", "mnuQuitGame"}) {
+  for (const char* name : {"mnuGameInformation", "mnuFavoriteGames", "", "popChangeCardSet", "popChangeDeck",
+                           "popChangeBackground", "", "mnuPause", "mnuQuitGame"}) {
     if (!*name) {
       menu.addSeparator();
       continue;
@@ -965,16 +1069,8 @@ bool TfrmMain::RestartGame() {
 }
 
 bool TfrmMain::SelectGame() {
-  // Until the game-selection dialog exists, the games are offered by name.
-  QStringList names;
-  for (const GameChoice& game : GameChoices(session_)) names << QString::fromStdString(game.name);
-  const QString current = QString::fromStdString(TrimRightSpaces(session_.store.Get(pos::kGameName, 50)));
-  bool ok = false;
-  const QString chosen = QInputDialog::getItem(this, QStringLiteral("Open a game"), QStringLiteral("&Game:"), names,
-                                               std::max<int>(0, static_cast<int>(names.indexOf(current))), false, &ok);
-  if (!ok) return session_.values.Flag(kGameInProgress);
-  const int number = GameNumberOf(session_, chosen.toStdString());
-  return number >= 0 && PlayGame(number, "");
+  OpenGameCommand();
+  return session_.values.Flag(kGameInProgress);
 }
 
 bool TfrmMain::SelectGameNumber() {
@@ -1010,12 +1106,6 @@ void TfrmMain::CloseCurrentGame() {
     SetCommandsEnabled(c, false);
   ClearTable();
 }
-
-// The game selection dialog refreshes its favourite and customized branches here.
-void TfrmMain::GameListsChanged() {}
-
-// The game selection dialog opens here.
-void TfrmMain::OpenGameCommand() {}
 
 void TfrmMain::CustomizeRulesCommand() { CustomizeRulesDialog(Customizing(), this); }
 

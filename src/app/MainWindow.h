@@ -33,6 +33,7 @@ namespace cardoria {
 
 struct Session;
 class TfrmMain;
+class TfrmOpenGame;
 class SaveDialogs;
 class TfrmCardCounter;
 
@@ -82,6 +83,22 @@ class TfrmMain final : public QMainWindow,
   void SetSoundPort(std::unique_ptr<SoundPort> port);
   // Plays a sound when Sounds_Enabled is "Y"; the caller has asked its own switch.
   void PlaySound(const std::string& name, SoundMode mode);
+
+  // The game selection dialog, then the chosen game for the chosen player.
+  void OpenGameCommand();
+  // The favourites or the customized games changed: the Game menu's
+  // submenu and the dialog's folders follow.
+  void GameListsChanged();
+  void RebuildFavouritesMenu();
+  void FavouriteGamesCommand();
+  // The one game selection dialog, created at its first use.
+  TfrmOpenGame& OpenGameDialog();
+  // How the dialog is shown: modally unless replaced (tests answer it, a
+  // screenshot shows it without waiting).
+  void SetOpenGameRunner(std::function<void(TfrmOpenGame&)> runner);
+  // Stands in for the deletion of a customized game from the dialog (tests);
+  // unset, the game and its statistics are deleted after the question.
+  void SetDeleteCustomGame(std::function<bool(int code, const std::string& caption)> hook);
 
   // The saved-game commands.
   void SaveGameCommand();
@@ -164,11 +181,6 @@ class TfrmMain final : public QMainWindow,
   void CloseCurrentGame() override;
   void CustomGamesChanged() override { GameListsChanged(); }
   void OpenGameSelection() override { OpenGameCommand(); }
-  // The favourites menu and the game selection dialog's lists follow the
-  // favourites and the customized games.
-  void GameListsChanged();
-  // The game selection dialog.
-  void OpenGameCommand();
   // The command "Customize rules...".
   void CustomizeRulesCommand();
 
@@ -269,6 +281,9 @@ class TfrmMain final : public QMainWindow,
   std::string requestedFile_;
   std::unique_ptr<SaveDialogs> saveDialogs_;
   std::unique_ptr<SoundPort> sounds_;
+  std::unique_ptr<TfrmOpenGame> openGame_;
+  std::function<void(TfrmOpenGame&)> openGameRunner_;
+  std::function<bool(int, const std::string&)> deleteCustomGame_;
   QTimer* clock_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
   QLabel* pileSize_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "app/TfrmOpenGame.h"
 #include "core/Catalogue.h"
 #include "core/Session.h"
 #include "platform/Paths.h"
@@ -25,7 +27,14 @@ int SaveScreenshot(TfrmMain& window, const std::string& file) {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   window.RunFirstActivation();
   QApplication::processEvents();
-  if (!window.grab().save(QString::fromStdString(file), "PNG")) {
+  // The game selection, when the start-up opened it, is part of the picture.
+  QImage picture = window.grab().toImage();
+  if (window.OpenGameDialog().isVisible()) {
+    const QImage dialog = window.OpenGameDialog().grab().toImage();
+    QPainter painter(&picture);
+    painter.drawImage((picture.width() - dialog.width()) / 2, (picture.height() - dialog.height()) / 2, dialog);
+  }
+  if (!picture.save(QString::fromStdString(file), "PNG")) {
     std::fprintf(stderr, "cardoria: could not write the screenshot %s\n", file.c_str());
     return 1;
   }
@@ -67,6 +76,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   window.ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
+  // A screenshot waits for no player: the game selection shows and stays open.
+  if (!line.screenshot.empty()) window.SetOpenGameRunner([](TfrmOpenGame& dialog) { dialog.show(); });
   if (!line.open.empty()) window.RequestOpenFile(line.open);
   if (line.game >= 0 || !line.deal.empty())
     window.RequestGame(line.game >= 0 ? line.game : session.store.GetInt(pos::kGameNumber, 4), line.deal);

@@ -48,9 +48,17 @@ TEST_F(MainWindowTest, StartsMaximizedWithoutASavedState) {
 }
 
 TEST_F(MainWindowTest, FirstActivationSetsTheCaptionOnce) {
+  // With nothing to resume the game selection opens on the game of the
+  // preferences; OK deals it and its deal number joins the caption.
+  answerOpenGame = [](TfrmOpenGame& dialog) {
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.SelectedCaption(), "Klondike");
+    dialog.Ok();
+  };
   auto window = Open("Game=2\nGame_name=Klondike\nUserDefault=Ann\n");
   window->RunFirstActivation();
-  // The game of the preferences is dealt: its deal number joins the caption.
+  EXPECT_EQ(openGameShown, 1);
   EXPECT_TRUE(window->windowTitle().startsWith("Cardoria 2000 [Klondike]  [Ann]  ["))
       << window->windowTitle().toStdString();
   EXPECT_TRUE(session.values.Flag(kGameInProgress));
@@ -87,6 +95,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
     for (QAction* item : menu->menu()->actions()) captions << item->text();
   }
   const QStringList built = {"&New game",
+                             "&Open a game",
                              "Open a sa&ved game...",
                              "&Restart game",
                              "S&elect a game number...",
@@ -117,6 +126,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "O&verall score...",
                              "C&ustomize...",
                              "Customize &rules...",
+                             "&Favorite games...",
                              "&Card counter...",
                              "&Rules",
                              "&Contents",
@@ -133,7 +143,9 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                                                        {"mnuCustomizeRules", QKeySequence(Qt::CTRL | Qt::Key_R)},
                                                        {"mnuCardCounter", QKeySequence(Qt::Key_F8)},
                                                        {"mnuCustomize", QKeySequence(Qt::CTRL | Qt::Key_U)},
-                                                       {"mnuRules", QKeySequence(Qt::Key_F1)}};
+                                                       {"mnuRules", QKeySequence(Qt::Key_F1)},
+                                                       {"mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_F12)},
+                                                       {"mnuFavoriteGames", QKeySequence(Qt::CTRL | Qt::Key_F)}};
   for (const auto& [name, key] : keys) {
     const QAction* action = window->findChild<QAction*>(name);
     ASSERT_TRUE(action) << name;

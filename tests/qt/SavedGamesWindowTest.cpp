@@ -54,6 +54,7 @@ class SavedGamesWindowTest : public test::MainWindowTest {
     InitializeSession(session, dir.Path());
     window = std::make_unique<TfrmMain>(session, ports);
     ASSERT_TRUE(window->Create());
+    window->SetOpenGameRunner([](TfrmOpenGame&) {});
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window->SetSaveDialogs(std::move(scripted));
@@ -143,8 +144,19 @@ TEST_F(SavedGamesWindowTest, SaveAsksBeforeReplacingAndOpenBringsTheGameBack) {
   dir.Write("older.gam", saved);
   const int stepsSaved = 3;
   dialogs->files = {dir / "older.gam"};
+  // The toolbar's Open goes through the game selection and its saved-game button.
+  int shown = 0;
+  window->SetOpenGameRunner([&shown](TfrmOpenGame& dialog) {
+    if (++shown == 1) dialog.OpenSavedGameCommand();
+  });
   Action("tbOpen1")->trigger();
+  EXPECT_EQ(shown, 1);  // a game is in progress: the dialog does not come back
   EXPECT_EQ(session.history.undo.Steps(), stepsSaved);
+  // The next showing that ends with Cancel asks for no saved game.
+  dialogs->asked.clear();
+  Action("mnuOpen")->trigger();
+  EXPECT_EQ(shown, 2);
+  EXPECT_TRUE(dialogs->asked.empty()) << dialogs->asked.front();
   EXPECT_TRUE(Action("mnuUndo")->isEnabled());
 }
 

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "app/MainWindow.h"
+#include "app/TfrmOpenGame.h"
 #include "core/Session.h"
 #include "support/TestSupport.h"
 
@@ -27,6 +29,11 @@ class MainWindowTest : public ::testing::Test {
     InitializeSession(session, dir.Path());
     auto window = std::make_unique<TfrmMain>(session, ports);
     EXPECT_TRUE(window->Create());
+    // The game selection dialog is answered by the test, not waited for.
+    window->SetOpenGameRunner([this](TfrmOpenGame& dialog) {
+      ++openGameShown;
+      if (answerOpenGame) answerOpenGame(dialog);
+    });
     window->ApplyWindowState(ReadWindowState(session.settings, screen.Info()));
     if (game >= 0) window->RequestGame(game, deal);
     clock.step = 100;  // the pause before autoplay passes at once
@@ -42,6 +49,9 @@ class MainWindowTest : public ::testing::Test {
   FakeClock clock;
   Random random;
   StartupPorts ports{messages, screen, clock, random};
+  int openGameShown = 0;
+  // Plays the player's part in the game selection dialog; none: Cancel.
+  std::function<void(TfrmOpenGame&)> answerOpenGame;
 };
 
 }  // namespace cardoria::test
