@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -139,11 +138,12 @@ TEST(HelpPages, EveryGameHasAPageAndEveryLinkLeadsToAPage) {
   EXPECT_NE(pages[HelpPageFile(3002)].find("Only a King, or a group led by a King, may fill an empty column."),
             std::string::npos);
 
-  const std::regex link("href=\"([^\"]*)\"");
+  const std::string href = "href=\"";
   std::set<std::string> linked;
   for (const auto& [file, html] : pages) {
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), link); it != std::sregex_iterator(); ++it) {
-      const std::string target = (*it)[1];
+    for (std::size_t at = html.find(href); at != std::string::npos; at = html.find(href, at)) {
+      at += href.size();
+      const std::string target = html.substr(at, html.find('"', at) - at);
       EXPECT_TRUE(pages.contains(target)) << file << " links to " << target;
       linked.insert(target);
     }
