@@ -185,7 +185,7 @@ class TfrmMain final : public QMainWindow,
   void CustomizeRulesCommand();
 
   // What the customize-rules dialog is opened with.
-  CustomizeContext Customizing() { return {session_, StartPorts(), *statsPorts_, *this}; }
+  CustomizeRulesContext Customizing() { return {session_, StartPorts(), *statsPorts_, *this}; }
   // CustomizeHost
   void ApplyLookToTable() override;
   void RepaintWindows() override;

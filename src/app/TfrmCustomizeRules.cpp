@@ -81,7 +81,7 @@ void TfrmCustomizeRules2::accept() {
   edtName_->selectAll();
 }
 
-TfrmCustomizeRules::TfrmCustomizeRules(CustomizeContext context, QWidget* parent) : QDialog(parent), c_(context) {
+TfrmCustomizeRules::TfrmCustomizeRules(CustomizeRulesContext context, QWidget* parent) : QDialog(parent), c_(context) {
   Session& s = c_.session;
   number_ = s.store.GetInt(pos::kGameNumber, 4);
   setObjectName(QStringLiteral("frmCustomizeRules"));
@@ -320,7 +320,7 @@ void TfrmCustomizeRules::DeleteClicked() {
   c_.host.OpenGameSelection();
 }
 
-void CustomizeRulesDialog(CustomizeContext context, QWidget* parent) {
+void CustomizeRulesDialog(CustomizeRulesContext context, QWidget* parent) {
   if (context.session.store.GetInt(pos::kGameNumber, 4) < 0) return;
   TfrmCustomizeRules dialog(context, parent);
   dialog.exec();

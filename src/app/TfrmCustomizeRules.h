@@ -21,7 +21,7 @@ struct Session;
 struct StatsPorts;
 class CustomGameHost;
 
-struct CustomizeContext {
+struct CustomizeRulesContext {
   Session& session;
   GameStartPorts start;
   StatsPorts& stats;
@@ -44,7 +44,7 @@ class TfrmCustomizeRules2 final : public QDialog {
 
 class TfrmCustomizeRules final : public QDialog {
  public:
-  TfrmCustomizeRules(CustomizeContext context, QWidget* parent);
+  TfrmCustomizeRules(CustomizeRulesContext context, QWidget* parent);
 
   // The rules as the controls give them: cards per deal, redeals, and the
   // empty-tableau rule (0 not customized, 1 king only, 2 any card, 3 none).
@@ -60,7 +60,7 @@ class TfrmCustomizeRules final : public QDialog {
   void DeleteClicked();
   bool CheckNumbers();
 
-  CustomizeContext c_;
+  CustomizeRulesContext c_;
   int number_ = -1;
   int cardsNow_ = 1, redealsNow_ = 1;
   Values remembered_;
@@ -75,6 +75,6 @@ class TfrmCustomizeRules final : public QDialog {
 };
 
 // The command "Customize rules...".
-void CustomizeRulesDialog(CustomizeContext context, QWidget* parent);
+void CustomizeRulesDialog(CustomizeRulesContext context, QWidget* parent);
 
 }  // namespace cardoria
