@@ -22,12 +22,10 @@ std::string Lower(std::string_view text) {
 
 bool NameLess(std::string_view a, std::string_view b) { return Lower(a) < Lower(b); }
 
-// Columns from..from+count-1 (1-based) of a line; a short line reads as
-// spaces past its end, so a damaged line never takes a neighbour's field.
-std::string Columns(std::string_view line, std::size_t from, std::size_t count) {
-  std::string text = from - 1 < line.size() ? std::string(line.substr(from - 1, count)) : std::string();
-  text.resize(count, ' ');
-  return text;
+// A field of a line at its full width: a short line reads as spaces past its
+// end, so a damaged line never shifts the next field into this one.
+std::string PaddedColumns(std::string_view line, int from, int count) {
+  return PadRight(Columns(line, from, count), count);
 }
 
 int Number(std::string_view text) { return TextToIntDef(TrimRightSpaces(TrimLeftSpaces(text)), -1); }
@@ -177,7 +175,8 @@ TextList BuildGameIndexList(const Session& session) {
   TextList index;
   index.reserve(session.catalogue.size());
   for (const std::string& line : session.catalogue)
-    index.push_back(Columns(line, 11, 50) + Columns(line, 1, 3) + Columns(line, 5, 3) + Columns(line, 10, 1));
+    index.push_back(PaddedColumns(line, 11, 50) + PaddedColumns(line, 1, 3) + PaddedColumns(line, 5, 3) +
+                    PaddedColumns(line, 10, 1));
   std::stable_sort(index.begin(), index.end(), [](const std::string& a, const std::string& b) {
     return NameLess(std::string_view(a).substr(0, 50), std::string_view(b).substr(0, 50));
   });
@@ -197,7 +196,7 @@ std::vector<CustomIndexEntry> BuildCustomIndexList(const Session& session) {
   std::vector<CustomIndexEntry> list;
   for (const CustomGameRecord& record : ReadCustomGames(session))
     list.push_back(
-        {record.name, ZeroPad(record.number, 4) + ZeroPad(record.base, 4) + Columns(record.overrides, 4, 3)});
+        {record.name, ZeroPad(record.number, 4) + ZeroPad(record.base, 4) + PaddedColumns(record.overrides, 4, 3)});
   std::stable_sort(list.begin(), list.end(),
                    [](const CustomIndexEntry& a, const CustomIndexEntry& b) { return NameLess(a.name, b.name); });
   return list;

@@ -500,13 +500,12 @@ void TfrmMain::RunFirstActivation() {
 
 TfrmOpenGame& TfrmMain::OpenGameDialog() {
   if (!openGame_) {
-    OpenGameHooks hooks{
-        [this] { GameListsChanged(); },
-        [this](int code, const std::string& caption) {
-          return deleteCustomGame_ ? deleteCustomGame_(code, caption)
-                                   : DeleteCustomGame(session_, *statsPorts_, *this, code, 1, caption);
-        },
-        [this] { table_->repaint(); }};
+    OpenGameHooks hooks{[this] { GameListsChanged(); },
+                        [this](int code, const std::string& caption) {
+                          return deleteCustomGame_ ? deleteCustomGame_(code, caption)
+                                                   : DeleteCustomGame(session_, *statsPorts_, *this, code, 1, caption);
+                        },
+                        [this] { table_->repaint(); }};
     openGame_ = std::make_unique<TfrmOpenGame>(Stats(), ports_.screen, std::move(hooks), this);
   }
   return *openGame_;
