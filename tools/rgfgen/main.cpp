@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "CardArt.h"
+#include "art/CardArt.h"
 #include "CursorArt.h"
 #include "Previews.h"
 #include "platform/AtomicFile.h"
