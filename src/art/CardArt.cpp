@@ -692,11 +692,12 @@ QImage Background(int number) {
   return image;
 }
 
-QImage PausePicture(int which) {
+QImage PausePicture(int which, double scale) {
   const int w = which == 1 ? 240 : 300, h = which == 1 ? 80 : 30;
-  QImage image(w, h, QImage::Format_RGB32);
+  QImage image(ScaledLength(w, scale), ScaledLength(h, scale), QImage::Format_RGB32);
   image.fill(QColor(0, 128, 0));
   QPainter p(&image);
+  DesignUnits(p, image, w, h);
   p.setRenderHint(QPainter::Antialiasing);
   QFont font("DejaVu Sans");
   font.setBold(true);

@@ -46,7 +46,8 @@ QImage BorderStrip(int which, const CardSize& size, double scale = 1.0);
 QImage ShadowStrip(int which, const CardSize& size, double scale = 1.0);
 // Table backgrounds as tiles: number 101-324; the demo background with 0.
 QImage Background(int number);
-QImage PausePicture(int which);
+// The two pause pictures, green (0, 128, 0) where nothing is drawn.
+QImage PausePicture(int which, double scale = 1.0);
 QImage ToolbarGlyph(const QString& name, bool large);
 
 }  // namespace cardoria
