@@ -76,8 +76,15 @@ QImage Blank(int w, int h) {
   return image;
 }
 
-// A blank picture of a w x h design at `scale`.
-QImage Blank(int w, int h, double scale) { return Blank(ScaledLength(w, scale), ScaledLength(h, scale)); }
+// A blank picture of a w x h design at `scale`. The library's pictures keep
+// their format; the table's are drawn in the one it paints with, so that
+// none has to be converted.
+QImage Blank(int w, int h, double scale) {
+  if (scale == 1.0) return Blank(w, h);
+  QImage image(ScaledLength(w, scale), ScaledLength(h, scale), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
 
 // The painter draws in the units of the w x h design, whatever the picture's
 // size: the vector art is drawn at the picture's own resolution.
