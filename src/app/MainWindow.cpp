@@ -470,6 +470,9 @@ void TfrmMain::RunFirstActivation() {
   // one asked for on the command line) opens at once.
   const int number = requestedGame_ >= 0 ? requestedGame_ : session_.store.GetInt(pos::kGameNumber, 4);
   if (ResumeAtStart()) {
+    // A game taken up again is shown at the scale that fits it, as a deal is.
+    ChooseScale();
+    tableImage_ = QImage();
     RedrawTable();
   } else if (number >= 0 && !GameNameOf(session_, number).empty()) {
     auto ports = StartPorts();
