@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "art/CardArt.h"
 #include "CursorArt.h"
 #include "Previews.h"
+#include "art/CardArt.h"
 #include "platform/AtomicFile.h"
 #include "platform/ResourceLibrary.h"
 
