@@ -1,5 +1,7 @@
-// Drawing the table: a full redraw at 1920x1080 with big cards, the redraw
-// after one move, one step of a drag, and one frame of each winning animation.
+// Drawing the table: a full redraw at 1920x1080 with big cards, and at
+// 3840x2160 with the cards at twice their size; the redraw after one move,
+// one step of a drag; the pictures of a whole pack drawn at a new size; one
+// frame of each winning animation.
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +24,8 @@ namespace cardoria {
 namespace {
 
 struct Table {
-  Table() {
+  // `scale`: table picture pixels per layout pixel.
+  explicit Table(double scale = 1.0) {
     session.programDir = std::string(CARDORIA_BUILD_DIR) + "/";
     session.store.Set(pos::kScoreScheme, 2, "01");
     session.store.Set(pos::kCardSize, 1, "B");
@@ -38,9 +41,10 @@ struct Table {
     StartGame(session, start, true, false, 1, true);
     QString missing;
     images.Load(session, *session.resources, missing);
-    table = QImage(1950, 1110, QImage::Format_ARGB32_Premultiplied);
+    images.SetScale(scale);
+    table = QImage(ToPixels(1950, scale), ToPixels(1110, scale), QImage::Format_ARGB32_Premultiplied);
     background = table;
-    PaintBackground(session, background, true);
+    PaintBackground(session, background, true, scale);
   }
   Session session;
   SilentMessages messages;
@@ -60,6 +64,22 @@ void BM_DrawTableFullHd(benchmark::State& state) {
   for (auto _ : state) renderer.DrawTable(t.table, t.background);
 }
 BENCHMARK(BM_DrawTableFullHd)->Unit(benchmark::kMillisecond);
+
+// The same table on a 3840x2160 picture: the layout's 1920x1080 at scale 2.
+void BM_DrawTable4K(benchmark::State& state) {
+  Table t(2.0);
+  TableRenderer renderer(t.session, t.images);
+  for (auto _ : state) renderer.DrawTable(t.table, t.background);
+}
+BENCHMARK(BM_DrawTable4K)->Unit(benchmark::kMillisecond);
+
+// A resize to a size not drawn before: 52 faces, the joker, the back, the
+// marks and the border strips, big cards at the scale (percent) given.
+void BM_DrawPackAtNewSize(benchmark::State& state) {
+  const double scale = static_cast<double>(state.range(0)) / 100;
+  for (auto _ : state) benchmark::DoNotOptimize(CardImages::Draw('B', 1, 11, scale));
+}
+BENCHMARK(BM_DrawPackAtNewSize)->Arg(150)->Arg(200)->Arg(300)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawOneMove(benchmark::State& state) {
   Table t;

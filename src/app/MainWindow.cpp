@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <cmath>
 #include <thread>
 
 #include "app/Favourites.h"
@@ -27,6 +28,7 @@
 #include "app/TfrmFavorite.h"
 #include "app/TfrmOpenGame.h"
 #include "app/TfrmSelectGameNumber.h"
+#include "art/CardArt.h"
 #include "core/Catalogue.h"
 #include "core/HelpTopics.h"
 #include "core/RuleIndex.h"
@@ -48,6 +50,7 @@
 #include "platform/Paths.h"
 #include "platform/qt/QtPorts.h"
 #include "platform/qt/QtSound.h"
+#include "table/Fit.h"
 #include "table/Flight.h"
 #include "table/RandomLooks.h"
 #include "table/qt/TableRenderer.h"
@@ -87,42 +90,64 @@ void TableWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().button());
     return;
   }
+  const double ratio = devicePixelRatioF();
+  if (ratio != window_.scaleRatio_ && window_.fixedScale_ == 0.0) {
+    // The window moved to a screen of another density: the table is drawn
+    // again for it once this paint is over.
+    window_.scaleRatio_ = ratio;
+    QTimer::singleShot(0, &window_, [this] {
+      window_.ChooseScale();
+      window_.Relayout();
+    });
+  }
+  // From here on the painter counts the pixels of the table picture.
+  if (ratio != 1.0) painter.scale(1 / ratio, 1 / ratio);
+  const QSize pixels(static_cast<int>(std::ceil(width() * ratio)), static_cast<int>(std::ceil(height() * ratio)));
   if (window_.paused_) {
-    window_.PaintPause(painter);
+    window_.PaintPause(painter, pixels);
     return;
   }
-  const int scroll = ScrollOffset(window_.session_);
-  painter.drawImage(QPoint(0, 0), window_.tableImage_, QRect(0, scroll, width(), height()));
-  const Rect r = window_.MovingCardsRect();
-  if (r.Empty()) return;
+  const double s = window_.scale_;
+  const int scroll = ToPixels(ScrollOffset(window_.session_), s);
+  painter.drawImage(QPoint(0, 0), window_.tableImage_, QRect(QPoint(0, scroll), pixels));
+  const Rect moving = window_.MovingCardsRect();
+  if (moving.Empty()) return;
+  const QRect r = ToPixels(moving, s);
   // A flight casts no shadow.
   if (!window_.flying_ && window_.session_.store.Get(pos::kCardsShadowed, 1) != "N") {
-    if (r.Height() <= window_.images_.Height() + 1) {
-      painter.fillRect(QRect(r.left + 6, r.top + 6, r.Width(), r.Height()), QColor(0, 0, 0, 70));
+    const int offset = ToPixels(6, s), band = ToPixels(7, s);
+    if (moving.Height() <= window_.images_.Height() + 1) {
+      painter.fillRect(r.translated(offset, offset), QColor(0, 0, 0, 70));
     } else {
       // A group casts a dithered shadow: every other pixel along its right and bottom edges.
+      const int right = r.left() + r.width(), bottom = r.top() + r.height();
       painter.setPen(Qt::black);
-      for (int y = r.top + 7; y <= r.bottom + 6; ++y)
-        for (int x = r.right; x < r.right + 7; ++x)
+      for (int y = r.top() + band; y < bottom + band; ++y)
+        for (int x = right; x < right + band; ++x)
           if ((x + y) % 2 == 0) painter.drawPoint(x, y);
-      for (int y = r.bottom; y < r.bottom + 7; ++y)
-        for (int x = r.left + 7; x < r.right; ++x)
+      for (int y = bottom; y < bottom + band; ++y)
+        for (int x = r.left() + band; x < right; ++x)
           if ((x + y) % 2 == 0) painter.drawPoint(x, y);
     }
   }
-  painter.drawImage(r.left, r.top, window_.dragImage_);
+  painter.drawImage(r.topLeft(), window_.dragImage_);
+}
+
+QPoint TableWidget::ToTable(const QPointF& at) const {
+  const double perPixel = devicePixelRatioF() / window_.scale_;
+  return QPoint(static_cast<int>(std::floor(at.x() * perPixel)), static_cast<int>(std::floor(at.y() * perPixel)));
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
   const int button = event->button() == Qt::RightButton    ? kRightButton
                      : event->button() == Qt::MiddleButton ? kMiddleButton
                                                            : kLeftButton;
-  const QPoint at = event->position().toPoint();
+  const QPoint at = ToTable(event->position());
   window_.engine_->OnMouseDown(button, event->modifiers() & Qt::ControlModifier, at.x(), at.y());
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
+  const QPoint at = ToTable(event->position());
   if (at != QPoint(window_.session_.drag.hoverX, window_.session_.drag.hoverY)) window_.HidePileSizeHint();
   window_.engine_->OnMouseMove(at.x(), at.y());
 }
@@ -134,7 +159,7 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   // The double click acts where the button went down; the second press of
   // a double click comes after the double click itself.
-  const QPoint at = event->position().toPoint();
+  const QPoint at = ToTable(event->position());
   window_.session_.drag.pressX = at.x();
   window_.session_.drag.pressY = at.y();
   window_.engine_->OnDoubleClick();
@@ -145,7 +170,9 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   QScrollBar* bar = window_.scrollBar_;
   bar->setGeometry(width() - bar->sizeHint().width(), 0, bar->sizeHint().width(), height());
-  if (!window_.session_.values.Flag(kFirstActivationPending) && !window_.paused_) window_.Relayout();
+  if (window_.session_.values.Flag(kFirstActivationPending) || window_.paused_) return;
+  window_.ChooseScale();
+  window_.Relayout();
 }
 
 TfrmMain::TfrmMain(Session& session, StartupPorts& ports) : session_(session), ports_(ports) {
@@ -251,6 +278,13 @@ void TfrmMain::BuildMenus() {
                         [this] { engine_->ToggleAutoplay(); }, {Commands::Autoplay});
   autoplayAction_->setCheckable(true);
   autoplayAction_->setChecked(session_.autoplayChecked);
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->setObjectName(QStringLiteral("mnuView"));
+  QAction* fit =
+      add(view, "mnuFitCards", "Fit cards to the window", {}, [this](bool checked) { SetFitCardsToWindow(checked); });
+  fit->setCheckable(true);
+  fit->setChecked(fitCards_);
 
   QMenu* statistics = menuBar()->addMenu(QStringLiteral("&Statistics"));
   statistics->setObjectName(QStringLiteral("mnuStatistics"));
@@ -420,6 +454,7 @@ bool TfrmMain::Create() {
   if (!MainFormCreate(session_, ports_, setup_)) return false;
   if (session_.store.Get(148, 1) == "Y") PlaySound("Splash");
   cursors_ = LoadCursors(*session_.resources);
+  fitCards_ = session_.settings.ReadString(kPreferenceSection, "Fit_Cards_To_Window", "Y") != "N";
   table_->setCursor(cursors_.value(setup_.cursor, QCursor(Qt::ArrowCursor)));
   statusPlayer_ = new QLabel(this);
   statusPlayer_->setObjectName(QStringLiteral("pnlStatusBar"));
@@ -485,6 +520,9 @@ void TfrmMain::RunFirstActivation() {
   clock_->start();
   RebuildFavouritesMenu();
   if (ResumeAtStart()) {
+    // A game taken up again is shown at the scale that fits it, as a deal is.
+    ChooseScale();
+    tableImage_ = QImage();
     RedrawTable();
   } else if (requestedGame_ >= 0 && !GameNameOf(session_, requestedGame_).empty()) {
     auto ports = StartPorts();
@@ -634,39 +672,84 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-TableGeometry TfrmMain::Geometry() const {
+double TfrmMain::DeviceRatio() const { return table_->devicePixelRatioF(); }
+
+TableGeometry TfrmMain::Geometry() const { return GeometryAt(scale_); }
+
+TableGeometry TfrmMain::GeometryAt(double scale) const {
+  // Widget pixels in the layout's: through the screen's pixels, then the scale.
+  const double perPixel = DeviceRatio() / scale;
+  auto layout = [perPixel](int widgetPixels) { return static_cast<int>(widgetPixels * perPixel); };
   TableGeometry g;
-  g.formWidth = table_->width();
-  g.scrollBarWidth = session_.layout.scrollBarShown ? scrollBar_->sizeHint().width() : 0;
-  g.clientHeight = table_->height();
-  g.formHeight = table_->height() + 60;
+  g.formWidth = layout(table_->width());
+  g.scrollBarWidth = session_.layout.scrollBarShown ? layout(scrollBar_->sizeHint().width()) : 0;
+  g.clientHeight = layout(table_->height());
+  g.formHeight = g.clientHeight + 60;
   g.topY = 5;
   const ScreenInfo screen = ports_.screen.Info();
-  g.screenWidth = std::max(screen.width, g.formWidth);
-  g.screenHeight = std::max(screen.height, g.clientHeight);
+  g.screenWidth = std::max(layout(screen.width), g.formWidth);
+  g.screenHeight = std::max(layout(screen.height), g.clientHeight);
   return g;
+}
+
+void TfrmMain::ChooseScale() {
+  const double ratio = DeviceRatio();
+  scaleRatio_ = ratio;
+  double scale = ratio;
+  if (fixedScale_ > 0) {
+    scale = fixedScale_;
+  } else if (fitCards_ && session_.rules[rule::CardCount] != 0) {
+    // Never smaller than half, nor larger than four times, the cards' own size.
+    scale = FitScale(
+        session_, [this](double s) { return GeometryAt(s); }, FitLimits{0.5 * ratio, 4.0 * ratio});
+  }
+  scale_ = scale;
+  images_.SetScale(scale);
+}
+
+void TfrmMain::SetFitCardsToWindow(bool on) {
+  fitCards_ = on;
+  session_.settings.WriteString(kPreferenceSection, "Fit_Cards_To_Window", on ? "Y" : "N");
+  if (QAction* action = findChild<QAction*>(QStringLiteral("mnuFitCards"))) action->setChecked(on);
+  if (session_.values.Flag(kFirstActivationPending)) return;
+  ChooseScale();
+  Relayout();
+}
+
+void TfrmMain::FixTableScale(double scale) {
+  fixedScale_ = scale;
+  ChooseScale();
+  Relayout();
+}
+
+QPoint TfrmMain::ToWidget(int x, int y) const {
+  const double perLayout = scale_ / DeviceRatio();
+  return QPoint(static_cast<int>(std::lround(x * perLayout)), static_cast<int>(std::lround(y * perLayout)));
 }
 
 void TfrmMain::Relayout() {
   RefreshUndoCommands();
   if (session_.rules[rule::CardCount] == 0) return;
   for (int pass = 0; pass < 3; ++pass) {
-    ComputeLayout(session_, Geometry());
-    const ScreenInfo screen = ports_.screen.Info();
-    const int width = std::max(screen.width, table_->width()) + 30;
-    const int height = std::max({session_.layout.imageHeight, screen.height + 30, table_->height() + 30});
-    if (tableImage_.size() != QSize(width, height) || backgroundImage_.isNull()) {
-      tableImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-      backgroundImage_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+    const TableGeometry g = Geometry();
+    ComputeLayout(session_, g);
+    // The pictures are as large as the screen (or the window) in the
+    // layout's pixels, allocated in the scaled pixels.
+    const int width = g.screenWidth + 30;
+    const int height = std::max({session_.layout.imageHeight, g.screenHeight + 30, g.clientHeight + 30});
+    const QSize pixels(ToPixels(width, scale_), ToPixels(height, scale_));
+    if (tableImage_.size() != pixels || backgroundImage_.isNull()) {
+      tableImage_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+      backgroundImage_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
       PaintBackgroundImage();
     }
     TableRenderer(session_, images_).DrawTable(tableImage_, backgroundImage_);
-    if (!UpdateScrollBar(session_, table_->height())) break;
+    if (!UpdateScrollBar(session_, g.clientHeight)) break;
   }
   const TableLayout& layout = session_.layout;
   scrollBar_->blockSignals(true);
   scrollBar_->setRange(0, std::max(layout.scrollMax - 100, 0));
-  scrollBar_->setPageStep(table_->height());
+  scrollBar_->setPageStep(Geometry().clientHeight);
   scrollBar_->setValue(layout.scrollPosition);
   scrollBar_->blockSignals(false);
   scrollBar_->setVisible(layout.scrollBarShown);
@@ -722,6 +805,7 @@ void TfrmMain::ReloadCardImages() {
   // Cards without pictures can not be played: the program stops as at start-up.
   if (session_.resources && !images_.Load(session_, *session_.resources, missing))
     StopForMissingImage(missing.toStdString());
+  images_.SetScale(scale_);
 }
 
 void TfrmMain::PaintBackgroundImage() {
@@ -741,7 +825,7 @@ void TfrmMain::PaintBackgroundImage() {
       if (!FileExists(path)) StopForMissingImage(path);
     }
   }
-  PaintBackground(session_, backgroundImage_, ports_.screen.Info().colorDepth > 8);
+  PaintBackground(session_, backgroundImage_, ports_.screen.Info().colorDepth > 8, scale_);
 }
 
 void TfrmMain::LayOutTable() {
@@ -760,9 +844,10 @@ void TfrmMain::PrepareBackground() {
 }
 
 void TfrmMain::DrawDeal(bool animate) {
-  // Every deal starts at the top of the table.
+  // Every deal starts at the top of the table, at the scale that fits it.
   session_.layout.scrollPosition = 0;
   session_.positions.Set(PositionTable::kScrollOffset, 0);
+  ChooseScale();
   if (!animate || !isVisible() || !IsInteractivePlatform()) {
     Relayout();
     table_->repaint();
@@ -785,7 +870,8 @@ void TfrmMain::DrawDeal(bool animate) {
   auto drawRest = [&] {
     renderer.DrawTable(tableImage_, backgroundImage_, pending);
     QPainter painter(&tableImage_);
-    painter.drawImage(from.left, from.top + ScrollOffset(session_), images_.BackImage());
+    painter.drawImage(ToPixels(from.left, scale_), ToPixels(from.top + ScrollOffset(session_), scale_),
+                      images_.BackImage());
   };
   drawRest();
   table_->repaint();
@@ -857,7 +943,8 @@ void TfrmMain::DrawStockPressed(bool pressed) {
   if (!pressed) return;
   QPainter painter(&tableImage_);
   const Rect r = TopCardRect(session_, {PileGroup::Stock, kStockItem});
-  painter.fillRect(QRect(r.left, r.top + ScrollOffset(session_), r.Width(), r.Height()), QColor(0, 0, 0, 60));
+  painter.fillRect(ToPixels(CardRect(r.left, r.top + ScrollOffset(session_), r.Width(), r.Height()), scale_),
+                   QColor(0, 0, 0, 60));
   table_->update();
 }
 
@@ -916,7 +1003,8 @@ Rect TfrmMain::MovingCardsRect() const {
 
 void TfrmMain::Peek(int card, const Rect& rect) {
   QPainter painter(&tableImage_);
-  painter.drawImage(rect.left, rect.top + ScrollOffset(session_), images_.Face(card));
+  painter.drawImage(ToPixels(rect.left, scale_), ToPixels(rect.top + ScrollOffset(session_), scale_),
+                    images_.Face(card));
   table_->update();
 }
 
@@ -939,7 +1027,7 @@ void TfrmMain::ShowPopupMenu(int x, int y) {
   counter->setShortcut(QKeySequence(Qt::Key_F8));
   counter->setCheckable(true);
   counter->setChecked(counter_->isVisible());
-  if (IsInteractivePlatform()) menu.exec(table_->mapToGlobal(QPoint(x, y)));
+  if (IsInteractivePlatform()) menu.exec(table_->mapToGlobal(ToWidget(x, y)));
 }
 void TfrmMain::SetDragCursor(bool dragging) {
   table_->setCursor(cursors_.value(setup_.cursor + (dragging ? 10 : 0), QCursor(Qt::ArrowCursor)));
@@ -980,14 +1068,16 @@ void TfrmMain::ShowPileSizeHint() {
     return;
   const int now = static_cast<int>(ports_.clock.TickMs() & 0x7fffffff);
   if (now - since < 500) return;
-  const int x = session_.drag.hoverX, y = session_.drag.hoverY;
-  const HitResult hit = engine_->HitTest(x, y);
+  const HitResult hit = engine_->HitTest(session_.drag.hoverX, session_.drag.hoverY);
   const auto pile = ParsePileName(hit.pile);
   if (!pile) return;
   const int count = PileCardCount(session_.piles.Pile(pile->group, pile->index));
   if (count == 0) return;
   pileSize_->setText(QString("%1 %2\nin this pile").arg(count).arg(count == 1 ? "card" : "cards"));
   pileSize_->adjustSize();
+  // The hint stands by the mouse, in the widget's own coordinates.
+  const QPoint mouse = ToWidget(session_.drag.hoverX, session_.drag.hoverY);
+  const int x = mouse.x(), y = mouse.y();
   int left = x, top = y - pileSize_->height() + 57;
   if (left + pileSize_->width() > table_->width() - 57) left = x - pileSize_->width() - 2;
   if (top + pileSize_->height() > table_->height() - 57) top = y - pileSize_->height() - 2;
@@ -1209,20 +1299,34 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmMain::PaintPause(QPainter& painter) const {
-  const QRect area = table_->rect();
+void TfrmMain::PaintPause(QPainter& painter, const QSize& pixels) const {
+  const QRect area(QPoint(0, 0), pixels);
   QLinearGradient fade(0, 0, 0, area.height());
   fade.setColorAt(0, QColor(0, 128, 0));
   fade.setColorAt(1, QColor(0, 0, 0));
   painter.fillRect(area, fade);
   if (!session_.resources) return;
+  if (pauseScale_ != scale_) {
+    // At the table's own scale the library's pictures; at any other, the
+    // same pictures drawn at that scale.
+    for (int which : {1, 2}) {
+      QImage picture = scale_ == 1.0 ? LibraryImage(*session_.resources, "BMP_PAUSE_" + std::to_string(which))
+                                     : PausePicture(which, scale_).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      if (!picture.isNull())
+        picture.setAlphaChannel(
+            picture.createMaskFromColor(qRgb(0, 128, 0), Qt::MaskOutColor).convertToFormat(QImage::Format_Grayscale8));
+      pausePictures_[static_cast<std::size_t>(which - 1)] = picture;
+    }
+    pauseScale_ = scale_;
+  }
+  // Placed in the layout's pixels, drawn in the picture's.
+  const int height = static_cast<int>(area.height() / scale_);
   for (int which : {1, 2}) {
-    QImage picture = LibraryImage(*session_.resources, "BMP_PAUSE_" + std::to_string(which));
+    const QImage& picture = pausePictures_[static_cast<std::size_t>(which - 1)];
     if (picture.isNull()) continue;
-    picture.setAlphaChannel(
-        picture.createMaskFromColor(qRgb(0, 128, 0), Qt::MaskOutColor).convertToFormat(QImage::Format_Grayscale8));
-    const int y = std::max(100, (area.height() - 80 - 30 - 45) / 2) + (which == 2 ? 95 : 0);
-    painter.drawImage((area.width() - picture.width()) / 2 + (which == 1 ? pauseSlide_ : 0), y, picture);
+    const int y = std::max(100, (height - 80 - 30 - 45) / 2) + (which == 2 ? 95 : 0);
+    painter.drawImage((area.width() - picture.width()) / 2 + (which == 1 ? ToPixels(pauseSlide_, scale_) : 0),
+                      ToPixels(y, scale_), picture);
   }
 }
 

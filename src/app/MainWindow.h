@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QMap>
+#include <array>
 #include <functional>
 #include <memory>
 #include <set>
@@ -52,6 +53,8 @@ class TableWidget final : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // A mouse position in the layout's pixels.
+  QPoint ToTable(const QPointF& at) const;
   TfrmMain& window_;
 };
 
@@ -221,6 +224,17 @@ class TfrmMain final : public QMainWindow,
   // Where the lifted or flying cards are drawn; empty when none are.
   Rect MovingCardsRect() const;
 
+  // The table scale: picture pixels per layout pixel, the screen's device
+  // pixel ratio included. "Fit cards to the window" chooses it at every deal
+  // and resize; off, it is the device pixel ratio alone.
+  double TableScale() const { return scale_; }
+  bool FitsCardsToWindow() const { return fitCards_; }
+  void SetFitCardsToWindow(bool on);
+  // Fixes the scale whatever the fit would choose (0 lets it choose again).
+  void FixTableScale(double scale);
+  // A point of the layout in the table widget's coordinates.
+  QPoint ToWidget(int x, int y) const;
+
   // While paused or during a winning animation, the first key press or click
   // anywhere ends it and is swallowed, with the release of that click.
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -239,8 +253,14 @@ class TfrmMain final : public QMainWindow,
   void ShowPanel(const char* name, bool shown);
   void SetPanelVisible(const char* name, bool shown);
   TableGeometry Geometry() const;
+  // The window as the layout sees it at a scale.
+  TableGeometry GeometryAt(double scale) const;
+  double DeviceRatio() const;
+  // Chooses the scale for the table as it lies now and draws the cards for it.
+  void ChooseScale();
   void Relayout();
-  void PaintPause(QPainter& painter) const;
+  // The pause picture over `pixels` of the table picture's pixels.
+  void PaintPause(QPainter& painter, const QSize& pixels) const;
   void RefreshUndoCommands();
   void PaintBackgroundImage();
   void StopForMissingImage(const std::string& path);
@@ -276,6 +296,13 @@ class TfrmMain final : public QMainWindow,
   // The game lets Undo and Redo work; the history decides whether they are enabled.
   bool undoAllowed_ = false;
   bool relayoutPending_ = false;
+  double scale_ = 1.0, fixedScale_ = 0.0;
+  // The device pixel ratio the scale was chosen for.
+  double scaleRatio_ = 1.0;
+  bool fitCards_ = true;
+  // The pause pictures drawn at the table's scale, and that scale.
+  mutable std::array<QImage, 2> pausePictures_;
+  mutable double pauseScale_ = 0.0;
   int requestedGame_ = -1;
   std::string requestedDeal_;
   std::string requestedFile_;

@@ -117,6 +117,7 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "Undo to s&napshot",
                              "",
                              "Au&toplay",
+                             "Fit cards to the window",
                              "&Game statistics...",
                              "&Players statistics...",
                              "&All games statistics...",

@@ -24,8 +24,11 @@ class MainWindowTest : public ::testing::Test {
     std::filesystem::copy(CARDORIA_IMAGES, dir / "Images");
   }
 
+  // The table shows the layout's pixels one to one unless the preferences
+  // ask for the cards to fit the window.
   std::unique_ptr<TfrmMain> Open(const std::string& preferences, int game = -1, const std::string& deal = "") {
-    dir.Write("DATA/CFG.DAT", "[Preference]\n" + preferences);
+    const bool fitNamed = preferences.find("Fit_Cards_To_Window=") != std::string::npos;
+    dir.Write("DATA/CFG.DAT", "[Preference]\n" + preferences + (fitNamed ? "" : "Fit_Cards_To_Window=N\n"));
     InitializeSession(session, dir.Path());
     auto window = std::make_unique<TfrmMain>(session, ports);
     EXPECT_TRUE(window->Create());

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "CardArt.h"
+#include "art/CardArt.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "CardArt.h"
+#include "art/CardArt.h"
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
 #include "core/Session.h"

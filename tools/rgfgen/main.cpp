@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "CardArt.h"
 #include "CounterArt.h"
 #include "CursorArt.h"
 #include "Previews.h"
+#include "art/CardArt.h"
 #include "platform/AtomicFile.h"
 #include "platform/ResourceLibrary.h"
 

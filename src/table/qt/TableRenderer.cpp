@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <algorithm>
+#include <cmath>
 
 #include "core/RuleIndex.h"
 #include "core/Session.h"
@@ -50,7 +51,7 @@ QColor PreferenceColour(int value) {
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-void PaintBackground(const Session& s, QImage& image, bool manyColours) {
+void PaintBackground(const Session& s, QImage& image, bool manyColours, double scale) {
   QPainter painter(&image);
   const QSize area = image.size();
   const QColor defaultColour = manyColours ? QColor(0, 96, 0) : QColor(0, 128, 0);
@@ -74,7 +75,12 @@ void PaintBackground(const Session& s, QImage& image, bool manyColours) {
     if (!picture.isNull()) {
       if (bitmap >= 500) {
         painter.fillRect(image.rect(), defaultColour);
-        painter.drawImage(0, 0, picture);
+        if (scale == 1.0) {
+          painter.drawImage(0, 0, picture);
+        } else {
+          painter.setRenderHint(QPainter::SmoothPixmapTransform);
+          painter.drawImage(QRect(0, 0, ToPixels(picture.width(), scale), ToPixels(picture.height(), scale)), picture);
+        }
       } else {
         Tile(painter, picture, area);
       }
@@ -148,9 +154,20 @@ QString MarkCode(const Session& s, PileRef pile) {
   return {};
 }
 
+int ToPixels(int length, double scale) { return scale == 1.0 ? length : static_cast<int>(std::lround(length * scale)); }
+
+int ToTable(int pixels, double scale) { return scale == 1.0 ? pixels : static_cast<int>(std::floor(pixels / scale)); }
+
+QRect ToPixels(const Rect& r, double scale) {
+  const int left = ToPixels(r.left, scale), top = ToPixels(r.top, scale);
+  return QRect(left, top, ToPixels(r.right, scale) - left, ToPixels(r.bottom, scale) - top);
+}
+
+int TableRenderer::P(int length) const { return ToPixels(length, images_.Scale()); }
+
 void TableRenderer::DrawCard(QPainter& painter, int card, int x, int y) const {
   if (card <= 0) return;
-  painter.drawImage(x, y, session_.cards.IsFaceDown(card) ? images_.BackImage() : images_.Face(card));
+  painter.drawImage(P(x), P(y), session_.cards.IsFaceDown(card) ? images_.BackImage() : images_.Face(card));
 }
 
 void TableRenderer::DrawPile(QImage& table, PileRef pile, const std::set<int>& hidden) const {
@@ -164,7 +181,7 @@ void TableRenderer::DrawPile(QImage& table, PileRef pile, const std::set<int>& h
   for (int i = 0; i < PileCardCount(text); ++i) any = any || (visible(i) && CardAt(text, i) > 0);
   if (!any) {
     const QString code = MarkCode(session_, pile);
-    if (!code.isEmpty()) painter.drawImage(x, y, images_.Mark(code));
+    if (!code.isEmpty()) painter.drawImage(P(x), P(y), images_.Mark(code));
     if (text.empty() || pile.group != PileGroup::Tableau) return;
   }
   if (pile.group == PileGroup::Stock) {
@@ -172,19 +189,26 @@ void TableRenderer::DrawPile(QImage& table, PileRef pile, const std::set<int>& h
     const int n = PileCardCount(text);
     const int depth = n <= 1 ? 0 : n == 2 ? 1 : std::min(n / 7 + 1, 15);
     const QColor edgeLight(246, 246, 242), edgeDark(180, 180, 176);
+    // The edges are lines: drawn at the table's scale, not stretched.
+    painter.save();
+    if (images_.Scale() != 1.0) {
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.scale(images_.Scale(), images_.Scale());
+    }
     for (int k = depth; k > 0; --k) {
       painter.setPen(k % 2 ? edgeDark : edgeLight);
       painter.setBrush(edgeLight);
       painter.drawRoundedRect(
           QRectF(x - depth + k + 0.5, y - depth + k + 0.5, images_.Width() - 1, images_.Height() - 1), 4, 4);
     }
+    painter.restore();
     int top = PileCardCount(text) - 1;
     while (top >= 0 && !visible(top)) --top;
     if (top < 0) return;
     const int card = CardAt(text, top);
     const bool faceDown =
         pile.index == kStockItem ? session_.rules[rule::StockFaceDown] != 0 : session_.cards.IsFaceDown(card);
-    painter.drawImage(x - depth, y - depth, faceDown ? images_.BackImage() : images_.Face(card));
+    painter.drawImage(P(x - depth), P(y - depth), faceDown ? images_.BackImage() : images_.Face(card));
     return;
   }
   for (int i = 0; i < PileCardCount(text); ++i) {
@@ -207,7 +231,7 @@ void TableRenderer::DrawTable(QImage& table, const QImage& background, const std
 }
 
 QImage TableRenderer::GroupPicture(int card, const Rect& rect) const {
-  QImage picture(std::max(rect.Width(), 1), std::max(rect.Height(), 1), QImage::Format_ARGB32_Premultiplied);
+  QImage picture(std::max(P(rect.Width()), 1), std::max(P(rect.Height()), 1), QImage::Format_ARGB32_Premultiplied);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
   for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve}) {

@@ -1,12 +1,15 @@
-#include "CardArt.h"
+#include "art/CardArt.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 #include <cmath>
+
+namespace cardoria {
 
 namespace {
 
@@ -71,6 +74,23 @@ QImage Blank(int w, int h) {
   QImage image(w, h, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   return image;
+}
+
+// A blank picture of a w x h design at `scale`. The library's pictures keep
+// their format; the table's are drawn in the one it paints with, so that
+// none has to be converted.
+QImage Blank(int w, int h, double scale) {
+  if (scale == 1.0) return Blank(w, h);
+  QImage image(ScaledLength(w, scale), ScaledLength(h, scale), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+// The painter draws in the units of the w x h design, whatever the picture's
+// size: the vector art is drawn at the picture's own resolution.
+void DesignUnits(QPainter& p, const QImage& image, int w, int h) {
+  if (image.width() != w || image.height() != h)
+    p.scale(static_cast<double>(image.width()) / w, static_cast<double>(image.height()) / h);
 }
 
 void DrawSuit(QPainter& p, int suit, const QRectF& box, const QColor& colour) {
@@ -305,11 +325,34 @@ void Court(QPainter& p, const Design& d, const FaceMetrics& m, int rank, int sui
   p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
 }
 
-QImage Face(int set, int rank, int suit, const CardSize& size) {
+// Simple deterministic noise.
+struct Noise {
+  explicit Noise(unsigned seed) : state(seed * 2654435761u + 1) {}
+  int Next(int n) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 16) % static_cast<unsigned>(n));
+  }
+  unsigned state;
+};
+
+}  // namespace
+
+const CardSize& CardSizeOf(char letter) {
+  for (const CardSize& size : kCardSizes)
+    if (size.letter == letter) return size;
+  return kCardSizes[0];
+}
+
+int ScaledLength(int length, double scale) {
+  return scale == 1.0 ? length : std::max(1, static_cast<int>(std::lround(length * scale)));
+}
+
+QImage Face(int set, int rank, int suit, const CardSize& size, double scale) {
   const Design d = DesignOf(set);
   const int w = size.width, h = size.height;
-  QImage image = Blank(w, h);
+  QImage image = Blank(w, h, scale);
   QPainter p(&image);
+  DesignUnits(p, image, w, h);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   CardOutline(p, d, w, h);
@@ -333,18 +376,6 @@ QImage Face(int set, int rank, int suit, const CardSize& size) {
   Index(p, d, m, rank, suit);
   return image;
 }
-
-// Simple deterministic noise.
-struct Noise {
-  explicit Noise(unsigned seed) : state(seed * 2654435761u + 1) {}
-  int Next(int n) {
-    state = state * 1103515245u + 12345u;
-    return static_cast<int>((state >> 16) % static_cast<unsigned>(n));
-  }
-  unsigned state;
-};
-
-}  // namespace
 
 QPainterPath SuitPath(int suit) {
   QPainterPath path;
@@ -398,11 +429,12 @@ QImage FaceStrip(int set, int suit, const CardSize& size) {
   return strip;
 }
 
-QImage Joker(const CardSize& size) {
+QImage Joker(const CardSize& size, double scale) {
   const Design d = DesignOf(1);
   const int w = size.width, h = size.height;
-  QImage image = Blank(w, h);
+  QImage image = Blank(w, h, scale);
   QPainter p(&image);
+  DesignUnits(p, image, w, h);
   p.setRenderHint(QPainter::Antialiasing);
   CardOutline(p, d, w, h);
   p.setFont(IndexFont(d, w > 30 ? 10 : 8));
@@ -429,15 +461,16 @@ QImage Joker(const CardSize& size) {
   return image;
 }
 
-QImage Back(int number, const CardSize& size) {
+QImage Back(int number, const CardSize& size, double scale) {
   static const QColor colours[9] = {QColor(28, 50, 110),  QColor(128, 24, 32), QColor(24, 92, 52),
                                     QColor(18, 100, 110), QColor(80, 40, 110), QColor(60, 62, 70),
                                     QColor(110, 70, 30),  QColor(34, 76, 160), QColor(150, 40, 60)};
   const int w = size.width, h = size.height;
   const QColor base = colours[(number - 1) % 9];
   const int pattern = ((number - 1) / 9 * 4 + (number - 1)) % 9;
-  QImage image = Blank(w, h);
+  QImage image = Blank(w, h, scale);
   QPainter p(&image);
+  DesignUnits(p, image, w, h);
   p.setRenderHint(QPainter::Antialiasing);
   const double radius = w > 40 ? 4.5 : w > 30 ? 3.5 : 2.5;
   p.setPen(QPen(QColor(90, 90, 90), 1));
@@ -536,10 +569,11 @@ QImage Back(int number, const CardSize& size) {
   return image;
 }
 
-QImage Mark(const QString& code, const CardSize& size) {
+QImage Mark(const QString& code, const CardSize& size, double scale) {
   const int w = size.width, h = size.height;
-  QImage image = Blank(w, h);
+  QImage image = Blank(w, h, scale);
   QPainter p(&image);
+  DesignUnits(p, image, w, h);
   p.setRenderHint(QPainter::Antialiasing);
   const double radius = w > 40 ? 4.5 : w > 30 ? 3.5 : 2.5;
   const QColor line(255, 255, 255, 150), fill(255, 255, 255, 28);
@@ -603,15 +637,16 @@ QImage Mark(const QString& code, const CardSize& size) {
   return image;
 }
 
-QImage BorderStrip(int which, const CardSize& size) {
+QImage BorderStrip(int which, const CardSize& size, double scale) {
   // Right edge (1): 16 wide; bottom edge (2): 16 high. Cards' edges in grey
   // and white lines; pure blue where nothing is drawn.
   const int w = which == 1 ? 16 : size.width + 16, h = which == 1 ? size.height + 16 : 16;
-  QImage image(w, h, QImage::Format_RGB32);
+  QImage image(ScaledLength(w, scale), ScaledLength(h, scale), QImage::Format_RGB32);
   image.fill(QColor(0, 0, 255));
-  for (int k = 0; k < 16; ++k) {
-    const QColor edge = k % 2 ? QColor(200, 200, 196) : QColor(246, 246, 242);
-    for (int t = 0; t < (which == 1 ? h : w); ++t) {
+  const int depth = ScaledLength(16, scale), length = which == 1 ? image.height() : image.width();
+  for (int k = 0; k < depth; ++k) {
+    const QColor edge = static_cast<int>(k / scale) % 2 ? QColor(200, 200, 196) : QColor(246, 246, 242);
+    for (int t = 0; t < length; ++t) {
       if (which == 1) {
         image.setPixelColor(k, t, edge);
       } else {
@@ -622,13 +657,14 @@ QImage BorderStrip(int which, const CardSize& size) {
   return image;
 }
 
-QImage ShadowStrip(int which, const CardSize& size) {
+QImage ShadowStrip(int which, const CardSize& size, double scale) {
   const int w = which == 1 ? 9 : size.width + 9, h = which == 1 ? size.height + 9 : 9;
-  QImage image(w, h, QImage::Format_RGB32);
+  QImage image(ScaledLength(w, scale), ScaledLength(h, scale), QImage::Format_RGB32);
   image.fill(Qt::white);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const int depth = which == 1 ? x : y;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      // The shade of the design pixel this one falls in.
+      const int depth = static_cast<int>((which == 1 ? x : y) / scale);
       const int shade = 80 + depth * 18;
       image.setPixelColor(x, y, QColor(shade, shade, shade));
     }
@@ -663,11 +699,12 @@ QImage Background(int number) {
   return image;
 }
 
-QImage PausePicture(int which) {
+QImage PausePicture(int which, double scale) {
   const int w = which == 1 ? 240 : 300, h = which == 1 ? 80 : 30;
-  QImage image(w, h, QImage::Format_RGB32);
+  QImage image(ScaledLength(w, scale), ScaledLength(h, scale), QImage::Format_RGB32);
   image.fill(QColor(0, 128, 0));
   QPainter p(&image);
+  DesignUnits(p, image, w, h);
   p.setRenderHint(QPainter::Antialiasing);
   QFont font("DejaVu Sans");
   font.setBold(true);
@@ -757,3 +794,5 @@ QImage ToolbarGlyph(const QString& name, bool large) {
   }
   return image;
 }
+
+}  // namespace cardoria
