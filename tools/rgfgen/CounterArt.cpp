@@ -79,7 +79,7 @@ QImage Row(int suit) {
   t.translate(2, 3);
   t.scale(11, 11);
   p.setBrush(red ? QColor(200, 20, 30) : QColor(20, 20, 20));
-  p.drawPath(t.map(SuitPath(suit)));
+  p.drawPath(t.map(cardoria::SuitPath(suit)));
   return image;
 }
 
