@@ -158,6 +158,9 @@ TfrmOpenGame::TfrmOpenGame(StatsContext context, const Screen& screen, OpenGameH
   addRow("Skill or chance:", "lblSkill", "imgSkill");
   addRow("Chance of winning:", "lblChance", "imgChance");
   addRow("Redeals:", "lblRedeals", nullptr);
+  // The longest chance text, with its ratio, keeps its room beside its picture.
+  description_->findChild<QLabel*>(QStringLiteral("lblChance"))
+      ->setMinimumWidth(description_->fontMetrics().horizontalAdvance(QStringLiteral("Very high (about 999 in 1000)")));
   infoStack_->addWidget(description_);
   right->addWidget(info);
 

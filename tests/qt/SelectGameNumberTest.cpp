@@ -18,34 +18,14 @@
 #include "persist/Statistics.h"
 #include "persist/qt/TfrmGameWon.h"
 #include "persist/qt/TfrmStatisLog.h"
+#include "qt/RecordingStatsHost.h"
 #include "qt/WindowFixture.h"
 #include "support/StatsFixture.h"
 
 namespace cardoria {
 namespace {
 
-class DealHost final : public StatsHost {
- public:
-  bool PlayGame(int game, const std::string& deal) override {
-    played.push_back({game, deal});
-    return agree;
-  }
-  bool NewGame() override { return agree; }
-  bool RestartGame() override { return agree; }
-  bool SelectGame() override { return agree; }
-  bool SelectGameNumber() override {
-    ++numberSelections;
-    return agree;
-  }
-  bool LeaveGame(const std::string&) override { return agree; }
-  void RepaintTable() override {}
-  void ClearTable() override {}
-  void PlayerShown() override {}
-
-  bool agree = true;
-  std::vector<std::pair<int, std::string>> played;
-  int numberSelections = 0;
-};
+using DealHost = test::RecordingStatsHost;
 
 using Played = std::vector<std::pair<int, std::string>>;
 

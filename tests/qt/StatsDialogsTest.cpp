@@ -28,6 +28,7 @@
 #include "persist/qt/TfrmStatisOverall.h"
 #include "persist/qt/TfrmStatisOverallDetails.h"
 #include "persist/qt/TfrmStatistics.h"
+#include "qt/RecordingStatsHost.h"
 #include "support/StatsFixture.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -38,35 +39,7 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
 namespace cardoria {
 namespace {
 
-class FakeHost final : public StatsHost {
- public:
-  bool PlayGame(int game, const std::string& deal) override {
-    played.push_back({game, deal});
-    return agree;
-  }
-  bool NewGame() override { return agree; }
-  bool RestartGame() override { return agree; }
-  bool SelectGame() override {
-    ++selections;
-    return agree;
-  }
-  bool SelectGameNumber() override {
-    ++numberSelections;
-    return agree;
-  }
-  bool LeaveGame(const std::string& question) override {
-    questions.push_back(question);
-    return agree;
-  }
-  void RepaintTable() override { ++repaints; }
-  void ClearTable() override { ++clears; }
-  void PlayerShown() override { ++titles; }
-
-  bool agree = true;
-  std::vector<std::pair<int, std::string>> played;
-  std::vector<std::string> questions;
-  int selections = 0, numberSelections = 0, repaints = 0, clears = 0, titles = 0;
-};
+using FakeHost = test::RecordingStatsHost;
 
 class StatsDialogsTest : public test::StatsTest {
  protected:
