@@ -35,7 +35,7 @@ QString MissingPage(const QString& file, const std::string& path) {
 
 }  // namespace
 
-HelpBrowser::HelpBrowser(const Session& session, QWidget* parent) : QTextBrowser(parent), session_(session) {
+HelpBrowser::HelpBrowser(Session& session, QWidget* parent) : QTextBrowser(parent), session_(session) {
   setObjectName(QStringLiteral("brwHelp"));
   setOpenExternalLinks(false);
   document()->setDocumentMargin(12);
@@ -51,7 +51,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   return QString::fromUtf8(page.readAll());
 }
 
-HelpWindow::HelpWindow(const Session& session, QWidget* parent)
+HelpWindow::HelpWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session), browser_(new HelpBrowser(session, this)) {
   setObjectName(QStringLiteral("frmHelp"));
   setWindowTitle(QStringLiteral("%1 Help").arg(QLatin1String(kProductName)));
@@ -129,9 +129,7 @@ void HelpWindow::hideEvent(QHideEvent* event) {
 
 void HelpWindow::StoreSize() {
   const int width = size().width(), height = size().height();
-  // The window is reached from windows that only read the session (the
-  // rules of a customized game, say); its size is the one thing it keeps.
-  IniProfile& settings = const_cast<IniProfile&>(session_.settings);
+  IniProfile& settings = session_.settings;
   if (settings.ReadInt(kPreferenceSection, kHelpWidthKey, -1) == width &&
       settings.ReadInt(kPreferenceSection, kHelpHeightKey, -1) == height)
     return;
@@ -139,7 +137,7 @@ void HelpWindow::StoreSize() {
                         {{kHelpWidthKey, std::to_string(width)}, {kHelpHeightKey, std::to_string(height)}});
 }
 
-void ShowAboutBox(QWidget* parent, const Session& session) {
+void ShowAboutBox(QWidget* parent, Session& session) {
   QDialog box(parent);
   box.setObjectName(QStringLiteral("frmAbout"));
   box.setWindowTitle(QStringLiteral("About %1").arg(QLatin1String(kProductName)));
@@ -161,7 +159,7 @@ void ShowAboutBox(QWidget* parent, const Session& session) {
   box.exec();
 }
 
-void ShowHelpTopic(QWidget* parent, const Session& session, int context) {
+void ShowHelpTopic(QWidget* parent, Session& session, int context) {
   QWidget* owner = parent ? parent->window() : nullptr;
   HelpWindow* window = nullptr;
   for (QWidget* widget : QApplication::topLevelWidgets()) {

@@ -13,10 +13,10 @@ namespace cardoria {
 struct Session;
 
 // Opens (or raises) the help window at the topic with this context number.
-void ShowHelpTopic(QWidget* parent, const Session& session, int context);
+void ShowHelpTopic(QWidget* parent, Session& session, int context);
 
 // The about box, modal.
-void ShowAboutBox(QWidget* parent, const Session& session);
+void ShowAboutBox(QWidget* parent, Session& session);
 
 // Preference keys ("Preference" section) of the window's size.
 inline constexpr const char* kHelpWidthKey = "Help_Window_Width";
@@ -26,23 +26,23 @@ inline constexpr const char* kHelpHeightKey = "Help_Window_Height";
 // to case; a page that is not there becomes a page that says so.
 class HelpBrowser final : public QTextBrowser {
  public:
-  HelpBrowser(const Session& session, QWidget* parent);
+  HelpBrowser(Session& session, QWidget* parent);
   QVariant loadResource(int type, const QUrl& name) override;
 
  private:
-  const Session& session_;
+  Session& session_;
 };
 
 // One instance, found by its object name "frmHelp"; closing only hides it,
 // so its history lasts as long as it does.
 class HelpWindow final : public QWidget {
  public:
-  HelpWindow(const Session& session, QWidget* parent);
+  HelpWindow(Session& session, QWidget* parent);
   ~HelpWindow() override;
 
   void ShowTopic(int context);
   HelpBrowser* Browser() const { return browser_; }
-  const Session& SessionOf() const { return session_; }
+  Session& SessionOf() const { return session_; }
 
  protected:
   void hideEvent(QHideEvent* event) override;
@@ -51,7 +51,7 @@ class HelpWindow final : public QWidget {
  private:
   void StoreSize();
 
-  const Session& session_;
+  Session& session_;
   HelpBrowser* browser_;
   QToolButton* back_;
   QToolButton* forward_;

@@ -8,7 +8,7 @@
 
 namespace cardoria {
 
-void ShowRules(QWidget* parent, const Session& session, int number, const std::string& name) {
+void ShowRules(QWidget* parent, Session& session, int number, const std::string& name) {
   if (number == -1) number = session.store.GetInt(pos::kGameNumber, 4);
   if (number < 0) return;
   if (number >= kFirstCustomGame) {

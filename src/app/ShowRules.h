@@ -11,6 +11,6 @@ namespace cardoria {
 struct Session;
 
 // `number` -1 means the current game; `name` may be empty.
-void ShowRules(QWidget* parent, const Session& session, int number, const std::string& name);
+void ShowRules(QWidget* parent, Session& session, int number, const std::string& name);
 
 }  // namespace cardoria

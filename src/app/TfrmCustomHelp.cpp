@@ -43,7 +43,7 @@ std::string SpaceText(int space) {
 
 }  // namespace
 
-TfrmCustomHelp::TfrmCustomHelp(const Session& session, int number, const std::string& name, QWidget* parent)
+TfrmCustomHelp::TfrmCustomHelp(Session& session, int number, const std::string& name, QWidget* parent)
     : QDialog(parent) {
   const std::string shown = TrimRightSpaces(name.empty() ? session.store.Get(pos::kGameName, 50) : name);
   setObjectName(QStringLiteral("frmCustomHelp"));
@@ -132,7 +132,7 @@ TfrmCustomHelp::TfrmCustomHelp(const Session& session, int number, const std::st
   connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void ShowCustomRules(QWidget* parent, const Session& session, int number, const std::string& name) {
+void ShowCustomRules(QWidget* parent, Session& session, int number, const std::string& name) {
   TfrmCustomHelp dialog(session, number, name, parent);
   dialog.exec();
 }

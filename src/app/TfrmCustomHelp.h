@@ -14,9 +14,9 @@ struct Session;
 class TfrmCustomHelp final : public QDialog {
  public:
   // `name` may be empty: the current game's name is used then.
-  TfrmCustomHelp(const Session& session, int number, const std::string& name, QWidget* parent);
+  TfrmCustomHelp(Session& session, int number, const std::string& name, QWidget* parent);
 };
 
-void ShowCustomRules(QWidget* parent, const Session& session, int number, const std::string& name);
+void ShowCustomRules(QWidget* parent, Session& session, int number, const std::string& name);
 
 }  // namespace cardoria

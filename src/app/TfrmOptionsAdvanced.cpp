@@ -25,7 +25,7 @@ Widget* Named(Widget* widget, const char* name) {
 
 }  // namespace
 
-TfrmOptionsAdvanced::TfrmOptionsAdvanced(const Session& session, const AdvancedValues& values, QWidget* parent)
+TfrmOptionsAdvanced::TfrmOptionsAdvanced(Session& session, const AdvancedValues& values, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmOptionsAdvanced"));
   setWindowTitle(QStringLiteral("Advanced options"));

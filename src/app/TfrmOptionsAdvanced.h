@@ -27,7 +27,7 @@ struct AdvancedValues {
 
 class TfrmOptionsAdvanced final : public QDialog {
  public:
-  TfrmOptionsAdvanced(const Session& session, const AdvancedValues& values, QWidget* parent = nullptr);
+  TfrmOptionsAdvanced(Session& session, const AdvancedValues& values, QWidget* parent = nullptr);
   AdvancedValues Values() const;
   // "OK": the values are to be taken.
   bool Confirmed() const { return confirmed_; }

@@ -16,7 +16,7 @@ const char* const kPointerNames[6] = {"Arrow small",  "Arrow large", "Right-hand
                                       "Right-hand 2", "Left-hand 1", "Left-hand 2"};
 }
 
-TfrmPointers::TfrmPointers(const Session& session, int cursor, const QMap<int, QCursor>& cursors, QWidget* parent)
+TfrmPointers::TfrmPointers(Session& session, int cursor, const QMap<int, QCursor>& cursors, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmPointers"));
   setWindowTitle(QStringLiteral("Pointers"));

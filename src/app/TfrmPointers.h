@@ -15,7 +15,7 @@ struct Session;
 class TfrmPointers final : public QDialog {
  public:
   // `cursors`: the pictures by cursor number (10-15 are shown).
-  TfrmPointers(const Session& session, int cursor, const QMap<int, QCursor>& cursors, QWidget* parent = nullptr);
+  TfrmPointers(Session& session, int cursor, const QMap<int, QCursor>& cursors, QWidget* parent = nullptr);
   // The selected entry's number, 0 when none is selected.
   int Cursor() const;
   bool Confirmed() const { return confirmed_; }
