@@ -31,7 +31,7 @@ class Run {
   void Lines();
   void OpenOrder();
   void LeftToRight();
-  void UpToDown();
+  void TopToBottom();
 
  private:
   int Card() { return r_.Next(51) + 1; }
@@ -103,7 +103,7 @@ void Run::LeftToRight() {
   }
 }
 
-void Run::UpToDown() {
+void Run::TopToBottom() {
   const int w = a_.cardWidth, h = a_.cardHeight;
   const int step = static_cast<int>(h / 5.3);
   const int across = static_cast<int>(w / 1.5);
@@ -284,7 +284,7 @@ void RunWinningAnimation(int kind, std::int64_t ms, int speed, const AnimationAr
     case 2: run.Lines(); break;
     case 3: run.OpenOrder(); break;
     case 4: run.LeftToRight(); break;
-    case 5: run.UpToDown(); break;
+    case 5: run.TopToBottom(); break;
     default: return;
   }
   canvas.Pump();

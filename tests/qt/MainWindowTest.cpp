@@ -190,15 +190,7 @@ class TableMouseTest : public MainWindowTest {
     return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
   QRgb PixelAt(QPoint at) { return window->Picture().pixel(at); }
-  void Drag(QPoint from, QPoint to) {
-    QWidget* table = window->Table();
-    QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier, from);
-    QMouseEvent move(QEvent::MouseMove, QPointF(to), table->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(table, &move);
-    QTest::mouseRelease(table, Qt::LeftButton, Qt::NoModifier, to);
-    QApplication::processEvents();
-  }
+  void Drag(QPoint from, QPoint to) { test::DragOn(window->Table(), from, to); }
   std::unique_ptr<TfrmMain> window;
 };
 

@@ -55,13 +55,7 @@ TEST_P(ScaledTableTest, ADragLandsOnThePileUnderTheMouse) {
   const Rect place = TopCardRect(session, {PileGroup::Foundation, 0});
   const QPoint paper = window->ToWidget((place.left + place.right) / 2, place.top + 4);
   EXPECT_FALSE(Whitish(window->Picture().pixel(paper)));
-  QWidget* table = window->Table();
-  QTest::mousePress(table, Qt::LeftButton, Qt::NoModifier, from);
-  QMouseEvent move(QEvent::MouseMove, QPointF(to), table->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
-                   Qt::NoModifier);
-  QApplication::sendEvent(table, &move);
-  QTest::mouseRelease(table, Qt::LeftButton, Qt::NoModifier, to);
-  QApplication::processEvents();
+  test::DragOn(window->Table(), from, to);
   EXPECT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
   // The card is drawn where the mouse left it.
   EXPECT_TRUE(Whitish(window->Picture().pixel(paper)));

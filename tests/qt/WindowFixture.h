@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -15,6 +17,16 @@
 #include "support/TestSupport.h"
 
 namespace cardoria::test {
+
+// A drag as the mouse makes it: press, one move with the button held, release.
+inline void DragOn(QWidget* widget, QPoint from, QPoint to) {
+  QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), widget->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+  QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
+  QApplication::processEvents();
+}
 
 class MainWindowTest : public ::testing::Test {
  protected:
