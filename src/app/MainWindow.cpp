@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <chrono>
 #include <cmath>
 #include <thread>
 
@@ -1088,6 +1089,33 @@ void TfrmMain::SetAutoplayChecked(bool checked) {
   for (QAction* action : commands_.value(CommandKey(Commands::Autoplay))) action->setChecked(checked);
 }
 
+void TfrmMain::InvertCard(const Rect& rect) {
+  if (tableImage_.isNull()) return;
+  QPainter painter(&tableImage_);
+  painter.setCompositionMode(QPainter::CompositionMode_Difference);
+  const QRect pixels(ToPixels(rect.left, scale_), ToPixels(rect.top + ScrollOffset(session_), scale_),
+                     ToPixels(rect.right - rect.left, scale_), ToPixels(rect.bottom - rect.top, scale_));
+  painter.fillRect(pixels, Qt::white);
+  painter.end();
+  table_->update();
+}
+
+void TfrmMain::Pause(int milliseconds) {
+  // The player sees what the pause is for before it starts.
+  table_->repaint();
+  if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void TfrmMain::SetInputBlocked(bool blocked) {
+  if (blocked == inputBlocked_) return;
+  inputBlocked_ = blocked;
+  if (blocked) {
+    qApp->installEventFilter(this);
+  } else if (!animating_ && !paused_ && !swallowingClick_) {
+    qApp->removeEventFilter(this);
+  }
+}
+
 void TfrmMain::RecordGameResult(const GameResult& result) {
   cardoria::RecordGameResult(session_, result, *statsPorts_);
 }
@@ -1239,6 +1267,15 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched) &&
       session_.store.Get(pos::kShowToolTips, 1) != "Y")
     return true;
+  if (inputBlocked_) {
+    switch (event->type()) {
+      case QEvent::ShortcutOverride:
+      case QEvent::KeyPress:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick: return true;
+      default: break;
+    }
+  }
   const bool gating = paused_ || animating_;
   if (!gating && !swallowingClick_) return QMainWindow::eventFilter(watched, event);
   // Ends the pause or the winning animation, whichever the input interrupts.

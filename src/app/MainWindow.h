@@ -155,6 +155,9 @@ class TfrmMain final : public QMainWindow,
   void ShowTime(const std::string& time) override;
   void HidePileSizeHint() override;
   void SetAutoplayChecked(bool checked) override;
+  void InvertCard(const Rect& rect) override;
+  void Pause(int milliseconds) override;
+  void SetInputBlocked(bool blocked) override;
 
   // GameEndPort
   void RecordGameResult(const GameResult& result) override;
@@ -288,6 +291,8 @@ class TfrmMain final : public QMainWindow,
   bool paused_ = false;
   // A winning animation runs: a key or click ends it and is swallowed.
   bool animating_ = false;
+  // Set while play removes cards one by one: input waits until it is done.
+  bool inputBlocked_ = false;
   // The last winning animation painted cards that are still on the table.
   bool animationDrawn_ = false;
   // The click that ended the pause: its release and context menu are swallowed too.

@@ -38,6 +38,14 @@ class PlayView {
   virtual void SetAutoplayChecked(bool checked) = 0;
   virtual void ShowWaitCursor() = 0;
   virtual void RestoreCursor() = 0;
+  // The card's rectangle with its colours inverted, on the screen and in the
+  // table picture; inverting the same rectangle again restores it.
+  virtual void InvertCard(const Rect& rect) = 0;
+  // Waits without handling input or timers, with the table shown as it is.
+  virtual void Pause(int milliseconds) = 0;
+  // While blocked, key presses and left and right button presses are
+  // swallowed, so that nothing re-enters play during a removal.
+  virtual void SetInputBlocked(bool blocked) = 0;
 };
 
 struct GameResult {

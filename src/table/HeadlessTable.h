@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "deal/GameStart.h"
 #include "engine/PlayPorts.h"
@@ -54,6 +55,9 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   void ShowTime(const std::string&) override {}
   void HidePileSizeHint() override {}
   void SetAutoplayChecked(bool) override {}
+  void InvertCard(const Rect& rect) override { inverted.push_back(rect); }
+  void Pause(int milliseconds) override { pausedMilliseconds += milliseconds; }
+  void SetInputBlocked(bool blocked) override { inputBlocked = blocked; }
 
   // GameEndPort
   void RecordGameResult(const GameResult& result) override {
@@ -70,6 +74,11 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   int gamesEnded = 0;
   // Where finished games are recorded, when anywhere.
   std::function<void(const GameResult&)> recorder;
+  // What play asked of the picture: every inversion in order (a card inverted
+  // twice is shown plain again), the time waited and the input block.
+  std::vector<Rect> inverted;
+  int pausedMilliseconds = 0;
+  bool inputBlocked = false;
 
  private:
   Session& session_;
