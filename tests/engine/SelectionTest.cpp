@@ -234,6 +234,22 @@ TEST_F(SelectionTest, TurningTheWasteOverDropsItsSelectedCard) {
   EXPECT_EQ(Pile(PileGroup::Stock, kStockItem), Codes({C(10)}));
 }
 
+TEST_F(SelectionTest, ARedealOfKind9GivesTheSelectionUp) {
+  Empty(kPyramid);
+  s().rules.Set(rule::StockDealsToWaste, 0);
+  s().rules.Set(rule::RedealKind, 9);
+  s().rules.Set(rule::Redeals, -1);
+  s().rules.Set(rule::TableauCount, 3);
+  Put(Tableau(0), {H(13)});
+  Put(Tableau(1), {H(4)});
+  Put(Tableau(2), {H(5)});
+  Click(H(5));
+  ASSERT_EQ(Selection(s()), Codes({H(5)}));
+  ClickPile({PileGroup::Stock, kStockItem});
+  EXPECT_TRUE(Selection(s()).empty());
+  for (int card : {H(13), H(4), H(5)}) EXPECT_FALSE(SelectedCardRect(s(), card).Empty()) << card;
+}
+
 struct DiscardCase {
   int game, wasteTop, card;
   bool taken;
