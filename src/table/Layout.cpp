@@ -571,7 +571,40 @@ class LayoutRun {
       for (int i = 0; i < Tableaus(); ++i) SetTableau(i, x0 + (i % columns) * pitch, y0 + (i / columns) * (h + 10));
       SetStock(kStockItem, x0 - distance - w, y0);
       if (R(s_, rule::StockGroupCount) >= 2) SetStock(kWasteItem, x0 - distance - w, y0 + h + 10);
+    } else if (arrangement == 110) {
+      DiscardBlock();
     }
+  }
+
+  // The pairing and adding games: a block of `TableauRows` rows, filled
+  // row by row, with the stock and the discard pile in a column on its left,
+  // so that every removed card is seen landing and nothing overlaps a pile.
+  void DiscardBlock() {
+    Ingredients& in = in_;
+    const int w = in.w, h = in.h;
+    const int n = Tableaus();
+    const int rows = std::max(R(s_, rule::TableauRows), 1);
+    const int columns = std::max((n + rows - 1) / rows, 1);
+    const int gap = in.formHeight < 500 ? 5 : 10;
+    const int block = columns * (w + gap) - gap;
+    int x0 = Trunc((in.tableWidth - block) / 2.0);
+    int distance = 0;
+    for (int d : {70, 35, 15}) {
+      if (x0 - d - w >= in.leftMargin) {
+        distance = d;
+        break;
+      }
+    }
+    if (distance == 0) {
+      x0 = in.leftMargin + w + 15;
+      distance = 15;
+    }
+    const int y0 = in.rows[1];
+    for (int i = 0; i < n; ++i) SetTableau(i, x0 + (i % columns) * (w + gap), y0 + (i / columns) * (h + gap));
+    const int sideX = x0 - distance - w;
+    const bool hasStock = R(s_, rule::HasStock) != 0 && R(s_, rule::StockGroupCount) > 0;
+    if (hasStock) SetStock(kStockItem, sideX, y0);
+    if (R(s_, rule::SecondWasteCount) > 0) SetStock(kSecondWasteItem, sideX, hasStock ? y0 + h + 20 : y0);
   }
 
   Session& s_;

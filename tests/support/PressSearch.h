@@ -84,7 +84,10 @@ class PressSearch {
   // stock group's piles once each.
   static std::vector<PressMove> Candidates(const Session& s, int after, const std::vector<PressMove>& done) {
     const int family = s.rules[rule::GameFamily];
-    const bool topsOnly = family == 2 || family == 3 || family == 12 || family == 14 || family == 15 || family == 16;
+    // Squared piles (tableau layout 3) let only their top card be hit: a
+    // press aimed at a card beneath would select the top one.
+    const bool topsOnly = family == 2 || family == 3 || family == 12 || family == 14 || family == 15 || family == 16 ||
+                          s.rules[rule::TableauLayout] == 3;
     std::vector<PressMove> presses;
     for (int i = 0; i < std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); ++i) {
       const std::string& pile = s.piles.Pile(PileGroup::Tableau, i);

@@ -184,5 +184,43 @@ TEST_F(LayoutTest, ABlockOfColumnsWithTheStockBeside) {
   EXPECT_EQ(s.layout.tableauX[0] - PileX(s, {PileGroup::Stock, kStockItem}), 70 + 71);
 }
 
+TEST_F(LayoutTest, ADiscardBlockKeepsTheStockAndTheDiscardsBesideItsRows) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(13, 110, 1);
+  s.rules.Set(rule::TableauRows, 3);
+  s.rules.Set(rule::HasStock, 1);
+  s.rules.Set(rule::StockGroupCount, 1);
+  s.rules.Set(rule::SecondWasteCount, 1);
+  Lay();
+  const auto& x = s.layout.tableauX;
+  const auto& y = s.layout.tableauY;
+  // Thirteen piles in three rows: five to a row, the last row short.
+  EXPECT_EQ(x[1] - x[0], 81);
+  EXPECT_EQ(x[5], x[0]);
+  EXPECT_EQ(x[10], x[0]);
+  EXPECT_EQ(y[5] - y[0], 96 + 10);
+  EXPECT_EQ(y[12], y[10]);
+  EXPECT_TRUE(OffTable(x[13]));
+  // The block is centred, the stock 70 pixels to its left, the discards under the stock.
+  EXPECT_EQ(x[0], (1022 - (5 * 81 - 10)) / 2);
+  const PileRef stock{PileGroup::Stock, kStockItem}, discards{PileGroup::Stock, kSecondWasteItem};
+  EXPECT_EQ(x[0] - PileX(s, stock), 70 + 71);
+  EXPECT_EQ(PileX(s, discards), PileX(s, stock));
+  EXPECT_EQ(PileY(s, discards), PileY(s, stock) + 96 + 20);
+  EXPECT_FALSE(PileShown(s, {PileGroup::Stock, kWasteItem}));
+  EXPECT_FALSE(PileShown(s, {PileGroup::Foundation, 0}));  // the selection's store is never shown
+
+  // Without a stock the discards take its place; a narrow table pulls the block to the margin.
+  s.rules.Set(rule::HasStock, 0);
+  s.rules.Set(rule::StockGroupCount, 0);
+  s.rules.Set(rule::TableauRows, 1);
+  Tableau(12, 110, 1);
+  Lay(800, 600);
+  EXPECT_FALSE(PileShown(s, stock));
+  EXPECT_EQ(PileY(s, discards), y[0]);
+  EXPECT_EQ(x[0] - PileX(s, discards), 15 + 71);
+  EXPECT_EQ(y[11], y[0]);
+}
+
 }  // namespace
 }  // namespace cardoria

@@ -111,6 +111,35 @@ TEST(HelpPages, FactsFollowChangedValues) {
   EXPECT_EQ(facts["Play"], "Cards are selected, not built: they leave the table by the rules below");
 }
 
+// A pairing game keeps its selection in a foundation that is no play pile,
+// and its stock only fills the gaps that a removal leaves.
+TEST(HelpPages, FactsOfSelectionGames) {
+  struct Case {
+    int family, pairingSum, stockCards;
+    const char* stock;
+  } cases[] = {
+      {17, 11, 43, "43 cards; they fill the empty places, from the first, after each removal"},
+      {0, 13, 20, "20 cards; they fill the empty places, from the first, after each removal"},
+      {8, 2, 27, "27 cards; dealt by rules of its own"},
+      {21, 2, 50, "50 cards; dealt by rules of its own"},
+      {3, 0, 0, "None: all cards are dealt at the start"},
+  };
+  for (const Case& c : cases) {
+    GameRules rules = CatalogueRules(3);
+    rules.Set(44, c.family);
+    rules.Set(37, c.pairingSum);
+    rules.Set(GameRules::kFoundationCount, 0);
+    rules.Set(8, 0);  // no waste
+    rules.Set(285, c.stockCards);
+    rules.Set(7, c.stockCards > 0 ? 1 : 0);
+    std::map<std::string, std::string> facts;
+    for (const HelpFact& fact : RulesFacts(rules)) facts[fact.label] = fact.text;
+    EXPECT_EQ(facts["Stock"], c.stock) << "family " << c.family;
+    EXPECT_EQ(facts["Foundations"], "None: the cards taken away go to a discard pile") << "family " << c.family;
+    EXPECT_FALSE(facts.contains("Building")) << "family " << c.family;
+  }
+}
+
 TEST(HelpPages, EveryGameHasAPageAndEveryLinkLeadsToAPage) {
   const fs::path folder = CARDORIA_HELP;
   Session session;

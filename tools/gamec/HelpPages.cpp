@@ -289,6 +289,11 @@ std::string Stock(const GameRules& rules, int piles) {
     if (rules[rule::StockDealOnlyEmptyWaste] == 1) text += " while the waste is empty";
     return text;
   }
+  // A completed selection is followed by the refill of the gaps, except in
+  // the families whose stock press deals by rules of their own.
+  if (const int family = rules[rule::GameFamily];
+      rules[rule::PairingSum] != 0 && family != 8 && (family < 20 || family > 23))
+    return text + "; they fill the empty places, from the first, after each removal";
   int served = 0, kind = 0;
   for (int i = 0; i < piles; ++i) {
     const int add = rules[rule::TableauAddKind + i];
@@ -579,7 +584,8 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
   const int piles = std::clamp(static_cast<int>(rules[GameRules::kTableauCount]), 0, 28);
   // Selection play (pairing and adding) builds nothing: cards are chosen,
   // not moved, so the build rows would tell of rules the game never uses.
-  const bool selection = rules[rule::PairingSum] != 0;
+  const int family = rules[rule::GameFamily];
+  const bool selection = rules[rule::PairingSum] != 0 || family == 3 || family == 4 || family == 33;
   if (piles > 0) facts.push_back({"Tableau", Capitalized(TableauDeal(rules, piles))});
   if (piles > 0 && !selection) {
     facts.push_back({"Building", Building(rules, piles)});
@@ -590,7 +596,11 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
     facts.push_back({"Play", "Cards are selected, not built: they leave the table by the rules below"});
   else if (rules[rule::GameFamily] != 0)
     facts.push_back({"Special rules", "Some moves follow rules of this game's own, told below"});
-  facts.push_back({"Foundations", Capitalized(Foundations(rules))});
+  // The first foundation of a selection game only holds the selection.
+  if (selection && rules[GameRules::kFoundationCount] == 0)
+    facts.push_back({"Foundations", "None: the cards taken away go to a discard pile"});
+  else
+    facts.push_back({"Foundations", Capitalized(Foundations(rules))});
   if (rules[GameRules::kReserveCount] > 0) facts.push_back({"Reserve", Capitalized(Reserves(rules))});
   if (rules[rule::HasStock] != 0) {
     facts.push_back({"Stock", Capitalized(Stock(rules, piles))});
