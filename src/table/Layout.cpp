@@ -16,6 +16,10 @@ constexpr int kScrollOffset = 86, kTableBottom = 89, kStockCopy = 97;
 
 int Trunc(double value) { return static_cast<int>(value); }
 
+// The free layout of the row games: the cards of a tableau pile lie side by
+// side and wrap into further rows at the table's right edge.
+constexpr int kRowLayout = 8, kRowLayoutGap = 10;
+
 int R(const Session& s, int index) { return s.rules[index]; }
 
 // The first decimal digit of a row value.
@@ -517,6 +521,27 @@ class LayoutRun {
         if (n > 0 && sx < TX(0) + w) sx = TX(0) + w + 3;
         SetStock(kSecondWasteItem, sx, in.rows[1]);
       }
+    } else if (arrangement == 120) {
+      // A row game: stock and discards at the left, the row to their right.
+      SetStock(kStockItem, in.leftMargin, in.rows[1]);
+      SetStock(kSecondWasteItem, in.leftMargin, in.rows[1] + h + 20);
+      if (Tableaus() > 0) SetTableau(0, in.leftMargin + w + 25, in.rows[1]);
+    } else if (arrangement == 121) {
+      // One row of piles, centred, and the discards at its right end.
+      const int n = Tableaus(), gap = 10;
+      const int width = n * (w + gap) + 15 + w;
+      int x = std::max(Trunc((in.tableWidth - width) / 2.0), in.leftMargin);
+      for (int i = 0; i < n; ++i, x += w + gap) SetTableau(i, x, in.rows[1]);
+      if (R(s_, rule::SecondWasteCount) > 0) SetStock(kSecondWasteItem, x + 15, in.rows[1]);
+    } else if (arrangement == 122) {
+      // A grid of rows of seven, with stock, waste and discards in a column
+      // at its left.
+      const int pitchX = w + 10, pitchY = h + 10;
+      const int x0 = in.leftMargin + w + 25;
+      for (int i = 0; i < Tableaus(); ++i) SetTableau(i, x0 + i % 7 * pitchX, in.rows[1] + i / 7 * pitchY);
+      SetStock(kStockItem, in.leftMargin, in.rows[1]);
+      if (R(s_, rule::StockGroupCount) >= 2) SetStock(kWasteItem, in.leftMargin, in.rows[1] + pitchY);
+      if (R(s_, rule::SecondWasteCount) > 0) SetStock(kSecondWasteItem, in.leftMargin, in.rows[1] + 2 * pitchY);
     } else if (arrangement == 94 || arrangement == 95) {
       const int columns = arrangement == 94 ? 3 : 4;
       const int pitch = w + 10;
@@ -596,6 +621,18 @@ Offset PositionOf(const Session& s, PileRef pile, int upTo) {
   Offset at = Origin(s, pile);
   if (mode == 7) {
     if (!text.empty() && upTo >= PileCardCount(text) - 1) at.dy += s.layout.fan.faceUpDown;
+    return at;
+  }
+  if (mode == kRowLayout && pile.group == PileGroup::Tableau) {
+    // Holes take no room: when a card leaves the row, the cards after it
+    // close up, as a row of cards on a real table would.
+    int slot = 0;
+    for (int i = 0; i < upTo && i < PileCardCount(text); ++i)
+      if (CardAt(text, i) > 0) ++slot;
+    const int pitch = s.layout.cardWidth + s.layout.fan.cardGap;
+    const int perRow = std::max((s.layout.tableWidth - at.dx + s.layout.fan.cardGap) / std::max(pitch, 1), 1);
+    at.dx += slot % perRow * pitch;
+    at.dy += slot / perRow * (s.layout.cardHeight + kRowLayoutGap);
     return at;
   }
   for (int i = 0; i < upTo && i < PileCardCount(text); ++i) {
@@ -695,6 +732,8 @@ int PileBottom(const Session& session, PileRef pile) {
   const std::string& text = session.piles.Pile(pile.group, pile.index);
   int y = OriginY(session, pile) - ScrollOffset(session);
   const int mode = FanMode(session, pile.group);
+  if (mode == kRowLayout && pile.group == PileGroup::Tableau)
+    return CardInPileRect(session, pile, std::max(PileCardCount(text) - 1, 0)).bottom;
   if (mode == 1 || mode == 5) {
     const FanSteps& fan = session.layout.fan;
     for (int i = 0; i + 1 < PileCardCount(text); ++i) {
