@@ -59,6 +59,9 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
       {"Needs800 = maybe\n", "t.game:10: \"Needs800\" is yes or no"},
       {"just words\n", "t.game:10: expected \"Name = value\""},
       {"GameFamily = 9\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
+      // Family 23 without a pairing sum is the drag play of another routine.
+      {"GameFamily = 23\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
+      {"PairingSum = 10\n", "t.game:16: PairingSum selects selection play, which this version does not have"},
       {"TableauBuild = 3 45\n", "t.game:16: TableauBuild code 45 is a family rule, which this version does not have"},
       {"Hidden = yes\n", "t.game:16: a hidden game has no rule column to hold its rules"},
       {"StockFirstRule = 2\n",
@@ -73,6 +76,13 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
     EXPECT_EQ(errors[0].message, c.message);
   }
   std::vector<SourceError> errors;
+  for (const char* family : {"GameFamily = 20\nPairingSum = 10\n", "GameFamily = 23\nPairingSum = 7\n",
+                             "GameFamily = 33\n"}) {
+    std::string text = kGood;
+    text.replace(text.find("MoveLimit = -1\n\n"), 16, std::string("MoveLimit = -1\n") + family);
+    ParseGameSource("t.game", text, errors);
+    EXPECT_TRUE(errors.empty()) << family << errors[0].message;
+  }
   ParseGameSource("empty.game", "", errors);
   ASSERT_EQ(errors.size(), 4u);
   EXPECT_EQ(errors[0].message, "empty.game:1: \"Number\" is missing");
