@@ -64,6 +64,12 @@ class Engine final : public PlayEngine {
   void StockClick(int top);
   void RefillEmptyTableau();
 
+  // Selection play: a press selects or deselects a card, and a group the
+  // family accepts as complete goes to the second waste.
+  void SelectCard(int card, const std::string& pile, const Rect& rect);
+  void SelectForSum(int card, const Rect& rect);
+  bool CanDiscard(int card, int pile) const;
+
   // Autoplay and quick moves.
   void ToggleAutoplay();
   void SetAutoplayEnabled(bool on);
@@ -97,6 +103,15 @@ class Engine final : public PlayEngine {
   void RedealProcedure(int kind);
   bool AddDeals(const std::string& name);
   void FollowRelease();
+  // The tableau press of families 2, 3, 4, 12, 15 and 33; false when the
+  // family takes no such press.
+  bool FamilyTableauPress(int button, const HitResult& hit);
+  // Appends the card to the selection, or takes it out; true when appended.
+  bool ToggleSelected(int card);
+  void CompleteSelection(bool refill);
+  bool RemoveSelection(bool& leftTableau);
+  bool RefillGaps();
+  bool MonteCarloConsolidation();
   // Plays when Sounds_Enabled and the switch at `switchPosition` are "Y".
   static constexpr int kNoSoundSwitch = 0;
   void Sound(const std::string& name, int switchPosition);

@@ -228,11 +228,13 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
     return;
   }
   drag.dragHeight = s_.layout.cardHeight;
-  // Selection play, poker squares, memory games and the family routines take
-  // their presses here once they exist; no catalogue game uses them yet.
-  if (s_.rules[rule::PairingSum] != 0) return;
+  if (s_.rules[rule::PairingSum] != 0) {
+    if (button == kLeftButton) SelectCard(hit.card, hit.pile, hit.rect);
+    return;
+  }
 
   const auto ref = ParsePileName(hit.pile);
+  if (ref && ref->group == PileGroup::Tableau && hit.card > 0 && FamilyTableauPress(button, hit)) return;
   int lift = 0;
   Rect liftRect = hit.rect;
   bool peeked = false;
@@ -274,7 +276,9 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
     if (ref->group == PileGroup::Stock && ref->index == kStockItem) {
       StockClick(hit.card);
     } else if (ref->group == PileGroup::Stock && ref->index == kWasteItem) {
-      if (hit.card > 0 && s_.rules[rule::WasteLocked] != 2) {
+      if (hit.card > 0 && family == 4) {
+        SelectForSum(hit.card, hit.rect);
+      } else if (hit.card > 0 && s_.rules[rule::WasteLocked] != 2) {
         lift = hit.card;
       } else if (hit.card == 0 && s_.piles.Pile(PileGroup::Stock, kStockItem).empty() &&
                  s_.rules[rule::RedealKind] > 0) {

@@ -67,6 +67,9 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
   }
   if (destination == "Mazzo_Redeal") return Redeal();
   if (destination.starts_with("Add_") || destination == "Fill_Tableaus") return AddDeals(destination);
+  if (destination == "Selezionate_Dest") return RemoveSelection(leftTableau);
+  if (destination == "Selezionate_Fila") return RefillGaps();
+  if (destination == "Stock_To_Pile_Monte_Carlo") return MonteCarloConsolidation();
 
   const int fromLocation = LocateCard(s_.piles, s_.rules, card);
   const int fromKind = KindOfLocation(fromLocation);

@@ -7,6 +7,7 @@
 #include "core/Session.h"
 #include "engine/Engine.h"
 #include "engine/Legality.h"
+#include "engine/SelectionTests.h"
 #include "table/Layout.h"
 
 namespace cardoria {
@@ -37,6 +38,12 @@ bool Kept(int pile) { return std::find(std::begin(kKeptPiles), std::end(kKeptPil
 void Engine::StockClick(int top) {
   const GameRules& r = s_.rules;
   const std::string& stock = s_.piles.Pile(PileGroup::Stock, kStockItem);
+  const int family = r[rule::GameFamily];
+  if (family == 4 && top > 0 && !Selection(s_).empty()) {
+    // The stock's card joins the selection instead of being dealt.
+    SelectForSum(top, TopCardRect(s_, {PileGroup::Stock, kStockItem}));
+    return;
+  }
   if (r[rule::StockDealsToWaste] == 1) {
     if (r[rule::StockDealOnlyEmptyWaste] == 0 || s_.piles.Pile(PileGroup::Stock, kWasteItem).empty())
       ExecuteMove(top, "Mazzo_Vis");
@@ -79,6 +86,7 @@ void Engine::StockClick(int top) {
   } else if (r[rule::DealToSecondWaste] != 0) {
     ExecuteMove(top, "Mazzo_Waste");
   }
+  if ((family == 2 || family == 15) && s_.values.Flag(kGameWon)) EndGame();
 }
 
 bool Engine::DealFromStock(const std::string& destination, bool pushStep) {
@@ -99,6 +107,13 @@ bool Engine::DealFromStock(const std::string& destination, bool pushStep) {
     p_.view.CardMoved(card, kPileStock, toWaste ? kPileWaste : kPileSecondWaste);
     Sound("Stock", 176);
     s_.values.SetFlag(kGameWon, CheckWin());
+  }
+  if (s_.rules[rule::GameFamily] == 28) {
+    s_.values.SetCounter(kDealCounter, s_.values.Counter(kDealCounter) + 1);
+    // After a turn-over the step keeps the tag that gives the pass back.
+    const std::string kept = pushStep ? std::string() : s_.logs.Last(kUndoLog);
+    s_.logs.DropLast(kUndoLog);
+    s_.logs.Append(kUndoLog, kept + ZeroPad(kTagDealCounter, 3));
   }
   return true;
 }
@@ -123,6 +138,8 @@ bool Engine::TurnWasteOver() {
   // The deal that follows may empty the stock again, which the stock rule of
   // undo cannot tell from no turn at all: the tag gives the pass back.
   TagStep(s_, kTagGatheringRedeal);
+  // A selected waste card goes back into the stock unselected.
+  if (s_.rules[rule::GameFamily] == 4) TakeCard(s_.piles.Pile(PileGroup::Foundation, 0), TopCard(waste), kTakeRemove);
   stock.clear();
   const bool animate = s_.store.Get(242, 1) != "N";
   if (animate && s_.store.Get(183, 1) == "Y" && s_.store.Get(pos::kSoundsEnabled, 1) == "Y") {

@@ -59,9 +59,7 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
       {"Needs800 = maybe\n", "t.game:10: \"Needs800\" is yes or no"},
       {"just words\n", "t.game:10: expected \"Name = value\""},
       {"GameFamily = 9\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
-      // Family 23 without a pairing sum is the drag play of another routine.
       {"GameFamily = 23\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
-      {"PairingSum = 10\n", "t.game:16: PairingSum selects selection play, which this version does not have"},
       {"TableauBuild = 3 45\n", "t.game:16: TableauBuild code 45 is a family rule, which this version does not have"},
       {"Hidden = yes\n", "t.game:16: a hidden game has no rule column to hold its rules"},
       {"StockFirstRule = 2\n",
@@ -90,6 +88,17 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
   ParseGameSource("big.game", "Number = 1\nName = Big\nFamily = 5\nCardCount = 60\n", errors);
   ASSERT_EQ(errors.size(), 2u);  // the refused value leaves the card count missing too
   EXPECT_EQ(errors[0].message, "big.game:4: \"CardCount\" is at most 52, or 104");
+}
+
+TEST(GameSource, AcceptsTheSelectionFamilies) {
+  for (const char* line : {"PairingSum = 13\n", "PairingSum = 13\nGameFamily = 7\n", "GameFamily = 4\n",
+                           "GameFamily = 2\n", "GameFamily = 28\n", "PairingSum = 7\nGameFamily = 23\n"}) {
+    std::string text = kGood;
+    text.replace(text.find("MoveLimit = -1\n\n"), 16, std::string("MoveLimit = -1\n") + line);
+    std::vector<SourceError> errors;
+    ParseGameSource("t.game", text, errors);
+    EXPECT_TRUE(errors.empty()) << line << errors[0].message;
+  }
 }
 
 // A name is accepted only when it reads back from the stored catalogue line

@@ -8,6 +8,7 @@
 
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "engine/SelectionTests.h"
 #include "table/Layout.h"
 #include "table/qt/CardImages.h"
 
@@ -227,6 +228,21 @@ void TableRenderer::DrawTable(QImage& table, const QImage& background, const std
   for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Reserve, PileGroup::Tableau}) {
     const int count = static_cast<int>(session_.piles.Items(group).size());
     for (int i = 0; i < count; ++i) DrawPile(table, {group, i}, hidden);
+  }
+  DrawSelection(table, hidden);
+}
+
+void TableRenderer::DrawSelection(QImage& table, const std::set<int>& hidden) const {
+  if (!UsesSelection(session_)) return;
+  QPainter painter(&table);
+  // The same inversion as a selecting press makes, so that a later press
+  // restores exactly these pixels.
+  painter.setCompositionMode(QPainter::CompositionMode_Difference);
+  for (int card : SelectedCards(session_)) {
+    const Rect r = SelectedCardRect(session_, card);
+    if (hidden.contains(card) || r.Empty()) continue;
+    painter.fillRect(QRect(P(r.left), P(r.top + ScrollOffset(session_)), P(r.right - r.left), P(r.bottom - r.top)),
+                     Qt::white);
   }
 }
 

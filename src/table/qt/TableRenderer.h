@@ -46,6 +46,8 @@ class TableRenderer {
   // The picture of a card and every card above it in its pile, as lifted;
   // `rect` in the layout's pixels.
   QImage GroupPicture(int card, const Rect& rect) const;
+  // Every selected card of a selection game is shown inverted.
+  void DrawSelection(QImage& table, const std::set<int>& hidden = {}) const;
 
  private:
   void DrawCard(QPainter& painter, int card, int x, int y) const;
