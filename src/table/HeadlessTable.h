@@ -34,7 +34,7 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   void PlaySound(const std::string&, bool) override {}
 
   // PlayView
-  void Beep() override {}
+  void Beep() override { ++beeps; }
   void PlaySound(const std::string&) override {}
   void PlaySoundLoop(const std::string&) override {}
   void StopSound() override {}
@@ -75,8 +75,10 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   // Where finished games are recorded, when anywhere.
   std::function<void(const GameResult&)> recorder;
   // What play asked of the picture: every inversion in order (a card inverted
-  // twice is shown plain again), the time waited and the input block.
+  // twice is shown plain again), the time waited, the input block and the
+  // refusing beeps.
   std::vector<Rect> inverted;
+  int beeps = 0;
   int pausedMilliseconds = 0;
   bool inputBlocked = false;
 

@@ -521,6 +521,40 @@ class LayoutRun {
         if (n > 0 && sx < TX(0) + w) sx = TX(0) + w + 3;
         SetStock(kSecondWasteItem, sx, in.rows[1]);
       }
+    } else if (arrangement == 56) {
+      // A pyramid: the rows of side-by-side cards, centred, each row half a
+      // card lower than the one above; stock and waste at the left, the
+      // second waste at the right.
+      const int pitch = w + s_.layout.fan.cardGap;
+      const int n = Tableaus();
+      const int centre = Trunc(in.tableWidth / 2.0);
+      const int y0 = in.rows[1];
+      const int down = low ? h / 2 - 4 : h / 2 + 4;
+      for (int i = 0; i < n; ++i)
+        SetTableau(i, centre - Trunc(((i + 1) * pitch - s_.layout.fan.cardGap) / 2.0), y0 + i * down);
+      const int side = std::max(in.leftMargin, Trunc((centre - Trunc((n * pitch) / 2.0) - w) / 2.0));
+      if (R(s_, rule::StockGroupCount) >= 1) SetStock(kStockItem, side, y0);
+      if (R(s_, rule::StockGroupCount) >= 2) SetStock(kWasteItem, side, y0 + h + 20);
+      if (R(s_, rule::SecondWasteCount) > 0) SetStock(kSecondWasteItem, in.tableWidth - side - w, y0);
+    } else if (arrangement == 57 || arrangement == 58) {
+      // A block of single cards five wide (57), or of fans six wide (58); the
+      // stock at its left, the second waste at its right (57) or its left (58).
+      const int columns = arrangement == 57 ? 5 : 6;
+      const int fanned = s_.rules[rule::TableauLayout] == 2 ? std::max(s_.rules[rule::TableauDealCount] - 1, 0) : 0;
+      const int pitch = w + fanned * std::max(s_.layout.fan.faceUpRight, 12) + (low ? 10 : 20);
+      const int block = columns * pitch - (low ? 10 : 20);
+      const int x0 = std::max(Trunc((in.tableWidth - block) / 2.0), in.leftMargin + w + 30);
+      const int y0 = in.rows[1];
+      const int rowPitch = h + (low ? 6 : 12);
+      for (int i = 0; i < Tableaus(); ++i) SetTableau(i, x0 + (i % columns) * pitch, y0 + (i / columns) * rowPitch);
+      const int side = std::max(x0 - 30 - w, in.leftMargin);
+      if (R(s_, rule::StockGroupCount) >= 1) SetStock(kStockItem, side, y0);
+      const int rows = (Tableaus() + columns - 1) / columns;
+      if (arrangement == 57) {
+        SetStock(kSecondWasteItem, std::min(x0 + block + 30, in.tableWidth - w - 2), y0);
+      } else {
+        SetStock(kSecondWasteItem, side, y0 + Trunc((rows - 1) * rowPitch / 2.0));
+      }
     } else if (arrangement == 120) {
       // A row game: stock and discards at the left, the row to their right.
       SetStock(kStockItem, in.leftMargin, in.rows[1]);
