@@ -298,11 +298,16 @@ std::string Stock(const GameRules& rules, int piles) {
     }
   }
   if (served > 0 && rules[rule::StockDealsToWaste] == 0 && rules[rule::DealToSecondWaste] == 0) {
+    // The row games lay every card dealt at the end of their one row.
+    if (rules[rule::TableauLayout] == 8 && served == 1 && piles == 1)
+      return text + "; each click deals a card face up to the end of the row";
     text += "; each click deals a card face up onto ";
     text += served == piles ? "every pile" : "each of the first " + std::to_string(served) + " piles";
     if (kind == 2) text += ", once no pile is empty";
     return text;
   }
+  if (cards == 0 && rules[rule::RedealKind] >= 1)
+    return "Empty: a click on it gathers cards of the piles and deals them again";
   return text + "; dealt by rules of its own";
 }
 
@@ -579,7 +584,8 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
   const int piles = std::clamp(static_cast<int>(rules[GameRules::kTableauCount]), 0, 28);
   // Selection play (pairing and adding) builds nothing: cards are chosen,
   // not moved, so the build rows would tell of rules the game never uses.
-  const bool selection = rules[rule::PairingSum] != 0;
+  const int family = rules[rule::GameFamily];
+  const bool selection = rules[rule::PairingSum] != 0 || family == 3 || family == 4 || family == 33;
   if (piles > 0) facts.push_back({"Tableau", Capitalized(TableauDeal(rules, piles))});
   if (piles > 0 && !selection) {
     facts.push_back({"Building", Building(rules, piles)});
@@ -590,7 +596,7 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
     facts.push_back({"Play", "Cards are selected, not built: they leave the table by the rules below"});
   else if (rules[rule::GameFamily] != 0)
     facts.push_back({"Special rules", "Some moves follow rules of this game's own, told below"});
-  facts.push_back({"Foundations", Capitalized(Foundations(rules))});
+  facts.push_back({"Foundations", rules[GameRules::kFoundationCount] > 0 ? Capitalized(Foundations(rules)) : "None"});
   if (rules[GameRules::kReserveCount] > 0) facts.push_back({"Reserve", Capitalized(Reserves(rules))});
   if (rules[rule::HasStock] != 0) {
     facts.push_back({"Stock", Capitalized(Stock(rules, piles))});
