@@ -362,5 +362,42 @@ TEST_F(SelectionTest, StockDealsAreCountedInFamily28) {
   EXPECT_EQ(s().values.Counter(kDealCounter), 2);
 }
 
+struct SearchedWin {
+  const char* name;
+  int game;
+  const char* deal;
+};
+
+class SelectionWins : public ::testing::TestWithParam<SearchedWin> {};
+
+TEST_P(SelectionWins, PlaysADealToAWinByPresses) {
+  const SearchedWin& c = GetParam();
+  test::PlayFixture play;
+  play.clock.step = 1000;
+  ASSERT_TRUE(play.Start(c.game, c.deal));
+  test::PressSearch search(5000);
+  const auto presses = search.Solve(play.session);
+  ASSERT_TRUE(presses.has_value()) << "no win found in " << search.Nodes() << " positions";
+  for (const test::PressMove& press : *presses) {
+    ASSERT_TRUE(play.session.values.Flag(kGameInProgress)) << test::Describe(press);
+    test::Press(play, press);
+  }
+  EXPECT_FALSE(play.session.values.Flag(kGameInProgress));
+  ASSERT_EQ(play.table.gamesEnded, 1);
+  EXPECT_TRUE(play.table.lastResult.won);
+  EXPECT_EQ(play.table.lastResult.score, std::to_string(4 * play.session.rules[rule::CardCount]));
+  EXPECT_EQ(PileCardCount(play.session.piles.Pile(PileGroup::Stock, kSecondWasteItem)), 52);
+  EXPECT_TRUE(play.PackIntact());
+  std::printf("%d presses, %d positions searched\n", static_cast<int>(presses->size()), search.Nodes());
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, SelectionWins,
+                         ::testing::Values(SearchedWin{"Pyramid", kPyramid, "1000000000001"},
+                                           SearchedWin{"Golf", kGolf, "1000000000014"},
+                                           SearchedWin{"RelaxedGolf", kRelaxedGolf, "1000000000010"},
+                                           SearchedWin{"MonteCarlo", kMonteCarlo, "1000000000001"},
+                                           SearchedWin{"BlackHole", kBlackHole, "1000000000006"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace cardoria

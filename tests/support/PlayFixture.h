@@ -9,6 +9,7 @@
 #include "core/Session.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
+#include "engine/SelectionTests.h"
 #include "support/TestSupport.h"
 #include "table/HeadlessTable.h"
 
@@ -40,23 +41,32 @@ class PlayFixture {
     return StartGame(session, startPorts, true, false, 1, false);
   }
 
+  // Every pile with its faces; a selection is what the player points at,
+  // not a pile, and is left out.
   std::string TableText() const {
     std::string text;
     for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
-      for (const std::string& pile : session.piles.Items(group)) text += SnapshotLine(session.cards, pile) + "|";
+      for (const std::string& pile : session.piles.Items(group))
+        text += (&pile == &Selection(session) && UsesSelection(session) ? "" : SnapshotLine(session.cards, pile)) + "|";
     return text;
   }
 
-  // Each card of the pack lies on the table exactly once.
+  // Each card of the pack lies on the table exactly once; a selection names
+  // cards that lie elsewhere.
   ::testing::AssertionResult PackIntact() const {
     std::vector<int> seen(109, 0);
     for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
-      for (const std::string& pile : session.piles.Items(group))
+      for (const std::string& pile : session.piles.Items(group)) {
+        if (&pile == &Selection(session) && UsesSelection(session)) continue;
         for (int i = 0; i < PileCardCount(pile); ++i) {
           const int card = CardAt(pile, i);
           if (card < 0 || card > 108) return ::testing::AssertionFailure() << "code " << card << " in " << pile;
           if (card > 0) ++seen[static_cast<std::size_t>(card)];
         }
+      }
+    for (int card : SelectedCards(session))
+      if (card < 1 || card > 108 || seen[static_cast<std::size_t>(card)] != 1)
+        return ::testing::AssertionFailure() << "selected card " << card << " lies nowhere";
     for (int card = 1; card <= 108; ++card) {
       const int expected = card <= session.rules[284] ? 1 : 0;
       if (seen[static_cast<std::size_t>(card)] != expected)

@@ -1,9 +1,11 @@
 #pragma once
 // A depth-first search over presses for the games played by clicks alone
-// (selection, discards, the pyramid's stock and waste): every press a player
-// could make next is tried on a copy of the session by the engine itself,
-// until one line of presses ends the game with a win. The same presses can
-// then be made on the real table with `Press`.
+// (selection, discards, the pyramid's stock and waste). A move is the run of
+// presses from an empty selection to the press that changes the table (a
+// group removed, a card discarded, the stock used); each press is tried on a
+// copy of the session by the engine itself, until a line of moves ends the
+// game with a win. The same presses are then made on the real table with
+// `Press`.
 
 #include <algorithm>
 #include <memory>
@@ -41,85 +43,113 @@ inline void Press(PlayFixture& play, const PressMove& move) { Press(play.session
 
 class PressSearch {
  public:
-  explicit PressSearch(int budget) : budget_(budget) {}
+  // `maxGroup`: the most presses one move may take (the largest group the
+  // family removes at once).
+  explicit PressSearch(int budget, int maxGroup = 4) : budget_(budget), maxGroup_(maxGroup) {}
 
   std::optional<std::vector<PressMove>> Solve(const Session& start) {
     visited_.clear();
     nodes_ = 0;
     std::vector<PressMove> path;
-    auto copy = std::make_unique<Session>(start);
-    copy->history = UndoHistory{};
-    copy->logs = StepLogs{};
+    auto copy = Fresh(start);
     if (Search(*copy, path)) return path;
     return std::nullopt;
   }
   int Nodes() const { return nodes_; }
 
  private:
-  // The table and the selection; the selection's order counts only where a
-  // family reads it (the first card of a Monte Carlo pair, a chain).
-  static std::string Key(const Session& s) {
+  struct Move {
+    std::vector<PressMove> presses;
+    std::unique_ptr<Session> after;  // null: the move wins
+    int discarded = 0;
+  };
+
+  static std::unique_ptr<Session> Fresh(const Session& s) {
+    auto copy = std::make_unique<Session>(s);
+    // The copies need no history of their own.
+    copy->history = UndoHistory{};
+    copy->logs = StepLogs{};
+    return copy;
+  }
+
+  static std::string TableKey(const Session& s) {
     std::string key;
     for (auto group : {PileGroup::Stock, PileGroup::Tableau, PileGroup::Reserve})
       for (const std::string& pile : s.piles.Items(group)) key += SnapshotLine(s.cards, pile) + "|";
-    const int family = s.rules[rule::GameFamily];
-    std::vector<int> selected = SelectedCards(s);
-    if (family != 8 && family != 33) std::sort(selected.begin(), selected.end());
-    for (int card : selected) key += CardCode(card);
-    return key + "|" + std::to_string(s.positions[PositionTable::kPassCounter]);
+    return key + std::to_string(s.positions[PositionTable::kPassCounter]);
   }
 
-  // New selections first, the stock group next, deselections last.
-  static std::vector<PressMove> Moves(const Session& s) {
+  // The presses a move may go on with: cards in ascending order (only the
+  // chains of family 33 care in which order their cards are taken), and the
+  // stock group's piles once each.
+  static std::vector<PressMove> Candidates(const Session& s, int after, const std::vector<PressMove>& done) {
     const int family = s.rules[rule::GameFamily];
     const bool topsOnly = family == 2 || family == 3 || family == 12 || family == 14 || family == 15 || family == 16;
-    std::vector<PressMove> fresh, again;
+    std::vector<PressMove> presses;
     for (int i = 0; i < std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); ++i) {
       const std::string& pile = s.piles.Pile(PileGroup::Tableau, i);
       for (int k = 0; k < PileCardCount(pile); ++k) {
         const int card = CardAt(pile, k);
-        if (card <= 0 || (topsOnly && k + 1 < PileCardCount(pile))) continue;
+        if (card <= 0 || IsSelected(s, card) || (topsOnly && k + 1 < PileCardCount(pile))) continue;
+        if (family != 33 && card <= after) continue;
         if (family == 4 && !IsFreeInPyramid(s, card)) continue;
-        (IsSelected(s, card) ? again : fresh).push_back({card, {PileGroup::Tableau, i}});
+        presses.push_back({card, {PileGroup::Tableau, i}});
       }
     }
-    for (int item : {kWasteItem, kStockItem, kSecondWasteItem}) {
+    for (int item : {kWasteItem, kStockItem}) {
       const PileRef pile{PileGroup::Stock, item};
-      if (PileShown(s, pile)) fresh.push_back({0, pile});
+      const bool used =
+          std::any_of(done.begin(), done.end(), [&](const PressMove& m) { return m.card == 0 && m.pile == pile; });
+      if (PileShown(s, pile) && !used) presses.push_back({0, pile});
     }
-    fresh.insert(fresh.end(), again.begin(), again.end());
-    return fresh;
+    return presses;
+  }
+
+  void Grow(const Session& at, const std::string& table, std::vector<PressMove>& presses, int after,
+            std::vector<Move>& moves) {
+    for (const PressMove& press : Candidates(at, after, presses)) {
+      auto next = Fresh(at);
+      RecordingMessages messages;
+      FakeClock clock;
+      clock.step = 1000;
+      HeadlessTable view(*next, TableGeometry{});
+      Engine engine(*next, PlayPorts{messages, clock, view, view, view});
+      const std::string selection = Selection(*next);
+      Press(*next, engine, press);
+      presses.push_back(press);
+      if (view.gamesEnded > 0) {
+        if (view.lastResult.won) moves.push_back({presses, nullptr, 1000});
+      } else if (TableKey(*next) != table) {
+        const int discarded = PileCardCount(next->piles.Pile(PileGroup::Stock, kSecondWasteItem)) -
+                              PileCardCount(at.piles.Pile(PileGroup::Stock, kSecondWasteItem));
+        moves.push_back({presses, std::move(next), discarded});
+      } else if (Selection(*next) != selection && static_cast<int>(presses.size()) < maxGroup_) {
+        Grow(*next, table, presses, press.card > 0 ? press.card : after, moves);
+      }
+      presses.pop_back();
+    }
   }
 
   bool Search(Session& s, std::vector<PressMove>& path) {
     if (++nodes_ > budget_ || path.size() > 600) return false;
-    if (!visited_.insert(Key(s)).second) return false;
-    for (const PressMove& move : Moves(s)) {
-      auto next = std::make_unique<Session>(s);
-      const std::string before = Key(*next);
-      RecordingMessages messages;
-      FakeClock clock;
-      clock.step = 1000;
-      HeadlessTable table(*next, TableGeometry{});
-      Engine engine(*next, PlayPorts{messages, clock, table, table, table});
-      Press(*next, engine, move);
-      if (table.gamesEnded > 0) {
-        if (!table.lastResult.won) continue;
-        path.push_back(move);
-        return true;
-      }
-      if (Key(*next) == before) continue;
-      next->history = UndoHistory{};
-      next->logs = StepLogs{};
-      path.push_back(move);
-      if (Search(*next, path)) return true;
-      path.pop_back();
+    const std::string table = TableKey(s);
+    if (!visited_.insert(table + Selection(s)).second) return false;
+    std::vector<Move> moves;
+    std::vector<PressMove> presses;
+    Grow(s, table, presses, 0, moves);
+    // Removals first, the largest first; the stock last.
+    std::stable_sort(moves.begin(), moves.end(),
+                     [](const Move& a, const Move& b) { return a.discarded > b.discarded; });
+    for (Move& move : moves) {
+      path.insert(path.end(), move.presses.begin(), move.presses.end());
+      if (!move.after || Search(*move.after, path)) return true;
+      path.resize(path.size() - move.presses.size());
       if (nodes_ > budget_) return false;
     }
     return false;
   }
 
-  int budget_;
+  int budget_, maxGroup_;
   int nodes_ = 0;
   std::set<std::string> visited_;
 };

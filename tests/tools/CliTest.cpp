@@ -5,6 +5,7 @@
 
 #include "core/Cards.h"
 #include "support/PlayFixture.h"
+#include "support/PressSearch.h"
 #include "support/RunCommand.h"
 #include "support/Solver.h"
 #include "support/TestSupport.h"
@@ -136,6 +137,26 @@ TEST_F(CliTest, EveryScriptLineIsOneCommand) {
                              "error: the line holds a NUL byte\n" +
                              state + state + "Mazzo: "))
       << run.output.substr(0, 500);
+}
+
+TEST_F(CliTest, AMonteCarloDealIsWonByClicks) {
+  cardoria::test::PlayFixture play;
+  play.clock.step = 1000;
+  ASSERT_TRUE(play.Start(28, "1000000000001"));
+  cardoria::test::PressSearch search(5000);
+  const auto presses = search.Solve(play.session);
+  ASSERT_TRUE(presses.has_value());
+  std::string script = "select 999\nselect 000\n";
+  for (const auto& press : *presses)
+    script += press.card > 0 ? "select " + cardoria::CardCode(press.card) + "\n"
+                             : "click " + cardoria::PileName(press.pile) + "\n";
+  dir.Write("win.txt", script);
+  const CliRun run = Run("play 28 1000000000001 < '" + dir / "win.txt" + "'");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  // A card off the table, then no card at all.
+  EXPECT_TRUE(run.output.starts_with("refused\nerror: select CODE\nok\n")) << run.output.substr(0, 300);
+  EXPECT_EQ(run.output.find("refused", 8), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("score=208 won=yes"), std::string::npos) << run.output;
 }
 
 TEST_F(CliTest, AFreecellDealIsReplayedToAWin) {

@@ -23,6 +23,7 @@
 #include "deal/GameStart.h"
 #include "deal/Shuffle.h"
 #include "engine/Engine.h"
+#include "engine/SelectionTests.h"
 #include "persist/FileSystem.h"
 #include "persist/GameRecord.h"
 #include "persist/Players.h"
@@ -60,8 +61,8 @@ int Usage() {
       "       cardoria-cli [--program-dir DIR] deal GAME DEAL\n"
       "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] [--player NAME]\n"
       "                    < COMMANDS\n"
-      "         (commands: press, move, release, dblclick, drag, click, undo, redo, autoplay, state, show,\n"
-      "          save FILE, load FILE, quit)\n",
+      "         (commands: press, move, release, dblclick, drag, click, select CODE, undo, redo, autoplay,\n"
+      "          state, show, save FILE, load FILE, quit)\n",
       stderr);
   return 2;
 }
@@ -190,6 +191,16 @@ std::string PlayCommand(Session& session, Engine& engine, HeadlessTable& table, 
       const Rect to = NextCardRect(session, *target);
       engine.OnMouseMove(to.left + session.drag.grabX, to.top + session.drag.grabY);
     }
+    engine.OnMouseUp(kLeftButton);
+    return result();
+  }
+  // A click on a card wherever it lies, as the selection games take them.
+  if (verb == "select" && w.size() == 2) {
+    const std::string& code = w[1];
+    if (code.size() != 3 || !IsAllDigits(code) || TextToInt(code) == 0) return "error: select CODE";
+    const Rect r = SelectedCardRect(session, TextToInt(code));
+    if (r.Empty()) return "refused";
+    engine.OnMouseDown(kLeftButton, false, r.left + 1, r.top + 1);
     engine.OnMouseUp(kLeftButton);
     return result();
   }
