@@ -647,6 +647,14 @@ Offset Origin(const Session& s, PileRef pile) {
 int OriginX(const Session& s, PileRef pile) { return Origin(s, pile).dx; }
 int OriginY(const Session& s, PileRef pile) { return Origin(s, pile).dy; }
 
+// Place `slot` (0-based) of a row that starts at `origin` and wraps at the
+// table's right edge.
+Offset RowSlot(const Session& s, Offset origin, int slot) {
+  const int pitch = s.layout.cardWidth + s.layout.fan.cardGap;
+  const int perRow = std::max((s.layout.tableWidth - origin.dx + s.layout.fan.cardGap) / std::max(pitch, 1), 1);
+  return {origin.dx + slot % perRow * pitch, origin.dy + slot / perRow * (s.layout.cardHeight + kRowLayoutGap)};
+}
+
 // Document position of card `upTo` (0-based) of the pile: the offsets of the
 // cards below it added to the origin.
 Offset PositionOf(const Session& s, PileRef pile, int upTo) {
@@ -663,11 +671,7 @@ Offset PositionOf(const Session& s, PileRef pile, int upTo) {
     int slot = 0;
     for (int i = 0; i < upTo && i < PileCardCount(text); ++i)
       if (CardAt(text, i) > 0) ++slot;
-    const int pitch = s.layout.cardWidth + s.layout.fan.cardGap;
-    const int perRow = std::max((s.layout.tableWidth - at.dx + s.layout.fan.cardGap) / std::max(pitch, 1), 1);
-    at.dx += slot % perRow * pitch;
-    at.dy += slot / perRow * (s.layout.cardHeight + kRowLayoutGap);
-    return at;
+    return RowSlot(s, at, slot);
   }
   for (int i = 0; i < upTo && i < PileCardCount(text); ++i) {
     const int card = CardAt(text, i);
@@ -781,6 +785,11 @@ int PileBottom(const Session& session, PileRef pile) {
 
 Rect CardInPileRect(const Session& session, PileRef pile, int index) {
   const Offset at = PositionOf(session, pile, index);
+  return CardRect(at.dx, at.dy - ScrollOffset(session), session.layout.cardWidth, session.layout.cardHeight);
+}
+
+Rect RowSlotRect(const Session& session, PileRef pile, int slot) {
+  const Offset at = RowSlot(session, Origin(session, pile), std::max(slot, 0));
   return CardRect(at.dx, at.dy - ScrollOffset(session), session.layout.cardWidth, session.layout.cardHeight);
 }
 
