@@ -189,7 +189,7 @@ TEST_P(RowGameWin, IsWonByClicksOnTheStockAndTheRow) {
   ASSERT_TRUE(play.Start(c.game, c.deal));
   Session& s = play.session;
   Row row{RealCards(s.piles.Pile(PileGroup::Tableau, 0)), RealCards(s.piles.Pile(PileGroup::Stock, kStockItem))};
-  RowMoves moves = c.game == kDecade  ? DecadeRuns()
+  RowMoves moves = c.game == kDecade   ? DecadeRuns()
                    : c.game == kSevens ? SumRuns([](int sum, int) { return sum % 7 == 0; })
                                        : BetweenMatches(c.game == kRoyalMarriage);
   RowSearch search(moves, c.leftAtWin, 2000000);
