@@ -142,7 +142,7 @@ bool IsUnbrokenRun(const Session& session) {
   const std::string& pile = Tableau(session, 0);
   const std::string& selection = Selection(session);
   const int wanted = PileCardCount(selection);
-  const auto [first, last] = RunBounds(session);
+  const int first = RunBounds(session).first;
   if (first < 0) return true;
   int counted = 0;
   for (int k = first; k < PileCardCount(pile) && counted < wanted; ++k) {

@@ -226,6 +226,8 @@ void Engine::RedealProcedure(int kind) {
       pile += "000";
     }
   } else if (kind == 9) {
+    // The redeal moves cards under a pending selection: it is given up.
+    if (UsesSelection(s_)) s_.piles.Pile(PileGroup::Foundation, 0).clear();
     for (int i = 0; i < n; ++i)
       if (!Kept(i) && !s_.piles.Pile(PileGroup::Tableau, i).empty()) gather(i, 0);
   } else {
