@@ -51,7 +51,18 @@ HitResult HitInPile(const Session& s, PileRef pile, int mode, int x, int y, bool
 
 Rect WholePile(const Session& s, PileRef pile) {
   const Rect top = TopCardRect(s, pile);
-  return {PileX(s, pile), PileY(s, pile), top.right, top.bottom};
+  Rect whole{PileX(s, pile), PileY(s, pile), top.right, top.bottom};
+  const int mode = s.rules[rule::TableauLayout];
+  if (pile.group == PileGroup::Tableau && (mode == 8 || mode == 9)) {
+    // Free layouts wrap: a card of an earlier row may lie right of the top card.
+    const int count = PileCardCount(s.piles.Pile(pile.group, pile.index));
+    for (int i = 0; i < count; ++i) {
+      const Rect r = CardInPileRect(s, pile, i);
+      whole.right = std::max(whole.right, r.right);
+      whole.bottom = std::max(whole.bottom, r.bottom);
+    }
+  }
+  return whole;
 }
 
 bool Overlaps(const Rect& d, const Rect& p, int* area) {

@@ -46,6 +46,9 @@ std::vector<PilePlace> Places(const Session& s) {
                        : group == PileGroup::Reserve ? s.rules[rule::ReserveLayout]
                                                      : 0;
       if (mode == 1) grown += kFanGrowthSteps * s.layout.fan.faceUpDown;
+      // A row game's row may come to hold the whole pack.
+      if (mode == 8 && group == PileGroup::Tableau)
+        grown = std::max(grown, RowSlotRect(s, pile, s.rules[rule::CardCount] - 1).bottom + scroll);
       places.push_back({pile, r, grown});
     }
   }

@@ -16,6 +16,10 @@ constexpr int kScrollOffset = 86, kTableBottom = 89, kStockCopy = 97;
 
 int Trunc(double value) { return static_cast<int>(value); }
 
+// The free layout of the row games: the cards of a tableau pile lie side by
+// side and wrap into further rows at the table's right edge.
+constexpr int kRowLayout = 8, kRowLayoutGap = 10;
+
 int R(const Session& s, int index) { return s.rules[index]; }
 
 // The first decimal digit of a row value.
@@ -551,6 +555,27 @@ class LayoutRun {
       } else {
         SetStock(kSecondWasteItem, side, y0 + Trunc((rows - 1) * rowPitch / 2.0));
       }
+    } else if (arrangement == 120) {
+      // A row game: stock and discards at the left, the row to their right.
+      SetStock(kStockItem, in.leftMargin, in.rows[1]);
+      SetStock(kSecondWasteItem, in.leftMargin, in.rows[1] + h + 20);
+      if (Tableaus() > 0) SetTableau(0, in.leftMargin + w + 25, in.rows[1]);
+    } else if (arrangement == 121) {
+      // One row of piles, centred, and the discards at its right end.
+      const int n = Tableaus(), gap = 10;
+      const int width = n * (w + gap) + 15 + w;
+      int x = std::max(Trunc((in.tableWidth - width) / 2.0), in.leftMargin);
+      for (int i = 0; i < n; ++i, x += w + gap) SetTableau(i, x, in.rows[1]);
+      if (R(s_, rule::SecondWasteCount) > 0) SetStock(kSecondWasteItem, x + 15, in.rows[1]);
+    } else if (arrangement == 122) {
+      // A grid of rows of seven, with stock, waste and discards in a column
+      // at its left.
+      const int pitchX = w + 10, pitchY = h + 10;
+      const int x0 = in.leftMargin + w + 25;
+      for (int i = 0; i < Tableaus(); ++i) SetTableau(i, x0 + i % 7 * pitchX, in.rows[1] + i / 7 * pitchY);
+      SetStock(kStockItem, in.leftMargin, in.rows[1]);
+      if (R(s_, rule::StockGroupCount) >= 2) SetStock(kWasteItem, in.leftMargin, in.rows[1] + pitchY);
+      if (R(s_, rule::SecondWasteCount) > 0) SetStock(kSecondWasteItem, in.leftMargin, in.rows[1] + 2 * pitchY);
     } else if (arrangement == 94 || arrangement == 95) {
       const int columns = arrangement == 94 ? 3 : 4;
       const int pitch = w + 10;
@@ -655,6 +680,14 @@ Offset Origin(const Session& s, PileRef pile) {
 int OriginX(const Session& s, PileRef pile) { return Origin(s, pile).dx; }
 int OriginY(const Session& s, PileRef pile) { return Origin(s, pile).dy; }
 
+// Place `slot` (0-based) of a row that starts at `origin` and wraps at the
+// table's right edge.
+Offset RowSlot(const Session& s, Offset origin, int slot) {
+  const int pitch = s.layout.cardWidth + s.layout.fan.cardGap;
+  const int perRow = std::max((s.layout.tableWidth - origin.dx + s.layout.fan.cardGap) / std::max(pitch, 1), 1);
+  return {origin.dx + slot % perRow * pitch, origin.dy + slot / perRow * (s.layout.cardHeight + kRowLayoutGap)};
+}
+
 // Document position of card `upTo` (0-based) of the pile: the offsets of the
 // cards below it added to the origin.
 Offset PositionOf(const Session& s, PileRef pile, int upTo) {
@@ -664,6 +697,14 @@ Offset PositionOf(const Session& s, PileRef pile, int upTo) {
   if (mode == 7) {
     if (!text.empty() && upTo >= PileCardCount(text) - 1) at.dy += s.layout.fan.faceUpDown;
     return at;
+  }
+  if (mode == kRowLayout && pile.group == PileGroup::Tableau) {
+    // Holes take no room: when a card leaves the row, the cards after it
+    // close up, as a row of cards on a real table would.
+    int slot = 0;
+    for (int i = 0; i < upTo && i < PileCardCount(text); ++i)
+      if (CardAt(text, i) > 0) ++slot;
+    return RowSlot(s, at, slot);
   }
   for (int i = 0; i < upTo && i < PileCardCount(text); ++i) {
     const int card = CardAt(text, i);
@@ -762,6 +803,8 @@ int PileBottom(const Session& session, PileRef pile) {
   const std::string& text = session.piles.Pile(pile.group, pile.index);
   int y = OriginY(session, pile) - ScrollOffset(session);
   const int mode = FanMode(session, pile.group);
+  if (mode == kRowLayout && pile.group == PileGroup::Tableau)
+    return CardInPileRect(session, pile, std::max(PileCardCount(text) - 1, 0)).bottom;
   if (mode == 1 || mode == 5) {
     const FanSteps& fan = session.layout.fan;
     for (int i = 0; i + 1 < PileCardCount(text); ++i) {
@@ -775,6 +818,11 @@ int PileBottom(const Session& session, PileRef pile) {
 
 Rect CardInPileRect(const Session& session, PileRef pile, int index) {
   const Offset at = PositionOf(session, pile, index);
+  return CardRect(at.dx, at.dy - ScrollOffset(session), session.layout.cardWidth, session.layout.cardHeight);
+}
+
+Rect RowSlotRect(const Session& session, PileRef pile, int slot) {
+  const Offset at = RowSlot(session, Origin(session, pile), std::max(slot, 0));
   return CardRect(at.dx, at.dy - ScrollOffset(session), session.layout.cardWidth, session.layout.cardHeight);
 }
 

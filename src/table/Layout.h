@@ -51,6 +51,9 @@ int PileBottom(const Session& session, PileRef pile);
 Rect CardInPileRect(const Session& session, PileRef pile, int index);
 // The rectangle of a card anywhere on the table, or an empty one.
 Rect CardRectangle(const Session& session, int card);
+// Place `slot` of a row laid side by side from the pile's origin, wrapping at
+// the table's right edge (the free layout of the row games).
+Rect RowSlotRect(const Session& session, PileRef pile, int slot);
 // The top card's rectangle, or the pile's place when it is empty.
 Rect TopCardRect(const Session& session, PileRef pile);
 // Where the pile would receive its next card.

@@ -75,6 +75,23 @@ TEST(FitScale, WideWindowsGrowTheCardsToTheRoomTheFansNeed) {
   }
 }
 
+// A row game deals its row one card at a time: the table is fitted to the
+// row it may come to, the whole pack, not to the empty row of the deal.
+TEST(FitScale, ARowGameIsFittedToAWholePackInItsRow) {
+  constexpr int kDecade = 50;
+  test::PlayFixture play;
+  ASSERT_TRUE(play.Start(kDecade, "1"));
+  Session& s = play.session;
+  const auto window = Window(1280, 740);
+  const double scale = FitScale(s, window, {});
+  ComputeLayout(s, window(scale));
+  const PileRef row{PileGroup::Tableau, 0};
+  EXPECT_LE(RowSlotRect(s, row, 51).bottom, s.layout.clientHeight);
+  EXPECT_LE(RowSlotRect(s, row, 51).right, s.layout.tableWidth);
+  ComputeLayout(s, window(scale * 1.05));
+  EXPECT_GT(RowSlotRect(s, row, 51).bottom, s.layout.clientHeight) << scale;
+}
+
 TEST(FitScale, NeverBelowTheLowLimit) {
   test::PlayFixture play;
   ASSERT_TRUE(play.Start(kSpider, "1"));

@@ -222,5 +222,69 @@ TEST_F(LayoutTest, ADiscardBlockKeepsTheStockAndTheDiscardsBesideItsRows) {
   EXPECT_EQ(y[11], y[0]);
 }
 
+// The row games keep one long row in tableau pile 1, a hole before each card.
+TEST_F(LayoutTest, ARowOfCardsWrapsAtTheEdgeAndClosesUpOverHoles) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(1, 120, 1);
+  s.rules.Set(rule::TableauLayout, 8);
+  s.rules.Set(rule::StockGroupCount, 1);
+  s.rules.Set(rule::SecondWasteCount, 1);
+  Lay();
+  const PileRef row{PileGroup::Tableau, 0};
+  const PileRef stock{PileGroup::Stock, kStockItem}, discards{PileGroup::Stock, kSecondWasteItem};
+  // Stock and discards one above the other at the left, the row beside them.
+  EXPECT_EQ(PileX(s, discards), PileX(s, stock));
+  EXPECT_GE(PileY(s, discards), PileY(s, stock) + 96);
+  EXPECT_GT(PileX(s, row), PileX(s, stock) + 71);
+  std::string pile;
+  for (int card = 1; card <= 20; ++card) pile += "000" + CardCode(card);
+  s.piles.Pile(PileGroup::Tableau, 0) = pile;
+  const int x0 = PileX(s, row), y0 = PileY(s, row), pitch = 71 + 6;
+  const int perRow = (s.layout.tableWidth - x0 + 6) / pitch;
+  ASSERT_GT(perRow, 5);
+  ASSERT_LT(perRow, 20);
+  // Codes 1, 3, 5 ... are the cards; the holes before them take no room.
+  EXPECT_EQ(CardInPileRect(s, row, 1), CardRect(x0, y0, 71, 96));
+  EXPECT_EQ(CardInPileRect(s, row, 3).left, x0 + pitch);
+  EXPECT_EQ(CardRectangle(s, perRow), CardRect(x0 + (perRow - 1) * pitch, y0, 71, 96));
+  EXPECT_EQ(CardRectangle(s, perRow + 1), CardRect(x0, y0 + 96 + 10, 71, 96));
+  EXPECT_LE(CardRectangle(s, perRow).right, s.layout.tableWidth);
+  EXPECT_EQ(PileBottom(s, row), CardRectangle(s, 20).bottom);
+  EXPECT_EQ(NextCardRect(s, row), CardInPileRect(s, row, 41));
+  // A card taken out with its hole lets the next card close up.
+  const Rect second = CardRectangle(s, 2);
+  TakeCard(s.piles.Pile(PileGroup::Tableau, 0), 2, kTakeRemoveWithHole);
+  EXPECT_EQ(CardRectangle(s, 3), second);
+}
+
+TEST_F(LayoutTest, PilesInARowWithTheDiscardsAfterThem) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(13, 121, 1);
+  s.rules.Set(rule::SecondWasteCount, 1);
+  Lay(1280, 800);
+  EXPECT_EQ(s.layout.tableauX[1] - s.layout.tableauX[0], 81);
+  EXPECT_EQ(s.layout.tableauY[12], s.layout.tableauY[0]);
+  EXPECT_EQ(PileX(s, {PileGroup::Stock, kSecondWasteItem}), s.layout.tableauX[12] + 71 + 25);
+  // Centred: as much room at the left as at the right.
+  const int right = s.layout.tableWidth - (PileX(s, {PileGroup::Stock, kSecondWasteItem}) + 71);
+  EXPECT_NEAR(s.layout.tableauX[0], right, 1);
+}
+
+TEST_F(LayoutTest, AGridOfSevenColumnsWithItsStockWasteAndDiscardsAtTheLeft) {
+  s.store.Set(pos::kCardSize, 1, "B");
+  Tableau(28, 122, 1);
+  s.rules.Set(rule::StockGroupCount, 2);
+  s.rules.Set(rule::SecondWasteCount, 1);
+  Lay();
+  EXPECT_EQ(s.layout.tableauX[7], s.layout.tableauX[0]);
+  EXPECT_EQ(s.layout.tableauX[6] - s.layout.tableauX[0], 6 * 81);
+  EXPECT_EQ(s.layout.tableauY[27] - s.layout.tableauY[0], 3 * 106);
+  const int left = PileX(s, {PileGroup::Stock, kStockItem});
+  EXPECT_EQ(PileX(s, {PileGroup::Stock, kWasteItem}), left);
+  EXPECT_EQ(PileX(s, {PileGroup::Stock, kSecondWasteItem}), left);
+  EXPECT_LT(left + 71, s.layout.tableauX[0]);
+  EXPECT_EQ(PileY(s, {PileGroup::Stock, kSecondWasteItem}), s.layout.tableauY[14]);
+}
+
 }  // namespace
 }  // namespace cardoria

@@ -74,6 +74,13 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
     EXPECT_EQ(errors[0].message, c.message);
   }
   std::vector<SourceError> errors;
+  for (const char* family :
+       {"GameFamily = 20\nPairingSum = 10\n", "GameFamily = 23\nPairingSum = 7\n", "GameFamily = 33\n"}) {
+    std::string text = kGood;
+    text.replace(text.find("MoveLimit = -1\n\n"), 16, std::string("MoveLimit = -1\n") + family);
+    ParseGameSource("t.game", text, errors);
+    EXPECT_TRUE(errors.empty()) << family << errors[0].message;
+  }
   ParseGameSource("empty.game", "", errors);
   ASSERT_EQ(errors.size(), 4u);
   EXPECT_EQ(errors[0].message, "empty.game:1: \"Number\" is missing");

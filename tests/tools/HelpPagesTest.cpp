@@ -79,13 +79,22 @@ TEST(HelpPages, FactsOfCatalogueGamesFollowTheirRuleValues) {
       {11, "Reserve", "8 free cells, one card each; 4 of them start with a card"},
       {8, "Tableau", "13 piles of 4 cards, all face up, every King moved to the bottom of its pile"},
       {8, "Empty piles", "They take nothing: they stay empty"},
+      // A row game, and a chain game that selects without a pairing sum.
+      {50, "Tableau", "1 pile, dealt empty"},
+      {50, "Stock", "52 cards; each click deals a card face up to the end of the row"},
+      {50, "Foundations", "None"},
+      {56, "Play", "Cards are selected, not built: they leave the table by the rules below"},
+      {56, "Stock", "Empty: a click on it gathers cards of the piles and deals them again"},
+      {56, "Redeals", "Unlimited"},
   };
   std::map<int, std::map<std::string, std::string>> facts;
-  for (int game : {1, 3, 4, 7, 8, 11})
+  for (int game : {1, 3, 4, 7, 8, 11, 50, 56})
     for (const HelpFact& fact : RulesFacts(CatalogueRules(game))) facts[game][fact.label] = fact.text;
   for (const Case& c : cases) EXPECT_EQ(facts[c.game][c.label], c.text) << "game " << c.game << ", " << c.label;
   EXPECT_FALSE(facts[1].contains("Redeals"));  // no stock, nothing to redeal
   EXPECT_FALSE(facts[4].contains("Reserve"));
+  EXPECT_FALSE(facts[56].contains("Building"));
+  EXPECT_FALSE(facts[56].contains("Empty piles"));
 }
 
 // The values, not the game, make the text: a customized Klondike by Threes

@@ -303,11 +303,16 @@ std::string Stock(const GameRules& rules, int piles) {
     }
   }
   if (served > 0 && rules[rule::StockDealsToWaste] == 0 && rules[rule::DealToSecondWaste] == 0) {
+    // The row games lay every card dealt at the end of their one row.
+    if (rules[rule::TableauLayout] == 8 && served == 1 && piles == 1)
+      return text + "; each click deals a card face up to the end of the row";
     text += "; each click deals a card face up onto ";
     text += served == piles ? "every pile" : "each of the first " + std::to_string(served) + " piles";
     if (kind == 2) text += ", once no pile is empty";
     return text;
   }
+  if (cards == 0 && rules[rule::RedealKind] >= 1)
+    return "Empty: a click on it gathers cards of the piles and deals them again";
   return text + "; dealt by rules of its own";
 }
 

@@ -7,11 +7,13 @@
 #include "art/CardArt.h"
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
+#include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
 #include "platform/HeadlessPorts.h"
 #include "table/HeadlessTable.h"
+#include "table/Layout.h"
 #include "table/qt/CardImages.h"
 #include "table/qt/TableRenderer.h"
 
@@ -44,6 +46,15 @@ std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programD
     Engine engine(s, PlayPorts{messages, clock, table, table, table});
     GameStartPorts ports{messages, screen, random, clock, table, engine};
     if (!StartGame(s, ports, true, false, 1, true)) continue;
+    // A row game deals its row one click at a time; its picture shows the row
+    // some clicks in, not an empty table.
+    if (s.rules[rule::TableauLayout] == 8 && s.rules[rule::PairingSum] != 0) {
+      for (int click = 0; click < 14; ++click) {
+        const Rect stock = TopCardRect(s, {PileGroup::Stock, kStockItem});
+        engine.OnMouseDown(kLeftButton, false, stock.left + 1, stock.top + 1);
+        engine.OnMouseUp(kLeftButton);
+      }
+    }
     CardImages images;
     QString missing;
     if (!images.Load(s, library, missing)) continue;
