@@ -517,6 +517,19 @@ class LayoutRun {
         if (n > 0 && sx < TX(0) + w) sx = TX(0) + w + 3;
         SetStock(kSecondWasteItem, sx, in.rows[1]);
       }
+    } else if (arrangement == 60) {
+      // Eight columns of two foundations each over a row of eight tableau
+      // piles: foundations 1-4 over 5-8 on the left, 9-12 over 13-16 on the right.
+      const int gap = low ? 6 : 10;
+      const int x0 = std::max(Trunc((in.tableWidth - 8 * w - 7 * gap) / 2.0), in.leftMargin);
+      const int y0 = in.rows[1], y1 = y0 + h + (low ? 3 : 5), y2 = y1 + h + (low ? 8 : 15);
+      for (int k = 0; k < 8; ++k) {
+        const int x = x0 + k * (w + gap);
+        const int top = k < 4 ? k : 8 + (k - 4);
+        SetFoundation(top, x, y0);
+        SetFoundation(top + 4, x, y1);
+        if (k < Tableaus()) SetTableau(k, x, y2);
+      }
     } else if (arrangement == 94 || arrangement == 95) {
       const int columns = arrangement == 94 ? 3 : 4;
       const int pitch = w + 10;
@@ -565,7 +578,8 @@ Offset StepAfter(const Session& s, PileGroup group, int mode, int card) {
   switch (mode) {
     case 1: return {0, down ? fan.faceDownDown : fan.faceUpDown};
     case 2: return {down ? fan.faceDownRight : fan.faceUpRight, 0};
-    case 4: return {s.layout.cardWidth + fan.cardGap, 0};
+    // The places of a row of gaps stand closer: thirteen must fit across.
+    case 4: return {s.layout.cardWidth + (s.rules[rule::GameFamily] == 32 ? 2 : fan.cardGap), 0};
     case 5: return {0, group == PileGroup::Reserve ? fan.smallDown : 0};
     case 6: return {group == PileGroup::Tableau ? fan.fineRight : 0, 0};
     default: return {};

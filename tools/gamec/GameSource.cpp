@@ -69,7 +69,12 @@ std::optional<std::string> NotYetPlayable(const std::map<int, int>& rules) {
     const auto it = rules.find(index);
     return it == rules.end() ? 0 : it->second;
   };
-  if (value(44) != 0) return "GameFamily selects family routines, which this version does not have";
+  // The families whose routines play in ordinary play; the family of blocks
+  // plays by drag only without a pairing sum.
+  const int family = value(44);
+  const bool familyPlays =
+      family == 10 || family == 29 || family == 30 || family == 32 || (family == 23 && value(37) == 0);
+  if (family != 0 && !familyPlays) return "GameFamily selects family routines, which this version does not have";
   if (value(37) != 0) return "PairingSum selects selection play, which this version does not have";
   if (const int first = value(33); first == 2 || first == 3)
     return "StockFirstRule " + std::to_string(first) +
@@ -78,7 +83,7 @@ std::optional<std::string> NotYetPlayable(const std::map<int, int>& rules) {
     for (int base : {77, 165}) {
       if (base == 77 && pile >= 16) continue;
       const int code = value(base + pile);
-      if (code == 38 || code == 45 || code == 48 || code == 58 || code == 62 || code == 64 || code == 67 || code == 71)
+      if (code == 38 || code == 45 || code == 48 || code == 58 || code == 64 || code == 67 || code == 71)
         return std::string(base == 77 ? "FoundationBuild" : "TableauBuild") + " code " + std::to_string(code) +
                " is a family rule, which this version does not have";
     }

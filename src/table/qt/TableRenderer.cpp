@@ -8,6 +8,7 @@
 
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "table/FamilyDisplays.h"
 #include "table/Layout.h"
 #include "table/qt/CardImages.h"
 
@@ -227,6 +228,27 @@ void TableRenderer::DrawTable(QImage& table, const QImage& background, const std
   for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Reserve, PileGroup::Tableau}) {
     const int count = static_cast<int>(session_.piles.Items(group).size());
     for (int i = 0; i < count; ++i) DrawPile(table, {group, i}, hidden);
+  }
+  std::vector<TableNote> notes = IntervalHints(session_);
+  for (TableNote& note : BlockCounter(session_)) notes.push_back(note);
+  DrawNotes(table, notes);
+}
+
+void TableRenderer::DrawNotes(QImage& table, const std::vector<TableNote>& notes) const {
+  QPainter painter(&table);
+  QFont font("MS Sans Serif");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(std::max(P(11), 6));
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const int scroll = ScrollOffset(session_);
+  for (const TableNote& note : notes) {
+    // An empty box shows the background, which a full redraw has just laid.
+    if (note.text.empty()) continue;
+    const QRect box =
+        ToPixels(Rect{note.box.left, note.box.top + scroll, note.box.right, note.box.bottom + scroll}, images_.Scale());
+    painter.fillRect(box, Qt::white);
+    painter.drawText(box, Qt::AlignCenter, QString::fromStdString(note.text));
   }
 }
 
