@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/Cards.h"
 #include "core/Catalogue.h"
 #include "core/Session.h"
 #include "deal/GameStart.h"
@@ -58,7 +59,9 @@ class PlayFixture {
           if (card > 0) ++seen[static_cast<std::size_t>(card)];
         }
     for (int card = 1; card <= 108; ++card) {
-      const int expected = card <= session.rules[284] ? 1 : 0;
+      // The deal of the game of gaps takes the Aces out of the game.
+      const bool outOfGame = session.rules[32] == 8 && CardRank(card) == 1;
+      const int expected = card <= session.rules[284] && !outOfGame ? 1 : 0;
       if (seen[static_cast<std::size_t>(card)] != expected)
         return ::testing::AssertionFailure()
                << "card " << card << " lies " << seen[static_cast<std::size_t>(card)] << " times";
