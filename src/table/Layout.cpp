@@ -530,6 +530,18 @@ class LayoutRun {
         SetFoundation(top + 4, x, y1);
         if (k < Tableaus()) SetTableau(k, x, y2);
       }
+    } else if (arrangement == 61) {
+      // A row of ten over a grid of three rows of five, the discard pile on
+      // the grid's left and the stock on its right.
+      const int rowGap = 6, gridGap = low ? 12 : 20, down = low ? 15 : 30;
+      const int x0 = std::max(Trunc((in.tableWidth - 10 * w - 9 * rowGap) / 2.0), in.leftMargin);
+      const int y0 = in.topY + (low ? 8 : 15);
+      for (int i = 0; i < 10 && i < Tableaus(); ++i) SetTableau(i, x0 + i * (w + rowGap), y0);
+      const int gx = Trunc((in.tableWidth - 5 * w - 4 * gridGap) / 2.0), gy = y0 + h + down;
+      for (int i = 10; i < 25 && i < Tableaus(); ++i)
+        SetTableau(i, gx + (i - 10) % 5 * (w + gridGap), gy + (i - 10) / 5 * (h + 10));
+      SetStock(kSecondWasteItem, x0, gy);
+      SetStock(kStockItem, x0 + 9 * (w + rowGap), gy);
     } else if (arrangement == 94 || arrangement == 95) {
       const int columns = arrangement == 94 ? 3 : 4;
       const int pitch = w + 10;

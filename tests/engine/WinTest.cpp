@@ -183,5 +183,33 @@ TEST(ScriptedWin, GapsIsWonWithEachRowInItsSuit) {
   EXPECT_EQ(play.table.lastResult.score, std::to_string(-52 + 4 * (5 + 5 * 11)));
 }
 
+// Ten in a Row: each move "card:place" drags a grid card into that place
+// of the row, filled from the left; five runs leave, the last with the six
+// cards left in the grid.
+TEST(ScriptedWin, TenInARowIsWonByFiveRuns) {
+  test::PlayFixture play;
+  play.clock.step = 1000;
+  ASSERT_TRUE(play.Start(79, "4831926750418"));
+  std::istringstream script(
+      "40:1 28:2 42:3 105:4 44:5 19:6 20:7 21:8 9:9 49:10 3:1 43:2 106:3 32:4 107:5 47:6 35:7 23:8 50:9 51:10 "
+      "13:1 1:2 41:3 108:4 4:5 31:6 45:7 46:8 34:9 48:10 36:1 24:2 38:3 26:4 27:5 15:6 16:7 30:8 5:9 6:10 "
+      "33:1 8:2 22:3 10:4 11:5 12:6 52:7 14:8 2:9 29:10 ");
+  std::string move;
+  int moves = 0;
+  while (script >> move) {
+    ASSERT_TRUE(play.session.values.Flag(kGameInProgress)) << "move " << moves << " " << move;
+    const std::string before = play.TableText();
+    const auto colon = move.find(':');
+    play.Drag(std::stoi(move.substr(0, colon)), {PileGroup::Tableau, std::stoi(move.substr(colon + 1)) - 1});
+    ASSERT_NE(play.TableText(), before) << "refused: move " << moves << " " << move;
+    ++moves;
+  }
+  EXPECT_FALSE(play.session.values.Flag(kGameInProgress));
+  ASSERT_EQ(play.table.gamesEnded, 1);
+  EXPECT_TRUE(play.table.lastResult.won);
+  EXPECT_EQ(PileCardCount(play.session.piles.Pile(PileGroup::Stock, kSecondWasteItem)), 56);
+  EXPECT_TRUE(play.PackIntact());
+}
+
 }  // namespace
 }  // namespace cardoria
