@@ -43,7 +43,9 @@ void Engine::MoveCompanion(int card) {
   // leader on one of the first four has none to send it to.
   const int target = f - 4;
   if (f == 0 || target < 1 || target > Foundations(s_)) return;
-  if (LocateCard(s_.piles, s_.rules, companion) == 0) return;
+  // It comes from where its leader's start rule saw it open.
+  const int at = LocateCard(s_.piles, s_.rules, companion);
+  if (at < 1 && at != kLocWaste) return;
   const PileRef to{PileGroup::Foundation, target - 1};
   const int before = s_.history.undo.Steps();
   const int savedHeight = s_.drag.dragHeight;

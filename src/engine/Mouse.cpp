@@ -411,7 +411,8 @@ bool Engine::TryDrop(int card, const Rect& drag, int index, int kind, bool autop
   if (animate && s_.store.Get(pos::kCardsAnimate, 1) != "N") p_.view.FlyCard(card, drag, NextCardRect(s_, target));
   if (kind == kPileFoundation && autoplay) name = "Dest_Autoplay" + std::to_string(index + 1);
   const bool moved = ExecuteMove(card, name);
-  // The table picture shows the family's counter from the tags at every redraw.
+  // The family counts its drops on the tableau by this tag, in the undo log,
+  // so that Undo takes a drop back from the count too.
   if (moved && kind == kPileTableau && s_.rules[rule::GameFamily] == 23) TagStep(s_, kTagFamilyMove);
   return moved;
 }
