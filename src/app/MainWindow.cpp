@@ -953,7 +953,8 @@ void TfrmMain::LiftCards(int card, const Rect& rect) {
   TableRenderer renderer(session_, images_);
   dragImage_ = renderer.GroupPicture(card, rect);
   std::set<int> hidden;
-  const std::string group = GroupFrom(session_, card);
+  // A card of the game of gaps leaves its row alone.
+  const std::string group = session_.rules[rule::GameFamily] == 32 ? std::string() : GroupFrom(session_, card);
   for (int i = 0; i < PileCardCount(group); ++i) hidden.insert(CardAt(group, i));
   hidden.insert(card);
   renderer.DrawTable(tableImage_, backgroundImage_, hidden);

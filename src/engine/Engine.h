@@ -86,6 +86,15 @@ class Engine final : public PlayEngine {
   void ClockTick();
   int ElapsedSeconds() const;
 
+  // The family follow-ups of ordinary play.
+  void MoveCompanion(int card);
+  void RunOfTenSweep();
+  void FourOfRankSweep(int pile);
+  // A card of the game of gaps into the hole at `place` (1-based) of `row`;
+  // `drag` is where a dropped card comes from.
+  bool GapMove(int card, int row, int place, bool byRightClick, const Rect& drag = {});
+  bool GapRightClick(int card);
+
   // Undo and redo from the menu.
   bool Undo();
   bool Redo();
@@ -117,6 +126,9 @@ class Engine final : public PlayEngine {
   void Sound(const std::string& name, int switchPosition);
   void Lift(int card, const Rect& rect);
   void FoldSince(int stepsBefore, bool intoPrevious);
+  // The card glides to the second waste and is moved there by a move of its own.
+  void SendToSecondWaste(int card, const Rect& from);
+  bool GapDrop(int card, const Rect& drag, int row);
 
   Session& s_;
   PlayPorts p_;

@@ -5,6 +5,7 @@
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "persist/UndoLog.h"
 #include "table/Layout.h"
 
 namespace cardoria {
@@ -295,6 +296,7 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
     }
     case 68: return !empty && NextTo(h, r);
     case 69: return !q.foundation && Tableau(s, i).empty();
+    case 62: return CompanionStart(s, q.card, q.top, i);
     case 70: {
       if (q.foundation || !Tableau(s, i).empty()) return false;
       const int cols = s.rules[rule::AdjacencyCols];
@@ -309,7 +311,6 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
     case 45:
     case 48:
     case 58:
-    case 62:
     case 64:
     case 67:
     case 71: return false;
@@ -393,6 +394,7 @@ bool CanDropOnPile(const Session& s, int card, std::string_view name) {
   const int i = ref->index;
   if (ref->group == PileGroup::Foundation) {
     if (i >= Foundations(s)) return false;
+    if (R(s, rule::GameFamily) == 23 && FromTableau(s, card) && !BlockOpen(s)) return false;
     if (!MovingSingleCard(s)) return false;
     const std::string& pile = Foundation(s, i);
     const int code = s.rules[rule::FoundationBuild + i];
@@ -515,6 +517,35 @@ bool WithinMoveLimit(Session& s, int card, bool toEmptyPile, int destination) {
       if (limit >= 0) return size <= limit;
       return size <= std::max(emptyTableau, 1);
   }
+}
+
+bool CompanionStart(const Session& s, int card, int top, int f) {
+  if (R(s, rule::GameFamily) != 30) return false;
+  const int r = CardRank(card);
+  // Aces and Queens arrive only with the Jack or King they belong to.
+  if (r == 1 || r == 12) return false;
+  if (r != 11 && r != 13) return top > 0 && SameSuit(top, card) && r == CardRank(top) + 1;
+  if (top > 0 || s.rules[rule::FoundationBase + f] != r) return false;
+  const int companion = r == 11 ? card - 10 : card - 1;
+  const std::string& waste = Waste(s);
+  if (!waste.empty() && TopCard(waste) == companion) return true;
+  for (int t = 0; t < Tableaus(s); ++t)
+    if (!Tableau(s, t).empty() && TopCard(Tableau(s, t)) == companion) return true;
+  return false;
+}
+
+int TaggedDrops(const Session& s) { return s.logs.Count(kUndoLog, kTagFamilyMove); }
+
+bool BlockOpen(const Session& s) { return Waste(s).empty() || TaggedDrops(s) % 20 == 0; }
+
+bool GapAccepts(const Session& s, int card, int row, int place) {
+  if (card <= 0 || card > 104 || row < 0 || row >= Tableaus(s) || place < 1) return false;
+  const std::string& pile = Tableau(s, row);
+  if (place > PileCardCount(pile) || CardAt(pile, place - 1) != 0) return false;
+  if (place == 1) return CardRank(card) == 2;
+  const int left = CardAt(pile, place - 2);
+  // A hole or a joker on the left names no card to follow.
+  return left > 0 && left <= 104 && SameSuit(left, card) && CardRank(card) == CardRank(left) + 1;
 }
 
 bool IsTopCard(const Session& s, int card) {

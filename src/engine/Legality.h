@@ -33,6 +33,19 @@ bool WithinMoveLimit(Session& session, int card, bool toEmptyPile, int destinati
 bool IsTopCard(const Session& session, int card);
 bool FoundationStartAllowed(const Session& session, int code, int card);
 
+// Build code 62 in the family of Jacks and Kings with their companions: a Jack
+// or King starts an empty foundation of its rank only while its companion
+// (the Ace, the Queen of its suit) lies open on a tableau pile or the waste.
+bool CompanionStart(const Session& session, int card, int top, int foundation);
+// The moves onto a tableau pile tagged in the undo log, in the family whose
+// tableau cards reach the foundations only every twentieth such move.
+int TaggedDrops(const Session& session);
+bool BlockOpen(const Session& session);
+// Whether the card may fill the hole at place `place` (1-based) of row `row`
+// in the game of gaps: a 2 in a first place, else the next card of the suit
+// of the card on the hole's left.
+bool GapAccepts(const Session& session, int card, int row, int place);
+
 // Whether the moving group is a single card (its drag height is one card).
 bool MovingSingleCard(const Session& session);
 // The card and every card above it in its tableau pile or reserve.

@@ -157,6 +157,10 @@ std::vector<DropCandidate> Engine::DropCandidates(const Rect& drag) const {
     if ((mode == 8 || mode == 9) && !text.empty()) {
       for (int k = 0; k < PileCardCount(text); ++k)
         if (CardAt(text, k) != 0) consider(kPileTableau, i, CardInPileRect(s_, pile, k));
+    } else if (s_.rules[rule::GameFamily] == 32 && !text.empty()) {
+      // A row of gaps takes cards at its holes, not on its last place.
+      for (int k = 0; k < PileCardCount(text); ++k)
+        if (CardAt(text, k) == 0) consider(kPileTableau, i, CardInPileRect(s_, pile, k));
     } else {
       consider(kPileTableau, i, TopCardRect(s_, pile));
     }
@@ -238,6 +242,15 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
   int lift = 0;
   Rect liftRect = hit.rect;
   bool peeked = false;
+  if (family == 32 && ref && ref->group == PileGroup::Tableau && hit.card > 0) {
+    // In the game of gaps every card moves alone, wherever it lies in its row.
+    if (button == kRightButton) {
+      if (!GapRightClick(hit.card)) p_.view.Beep();
+      return;
+    }
+    if (button == kLeftButton) Lift(hit.card, hit.rect);
+    return;
+  }
   if (ref && ref->group == PileGroup::Tableau && hit.card > 0) {
     const int p = ref->index;
     const std::string& pile = s_.piles.Pile(PileGroup::Tableau, p);
@@ -393,6 +406,7 @@ bool Engine::TryDrop(int card, const Rect& drag, int index, int kind, bool autop
       return ExecuteMove(card, "Stock02");
     }
     case kPileTableau:
+      if (s_.rules[rule::GameFamily] == 32) return GapDrop(card, drag, index);
       target = {PileGroup::Tableau, index};
       name = "Fila" + std::to_string(index + 1);
       break;
@@ -411,7 +425,21 @@ bool Engine::TryDrop(int card, const Rect& drag, int index, int kind, bool autop
   if (redrawWithout) p_.view.LiftCards(card, drag);
   if (animate && s_.store.Get(pos::kCardsAnimate, 1) != "N") p_.view.FlyCard(card, drag, NextCardRect(s_, target));
   if (kind == kPileFoundation && autoplay) name = "Dest_Autoplay" + std::to_string(index + 1);
-  return ExecuteMove(card, name);
+  const bool moved = ExecuteMove(card, name);
+  // The family counts its drops on the tableau by this tag, in the undo log,
+  // so that Undo takes a drop back from the count too.
+  if (moved && kind == kPileTableau && s_.rules[rule::GameFamily] == 23) TagStep(s_, kTagFamilyMove);
+  return moved;
+}
+
+bool Engine::GapDrop(int card, const Rect& drag, int row) {
+  const PileRef pile{PileGroup::Tableau, row};
+  const int places = PileCardCount(s_.piles.Pile(PileGroup::Tableau, row));
+  for (int k = 1; k <= places; ++k) {
+    if (!Overlaps(drag, CardInPileRect(s_, pile, k - 1), nullptr)) continue;
+    if (GapMove(card, row, k, false, drag)) return true;
+  }
+  return false;
 }
 
 void Engine::ReturnDraggedCard(int card) {

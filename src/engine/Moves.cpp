@@ -55,6 +55,7 @@ bool Engine::ExecuteMove(int card, const std::string& destination) {
   bool leftTableau = false;
   const bool executed = ExecuteBranch(card, destination, leftTableau);
   AfterMove(executed, leftTableau, stockWasFull);
+  if (executed && s_.rules[rule::GameFamily] == 30 && destination.starts_with("Dest")) MoveCompanion(card);
   return executed;
 }
 
@@ -94,6 +95,8 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
     if (leftTableau) CompletedSequenceRemoval(fromLocation - 1);
     CompletedSequenceRemoval(p);
     Sound("Tableau", 177);
+    FourOfRankSweep(p);
+    if (s_.rules[rule::TableauBuild + p] == 69) RunOfTenSweep();
     return true;
   }
   if (destination.starts_with("Dest")) {

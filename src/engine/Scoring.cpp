@@ -87,11 +87,13 @@ bool Engine::CheckWin() const {
     case 32: {
       const std::string& first = Tableau(s_, 0);
       if (first.size() < 3 || first.substr(first.size() - 3) != "000") return false;
+      // Each row is its suit from the 2 up with the hole last, as the score
+      // counts it.
       return allTableau([](const std::string& p) {
         const int count = PileCardCount(p);
-        if (count < 2 || CardRank(CardAt(p, 1)) != 2) return false;
-        for (int k = 2; k + 1 < count; ++k) {
-          if (CardSuit(CardAt(p, k)) != CardSuit(CardAt(p, k - 1)) ||
+        if (count < 2 || CardAt(p, 0) <= 0 || CardRank(CardAt(p, 0)) != 2) return false;
+        for (int k = 1; k + 1 < count; ++k) {
+          if (CardAt(p, k) <= 0 || CardSuit(CardAt(p, k)) != CardSuit(CardAt(p, k - 1)) ||
               CardRank(CardAt(p, k)) != CardRank(CardAt(p, k - 1)) + 1)
             return false;
         }

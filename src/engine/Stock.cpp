@@ -318,6 +318,8 @@ bool Engine::AddDeals(const std::string& name) {
     Sound("Shuffle", 149);
     CompletedSequenceRemoval(pile.index);
   }
+  for (const PileRef& pile : served)
+    if (pile.group == PileGroup::Tableau) FourOfRankSweep(pile.index);
   s_.values.SetFlag(kGameWon, CheckWin());
   return true;
 }

@@ -54,7 +54,8 @@ std::string Where(const Line& line) {
 }
 
 // Checks one pile line; every card code it holds is added to `cards`.
-std::string CheckPileLine(const Line& line, int cardCount, std::vector<int>& cards) {
+// `jokers` has bit j set when the game's deal adds joker 105 + j to its pack.
+std::string CheckPileLine(const Line& line, int cardCount, int jokers, std::vector<int>& cards) {
   const std::string& text = line.text;
   if (text.size() % 4 != 0) return Where(line) + " is not a pile: its length is not a multiple of four";
   for (std::size_t at = 0; at < text.size(); at += 4) {
@@ -64,7 +65,8 @@ std::string CheckPileLine(const Line& line, int cardCount, std::vector<int>& car
     if (!marker && !IsAllDigits(code)) return Where(line) + ": \"" + code + "\" is not a card code";
     const int card = marker ? 0 : TextToInt(code);
     if (card > kCardCount) return Where(line) + ": card code " + code + " is no card";
-    if (card > cardCount) return Where(line) + ": card " + code + " is not in the pack of this game";
+    const bool dealtJoker = IsJoker(card) && (jokers & (1 << (card - 105))) != 0;
+    if (card > cardCount && !dealtJoker) return Where(line) + ": card " + code + " is not in the pack of this game";
     if (face != '0' && face != '1')
       return Where(line) + ": the face digit of card " + code + " is \"" + std::string(1, face) + "\", not 0 or 1";
     if (card > 0) cards.push_back(card);
@@ -206,11 +208,16 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
     *f.into = *value;
   }
   int cardCount = kCardCount;
+  int jokers = 0;
   if (rules.catalogue) {
     if (GameNameOf(*rules.catalogue, file.gameNumber).empty())
       return fail("game number " + std::to_string(file.gameNumber) + " is not in the catalogue");
     const int count = GameRuleValue(*rules.catalogue, file.gameNumber, {rule::CardCount}).front();
     if (count > 0 && count <= kCardCount) cardCount = count;
+    std::vector<int> dealCounts;
+    for (int i = 0; i < kTableauPiles; ++i) dealCounts.push_back(rule::TableauDealCount + i);
+    for (int dealt : GameRuleValue(*rules.catalogue, file.gameNumber, dealCounts))
+      if (dealt >= 1501 && dealt <= 1504) jokers |= 1 << (dealt - 1501);
   }
 
   ConvertOlderTable(lines, file.version);
@@ -233,7 +240,7 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
   std::vector<int> cards;
   for (int i = 0; i < kTableLines; ++i) {
     const Line& line = lines[static_cast<std::size_t>(kFirstTableLine - 1 + i)];
-    if (std::string error = CheckPileLine(line, cardCount, cards); !error.empty()) return fail(error);
+    if (std::string error = CheckPileLine(line, cardCount, jokers, cards); !error.empty()) return fail(error);
     file.table[static_cast<std::size_t>(i)] = line.text;
   }
   if (std::string error = FindTwice(cards, "on the table"); !error.empty()) return fail(error);
@@ -281,7 +288,7 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
     for (int g = 0; g < 4; ++g) {
       for (int i = 0; i < kGroupSizes[g]; ++i) {
         const Line& line = *sections[static_cast<std::size_t>(g)][static_cast<std::size_t>(step * kGroupSizes[g] + i)];
-        if (std::string error = CheckPileLine(line, cardCount, cards); !error.empty()) return fail(error);
+        if (std::string error = CheckPileLine(line, cardCount, jokers, cards); !error.empty()) return fail(error);
         file.undo.lists[static_cast<std::size_t>(g)].push_back(line.text);
       }
     }

@@ -576,6 +576,31 @@ class LayoutRun {
       SetStock(kStockItem, in.leftMargin, in.rows[1]);
       if (R(s_, rule::StockGroupCount) >= 2) SetStock(kWasteItem, in.leftMargin, in.rows[1] + pitchY);
       if (R(s_, rule::SecondWasteCount) > 0) SetStock(kSecondWasteItem, in.leftMargin, in.rows[1] + 2 * pitchY);
+    } else if (arrangement == 60) {
+      // Eight columns of two foundations each over a row of eight tableau
+      // piles: foundations 1-4 over 5-8 on the left, 9-12 over 13-16 on the right.
+      const int gap = low ? 6 : 10;
+      const int x0 = std::max(Trunc((in.tableWidth - 8 * w - 7 * gap) / 2.0), in.leftMargin);
+      const int y0 = in.rows[1], y1 = y0 + h + (low ? 3 : 5), y2 = y1 + h + (low ? 8 : 15);
+      for (int k = 0; k < 8; ++k) {
+        const int x = x0 + k * (w + gap);
+        const int top = k < 4 ? k : 8 + (k - 4);
+        SetFoundation(top, x, y0);
+        SetFoundation(top + 4, x, y1);
+        if (k < Tableaus()) SetTableau(k, x, y2);
+      }
+    } else if (arrangement == 61) {
+      // A row of ten over a grid of three rows of five, the discard pile on
+      // the grid's left and the stock on its right.
+      const int rowGap = 6, gridGap = low ? 12 : 20, down = low ? 15 : 30;
+      const int x0 = std::max(Trunc((in.tableWidth - 10 * w - 9 * rowGap) / 2.0), in.leftMargin);
+      const int y0 = in.topY + (low ? 8 : 15);
+      for (int i = 0; i < 10 && i < Tableaus(); ++i) SetTableau(i, x0 + i * (w + rowGap), y0);
+      const int gx = Trunc((in.tableWidth - 5 * w - 4 * gridGap) / 2.0), gy = y0 + h + down;
+      for (int i = 10; i < 25 && i < Tableaus(); ++i)
+        SetTableau(i, gx + (i - 10) % 5 * (w + gridGap), gy + (i - 10) / 5 * (h + 10));
+      SetStock(kSecondWasteItem, x0, gy);
+      SetStock(kStockItem, x0 + 9 * (w + rowGap), gy);
     } else if (arrangement == 94 || arrangement == 95) {
       const int columns = arrangement == 94 ? 3 : 4;
       const int pitch = w + 10;
@@ -657,7 +682,8 @@ Offset StepAfter(const Session& s, PileGroup group, int mode, int card) {
   switch (mode) {
     case 1: return {0, down ? fan.faceDownDown : fan.faceUpDown};
     case 2: return {down ? fan.faceDownRight : fan.faceUpRight, 0};
-    case 4: return {s.layout.cardWidth + fan.cardGap, 0};
+    // The places of a row of gaps stand closer: thirteen must fit across.
+    case 4: return {s.layout.cardWidth + (s.rules[rule::GameFamily] == 32 ? 2 : fan.cardGap), 0};
     case 5: return {0, group == PileGroup::Reserve ? fan.smallDown : 0};
     case 6: return {group == PileGroup::Tableau ? fan.fineRight : 0, 0};
     default: return {};

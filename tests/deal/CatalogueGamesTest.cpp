@@ -9,6 +9,7 @@
 #include "core/CatalogueFile.h"
 #include "core/Session.h"
 #include "deal/GameStart.h"
+#include "support/DealtPack.h"
 #include "support/GameFakes.h"
 #include "support/TestSupport.h"
 
@@ -44,6 +45,7 @@ TEST(CatalogueGames, EveryGameDealsEveryCardOnce) {
         for (const std::string& pile : session.piles.Items(group)) {
           for (int i = 0; i < PileCardCount(pile); ++i) {
             const int card = CardAt(pile, i);
+            if (card == 0 && test::HolesInPlay(session)) continue;
             ASSERT_GE(card, 1) << LineName(line);
             ASSERT_LE(card, 108) << LineName(line);
             ++seen[static_cast<std::size_t>(card)];
@@ -51,9 +53,13 @@ TEST(CatalogueGames, EveryGameDealsEveryCardOnce) {
           }
         }
       }
-      EXPECT_EQ(cards, session.rules[284]) << LineName(line) << " deal " << deal;
-      for (int card = 1; card <= session.rules[284]; ++card)
-        EXPECT_EQ(seen[static_cast<std::size_t>(card)], 1) << LineName(line) << " card " << card;
+      int expected = 0;
+      for (int card = 1; card <= 108; ++card) {
+        expected += test::TimesOnTable(session, card);
+        EXPECT_EQ(seen[static_cast<std::size_t>(card)], test::TimesOnTable(session, card))
+            << LineName(line) << " card " << card;
+      }
+      EXPECT_EQ(cards, expected) << LineName(line) << " deal " << deal;
       // Cards in the stock lie face down; the top card of every column is face up.
       for (int i = 0; i < session.rules[281]; ++i) {
         const std::string& pile = session.piles.Pile(PileGroup::Tableau, i);

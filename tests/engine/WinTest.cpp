@@ -49,7 +49,9 @@ TEST_P(WinTest, PlaysADealToAWin) {
 INSTANTIATE_TEST_SUITE_P(Games, WinTest,
                          ::testing::Values(WinCase{"Freecell", 1, "8", false}, WinCase{"Klondike", 2, "3", false},
                                            WinCase{"Scorpion", 10, "4831926750418", true},
-                                           WinCase{"Spiderette", 18, "4831926782094", true}),
+                                           WinCase{"Spiderette", 18, "4831926782094", true},
+                                           WinCase{"PerpetualMotion", 77, "1414213562373", false},
+                                           WinCase{"JacksAndKings", 78, "4831926750418", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Spider with four suits is beyond the small search above: this line was
@@ -96,6 +98,116 @@ TEST(ScriptedWin, SpiderIsWonWhenItsLastSuitLeaves) {
   ASSERT_EQ(play.table.gamesEnded, 1);
   EXPECT_TRUE(play.table.lastResult.won);
   for (int f = 0; f < 8; ++f) EXPECT_EQ(PileCardCount(play.session.piles.Pile(PileGroup::Foundation, f)), 13);
+  EXPECT_TRUE(play.PackIntact());
+}
+
+// Calculation asks where each stock card waits: this line was found by a
+// search that sends every card a foundation takes at once and otherwise
+// stacks a card on the pile whose top is needed after it. "S" clicks the
+// stock, "card" + "F" or "T" + number drags the card to a foundation or a
+// waste pile.
+TEST(ScriptedWin, CalculationIsWonWhenTheLastWastePileEmpties) {
+  test::PlayFixture play;
+  play.clock.step = 1000;
+  ASSERT_TRUE(play.Start(75, "4831926750418"));
+  std::istringstream script(
+      "S 25T1 S 42T1 S 8F4 S 32F3 S 52T2 S 34T2 S 9F3 S 28F1 42F1 25F3 S 50T1 S 44T2 S 40T3 S 49T1 S 51F4 S "
+      "20T2 S 43F1 S 19T2 S 21T1 S 22T3 S 13T4 S 35T3 S 3F4 S 47T1 S 6T2 S 37T2 S 23T3 S 31F1 S 41F3 S 4F2 "
+      "S 45F1 S 1T4 S 26T4 S 38T4 S 33F1 47F1 S 46F4 37F4 6F2 21F2 49F2 38F2 S 15F4 19F4 23F4 35F1 S 29T1 S "
+      "5F3 S 24T3 S 48T3 S 27F2 29F2 S 36F1 50F1 S 12F1 26F1 1F4 S 30T1 S 10T4 S 39T1 S 18F2 20F2 44F4 34F3 "
+      "48F2 24F2 39F2 22F4 52F4 S 11F3 40F3 30F3 S 7F3 10F3 13F3 ");
+  std::string move;
+  int moves = 0;
+  while (script >> move) {
+    ASSERT_TRUE(play.session.values.Flag(kGameInProgress)) << "move " << moves << " " << move;
+    const std::string before = play.TableText();
+    if (move == "S") {
+      play.Click({PileGroup::Stock, kStockItem});
+    } else {
+      const auto kind = move.find_first_of("FT");
+      const int card = std::stoi(move.substr(0, kind)), pile = std::stoi(move.substr(kind + 1)) - 1;
+      play.Drag(card, {move[kind] == 'F' ? PileGroup::Foundation : PileGroup::Tableau, pile});
+    }
+    ASSERT_NE(play.TableText(), before) << "refused: move " << moves << " " << move;
+    ++moves;
+  }
+  EXPECT_FALSE(play.session.values.Flag(kGameInProgress));
+  ASSERT_EQ(play.table.gamesEnded, 1);
+  EXPECT_TRUE(play.table.lastResult.won);
+  EXPECT_EQ(play.table.lastResult.score, "208");
+  EXPECT_TRUE(play.PackIntact());
+}
+
+// Gaps, with both redeals: each move "card:row:place" drags the card into
+// that hole, "R" redeals. Found by a search that fills a row's run first.
+TEST(ScriptedWin, GapsIsWonWithEachRowInItsSuit) {
+  test::PlayFixture play;
+  play.clock.step = 1000;
+  ASSERT_TRUE(play.Start(76, "1000000000001"));
+  std::istringstream script(
+      "46:1:11 51:1:13 10:3:3 20:3:8 4:1:7 50:3:6 47:1:12 17:4:3 31:2:2 18:4:4 19:4:5 51:3:7 48:1:13 2:1:1 "
+      "36:1:3 26:1:5 39:4:8 42:2:4 43:2:5 44:2:6 13:2:9 21:3:9 34:2:11 22:3:10 15:3:1 29:3:12 28:4:1 "
+      "23:3:11 5:1:8 6:1:9 20:4:6 52:3:8 25:4:13 37:1:4 30:3:13 41:2:1 32:2:3 11:3:4 45:2:7 7:1:10 35:2:12 "
+      "3:1:2 R 4:1:3 42:2:2 16:3:2 29:4:2 30:4:3 44:2:4 20:1:9 47:3:5 18:2:8 17:3:3 26:2:7 46:3:7 18:3:4 "
+      "23:3:12 32:1:5 34:2:11 37:1:13 12:4:5 7:3:10 49:1:11 33:1:6 11:4:11 31:4:4 5:1:4 24:3:13 47:3:8 "
+      "19:3:5 10:1:8 36:4:10 50:1:12 45:2:5 20:3:6 11:1:9 37:4:11 51:1:13 38:4:12 39:4:13 22:2:13 8:3:11 R "
+      "46:2:6 21:3:7 32:4:5 12:3:12 34:4:9 50:3:9 37:2:9 8:1:8 7:2:13 6:1:5 25:1:7 11:2:11 12:2:12 48:3:11 "
+      "47:2:7 52:1:11 9:1:9 33:4:6 51:3:10 10:1:10 38:2:10 34:4:7 35:4:8 36:4:9 49:3:12 48:2:8 22:3:8 "
+      "52:3:11 11:1:11 12:1:12 39:2:11 37:4:10 50:3:13 49:2:9 23:3:9 38:4:11 50:2:10 39:4:12 51:2:11 "
+      "52:2:12 24:3:10 7:1:6 25:3:11 8:1:7 9:1:8 10:1:9 11:1:10 12:1:11 13:1:12 26:3:12 ");
+  std::string move;
+  int moves = 0;
+  while (script >> move) {
+    ASSERT_TRUE(play.session.values.Flag(kGameInProgress)) << "move " << moves << " " << move;
+    const std::string before = play.TableText();
+    if (move == "R") {
+      play.Click({PileGroup::Stock, kStockItem});
+    } else {
+      const auto first = move.find(':'), second = move.find(':', first + 1);
+      const int card = std::stoi(move.substr(0, first)), row = std::stoi(move.substr(first + 1, second - first - 1)),
+                place = std::stoi(move.substr(second + 1));
+      Session& s = play.session;
+      const Rect from = CardRectangle(s, card);
+      play.engine.OnMouseDown(kLeftButton, false, from.left + 3, from.top + 3);
+      const Rect hole = CardInPileRect(s, {PileGroup::Tableau, row - 1}, place - 1);
+      play.engine.OnMouseMove(hole.left + 3 + s.drag.grabX, hole.top + 3 + s.drag.grabY);
+      play.engine.OnMouseUp(kLeftButton);
+    }
+    ASSERT_NE(play.TableText(), before) << "refused: move " << moves << " " << move;
+    ++moves;
+  }
+  EXPECT_FALSE(play.session.values.Flag(kGameInProgress));
+  ASSERT_EQ(play.table.gamesEnded, 1);
+  EXPECT_TRUE(play.table.lastResult.won);
+  // The Aces left the game at the deal: four runs of eleven after their 2s.
+  EXPECT_EQ(play.table.lastResult.score, std::to_string(-52 + 4 * (5 + 5 * 11)));
+}
+
+// Ten in a Row: each move "card:place" drags a grid card into that place
+// of the row, filled from the left; five runs leave, the last with the six
+// cards left in the grid.
+TEST(ScriptedWin, TenInARowIsWonByFiveRuns) {
+  test::PlayFixture play;
+  play.clock.step = 1000;
+  ASSERT_TRUE(play.Start(79, "4831926750418"));
+  std::istringstream script(
+      "40:1 28:2 42:3 105:4 44:5 19:6 20:7 21:8 9:9 49:10 3:1 43:2 106:3 32:4 107:5 47:6 35:7 23:8 50:9 51:10 "
+      "13:1 1:2 41:3 108:4 4:5 31:6 45:7 46:8 34:9 48:10 36:1 24:2 38:3 26:4 27:5 15:6 16:7 30:8 5:9 6:10 "
+      "33:1 8:2 22:3 10:4 11:5 12:6 52:7 14:8 2:9 29:10 ");
+  std::string move;
+  int moves = 0;
+  while (script >> move) {
+    ASSERT_TRUE(play.session.values.Flag(kGameInProgress)) << "move " << moves << " " << move;
+    const std::string before = play.TableText();
+    const auto colon = move.find(':');
+    play.Drag(std::stoi(move.substr(0, colon)), {PileGroup::Tableau, std::stoi(move.substr(colon + 1)) - 1});
+    ASSERT_NE(play.TableText(), before) << "refused: move " << moves << " " << move;
+    ++moves;
+  }
+  EXPECT_FALSE(play.session.values.Flag(kGameInProgress));
+  ASSERT_EQ(play.table.gamesEnded, 1);
+  EXPECT_TRUE(play.table.lastResult.won);
+  EXPECT_EQ(PileCardCount(play.session.piles.Pile(PileGroup::Stock, kSecondWasteItem)), 56);
   EXPECT_TRUE(play.PackIntact());
 }
 

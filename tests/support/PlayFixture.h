@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/Cards.h"
 #include "core/Catalogue.h"
 #include "core/Session.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
 #include "engine/SelectionTests.h"
+#include "support/DealtPack.h"
 #include "support/TestSupport.h"
 #include "table/HeadlessTable.h"
 
@@ -68,7 +70,7 @@ class PlayFixture {
       if (card < 1 || card > 108 || seen[static_cast<std::size_t>(card)] != 1)
         return ::testing::AssertionFailure() << "selected card " << card << " lies nowhere";
     for (int card = 1; card <= 108; ++card) {
-      const int expected = card <= session.rules[284] ? 1 : 0;
+      const int expected = TimesOnTable(session, card);
       if (seen[static_cast<std::size_t>(card)] != expected)
         return ::testing::AssertionFailure()
                << "card " << card << " lies " << seen[static_cast<std::size_t>(card)] << " times";

@@ -93,6 +93,20 @@ TEST_F(CliTest, PlaysAScriptOfMouseCommands) {
   EXPECT_NE(run.output.find("\nMazzo_Vis: 0321\n"), std::string::npos);
 }
 
+TEST_F(CliTest, MovesCardsIntoTheGapsOfARow) {
+  dir.Write("script.txt",
+            "drag 046 Fila1 11\n"  // the 7 of spades into the gap right of the 6
+            "rclick 051\n"         // the Queen of spades finds the gap right of the Jack
+            "rclick 051\n"
+            "drag 010 Fila1 0\n"
+            "show\n");
+  const CliRun run = Run("play 76 1000000000001 < '" + dir / "script.txt" + "'");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(run.output.starts_with("ok\nok\nrefused\nerror: drag CODE PILE [PLACE]\n")) << run.output;
+  EXPECT_NE(run.output.find("\nFila1: 0481035100210251036100310201023100510451046105010511\n"), std::string::npos)
+      << run.output;
+}
+
 TEST_F(CliTest, ScriptsSaveAndGoOnFromTheFile) {
   const std::string saved = dir / "mid game.gam";
   dir.Write("first.txt", "autoplay off\nclick Mazzo\nclick Mazzo\nsave " + saved + "\nstate\n");

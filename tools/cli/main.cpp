@@ -61,8 +61,8 @@ int Usage() {
       "       cardoria-cli [--program-dir DIR] deal GAME DEAL\n"
       "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] [--player NAME]\n"
       "                    < COMMANDS\n"
-      "         (commands: press, move, release, dblclick, drag, click, select CODE, undo, redo, autoplay,\n"
-      "          state, show, save FILE, load FILE, quit)\n",
+      "         (commands: press, move, release, dblclick, drag, rclick CODE, click, select CODE, undo, redo,\n"
+      "          autoplay, state, show, save FILE, load FILE, quit)\n",
       stderr);
   return 2;
 }
@@ -179,16 +179,19 @@ std::string PlayCommand(Session& session, Engine& engine, HeadlessTable& table, 
     engine.OnMouseUp(kLeftButton);
     return result();
   }
-  if (verb == "drag" && w.size() == 3) {
+  if (verb == "drag" && (w.size() == 3 || w.size() == 4)) {
     const std::string& code = w[1];
-    if (code.size() != 3 || !IsAllDigits(code)) return "error: drag CODE PILE";
+    if (code.size() != 3 || !IsAllDigits(code)) return "error: drag CODE PILE [PLACE]";
     const auto target = ParsePileName(w[2]);
     if (!target) return "error: unknown pile " + w[2];
+    // A place of the pile (1-based), such as a gap in a row, instead of its end.
+    int place = 0;
+    if (w.size() == 4 && (!ReadNumber(w[3], place) || place < 1)) return "error: drag CODE PILE [PLACE]";
     const Rect from = CardRectangle(session, TextToInt(code));
     if (from.Empty()) return "refused";
     engine.OnMouseDown(kLeftButton, false, from.left + 1, from.top + 1);
     if (session.drag.draggedCard != 0) {
-      const Rect to = NextCardRect(session, *target);
+      const Rect to = place > 0 ? CardInPileRect(session, *target, place - 1) : NextCardRect(session, *target);
       engine.OnMouseMove(to.left + session.drag.grabX, to.top + session.drag.grabY);
     }
     engine.OnMouseUp(kLeftButton);
@@ -202,6 +205,15 @@ std::string PlayCommand(Session& session, Engine& engine, HeadlessTable& table, 
     if (r.Empty()) return "refused";
     engine.OnMouseDown(kLeftButton, false, r.left + 1, r.top + 1);
     engine.OnMouseUp(kLeftButton);
+    return result();
+  }
+  if (verb == "rclick" && w.size() == 2) {
+    const std::string& code = w[1];
+    if (code.size() != 3 || !IsAllDigits(code)) return "error: rclick CODE";
+    const Rect at = CardRectangle(session, TextToInt(code));
+    if (at.Empty()) return "refused";
+    engine.OnMouseDown(kRightButton, false, at.left + 1, at.top + 1);
+    engine.OnMouseUp(kRightButton);
     return result();
   }
   if (verb == "click" && w.size() == 2) {

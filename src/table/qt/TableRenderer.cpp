@@ -9,6 +9,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/SelectionTests.h"
+#include "table/FamilyDisplays.h"
 #include "table/Layout.h"
 #include "table/qt/CardImages.h"
 
@@ -229,6 +230,9 @@ void TableRenderer::DrawTable(QImage& table, const QImage& background, const std
     const int count = static_cast<int>(session_.piles.Items(group).size());
     for (int i = 0; i < count; ++i) DrawPile(table, {group, i}, hidden);
   }
+  std::vector<TableNote> notes = IntervalHints(session_);
+  for (TableNote& note : BlockCounter(session_)) notes.push_back(note);
+  DrawNotes(table, notes);
   DrawSelection(table, hidden);
 }
 
@@ -243,6 +247,24 @@ void TableRenderer::DrawSelection(QImage& table, const std::set<int>& hidden) co
     if (hidden.contains(card) || r.Empty()) continue;
     painter.fillRect(QRect(P(r.left), P(r.top + ScrollOffset(session_)), P(r.right - r.left), P(r.bottom - r.top)),
                      Qt::white);
+  }
+}
+
+void TableRenderer::DrawNotes(QImage& table, const std::vector<TableNote>& notes) const {
+  QPainter painter(&table);
+  QFont font("MS Sans Serif");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(std::max(P(11), 6));
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const int scroll = ScrollOffset(session_);
+  for (const TableNote& note : notes) {
+    // An empty box shows the background, which a full redraw has just laid.
+    if (note.text.empty()) continue;
+    const QRect box =
+        ToPixels(Rect{note.box.left, note.box.top + scroll, note.box.right, note.box.bottom + scroll}, images_.Scale());
+    painter.fillRect(box, Qt::white);
+    painter.drawText(box, Qt::AlignCenter, QString::fromStdString(note.text));
   }
 }
 

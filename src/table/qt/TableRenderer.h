@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <set>
+#include <vector>
 
 #include "core/Piles.h"
 #include "core/PlayState.h"
@@ -12,6 +13,7 @@
 namespace cardoria {
 
 struct Session;
+struct TableNote;
 class CardImages;
 
 // The background as the preferences choose it, over the whole picture. Tiles
@@ -51,6 +53,7 @@ class TableRenderer {
 
  private:
   void DrawCard(QPainter& painter, int card, int x, int y) const;
+  void DrawNotes(QImage& table, const std::vector<TableNote>& notes) const;
   int P(int length) const;
   const Session& session_;
   const CardImages& images_;
