@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "core/Catalogue.h"
 #include "core/Session.h"
@@ -37,7 +38,23 @@ class PlayFixture {
     session.store.Set(pos::kDealNumber, 15, deal);
     session.rules.Clear();
     session.autoplayChecked = autoplay;
-    return StartGame(session, startPorts, true, false, 1, false);
+    const bool started = StartGame(session, startPorts, true, false, 1, false);
+    // A deal that plays with part of the pack: the pack is what was dealt.
+    dealtPack.clear();
+    const int special = session.rules[32];
+    if (special == 9 || special == 11 || special == 12) dealtPack = CountCards();
+    return started;
+  }
+
+  std::vector<int> CountCards() const {
+    std::vector<int> seen(109, 0);
+    for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
+      for (const std::string& pile : session.piles.Items(group))
+        for (int i = 0; i < PileCardCount(pile); ++i) {
+          const int card = CardAt(pile, i);
+          if (card > 0 && card <= 108) ++seen[static_cast<std::size_t>(card)];
+        }
+    return seen;
   }
 
   std::string TableText() const {
@@ -58,7 +75,8 @@ class PlayFixture {
           if (card > 0) ++seen[static_cast<std::size_t>(card)];
         }
     for (int card = 1; card <= 108; ++card) {
-      const int expected = card <= session.rules[284] ? 1 : 0;
+      int expected = card <= session.rules[284] ? 1 : 0;
+      if (!dealtPack.empty()) expected = dealtPack[static_cast<std::size_t>(card)];
       if (seen[static_cast<std::size_t>(card)] != expected)
         return ::testing::AssertionFailure()
                << "card " << card << " lies " << seen[static_cast<std::size_t>(card)] << " times";
@@ -84,6 +102,7 @@ class PlayFixture {
   }
 
   TempDir dir;
+  std::vector<int> dealtPack;  // empty: the whole pack of CardCount cards
   Session session;
   RecordingMessages messages;
   FakeScreen screen;

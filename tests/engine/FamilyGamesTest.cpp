@@ -1,0 +1,187 @@
+// Games of the families with rules of their own, dealt and won through the
+// mouse handlers alone.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+#include "core/Cards.h"
+#include "core/RuleIndex.h"
+#include "engine/Legality.h"
+#include "persist/UndoLog.h"
+#include "support/PlayFixture.h"
+#include "support/Solver.h"
+
+namespace cardoria {
+namespace {
+
+constexpr int kAcesUp = 85, kHitOrMiss = 86, kEightPuzzle = 87;
+const PileRef kStock{PileGroup::Stock, kStockItem};
+const PileRef kDiscards{PileGroup::Foundation, 0};
+
+class FamilyGamesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { play.clock.step = 1000; }
+  Session& s() { return play.session; }
+  std::string& Pile(PileGroup group, int index) { return s().piles.Pile(group, index); }
+  bool InProgress() { return s().values.Flag(kGameInProgress); }
+  void ExpectWon() {
+    EXPECT_FALSE(InProgress());
+    ASSERT_EQ(play.table.gamesEnded, 1);
+    EXPECT_TRUE(play.table.lastResult.won);
+  }
+  void Replay(const std::vector<test::SolverMove>& moves) {
+    for (const test::SolverMove& move : moves) {
+      ASSERT_TRUE(InProgress());
+      const std::string before = play.TableText();
+      if (move.card == 0) {
+        play.Click(move.target);
+      } else {
+        play.Drag(move.card, move.target);
+      }
+      ASSERT_NE(play.TableText(), before) << "refused: card " << move.card;
+    }
+  }
+  test::PlayFixture play;
+};
+
+// Clicks the stock and discards every hit, as long as the game goes on.
+void PlayHitOrMiss(test::PlayFixture& play, int actions) {
+  Session& s = play.session;
+  for (int a = 0; a < actions && s.values.Flag(kGameInProgress); ++a) {
+    const std::string& waste = s.piles.Pile(PileGroup::Stock, kWasteItem);
+    if (!waste.empty() && CanDropOnPile(s, TopCard(waste), "Dest1")) {
+      play.Drag(TopCard(waste), kDiscards);
+    } else {
+      play.Click(kStock);
+    }
+  }
+}
+
+TEST_F(FamilyGamesTest, AcesUpIsWonWithTheFourAcesAlone) {
+  ASSERT_TRUE(play.Start(kAcesUp, "4831926947975"));
+  test::Solver solver(20000);
+  const auto moves = solver.Solve(s());
+  ASSERT_TRUE(moves.has_value()) << "no win found in " << solver.Nodes() << " positions";
+  Replay(*moves);
+  ExpectWon();
+  for (int t = 0; t < 4; ++t) EXPECT_EQ(CardRank(TopCard(Pile(PileGroup::Tableau, t))), 1) << t;
+  EXPECT_EQ(PileCardCount(Pile(PileGroup::Foundation, 0)), 48);
+  EXPECT_TRUE(play.PackIntact());
+}
+
+// The last Ace moved into an empty column wins at once: no discard follows
+// to run the check.
+TEST_F(FamilyGamesTest, AcesUpIsWonByAMoveIntoAnEmptyColumn) {
+  ASSERT_TRUE(play.Start(kAcesUp, "4831926947975"));
+  std::string rest;
+  for (int card = 2; card <= 52; ++card)
+    if (CardRank(card) != 1) rest += CardCode(card);
+  Pile(PileGroup::Stock, kStockItem).clear();
+  Pile(PileGroup::Foundation, 0) = rest;
+  Pile(PileGroup::Tableau, 0) = "001";
+  Pile(PileGroup::Tableau, 1) = "014";
+  Pile(PileGroup::Tableau, 2) = "027040";
+  Pile(PileGroup::Tableau, 3).clear();
+  for (int card = 1; card <= 52; ++card) s().cards.SetCardFace(card, '1');
+  play.table.RedrawTable();
+  play.Drag(40, {PileGroup::Tableau, 3});
+  EXPECT_EQ(Pile(PileGroup::Tableau, 3), "040");
+  ExpectWon();
+}
+
+TEST_F(FamilyGamesTest, HitOrMissDiscardsTheCardsThatMatchTheirCount) {
+  ASSERT_TRUE(play.Start(kHitOrMiss, "4831926750000"));
+  PlayHitOrMiss(play, 20000);
+  ExpectWon();
+  EXPECT_EQ(PileCardCount(Pile(PileGroup::Foundation, 0)), 52);
+  EXPECT_TRUE(play.PackIntact());
+}
+
+// The count is the number of deals: a miss cannot be discarded, Undo takes a
+// deal's count back with it, and a turn-over keeps counting.
+TEST_F(FamilyGamesTest, HitOrMissCountsItsDealsThroughUndoAndTurnOvers) {
+  ASSERT_TRUE(play.Start(kHitOrMiss, "4831926750000"));
+  s().store.Set(pos::kUndoEnabled, 1, "1");
+  auto counter = [&] { return s().values.Counter(kDealCounter); };
+  for (int k = 1; k <= 52; ++k) {
+    play.Click(kStock);
+    ASSERT_EQ(counter(), k);
+    const int top = TopCard(Pile(PileGroup::Stock, kWasteItem));
+    const int called = k % 13 == 0 ? 13 : k % 13;
+    EXPECT_EQ(CanDropOnPile(s(), top, "Dest1"), CardRank(top) == called) << "deal " << k;
+  }
+  ASSERT_TRUE(play.engine.Undo());
+  EXPECT_EQ(counter(), 51);
+  ASSERT_TRUE(play.engine.Redo());
+  EXPECT_EQ(counter(), 52);
+  play.Click(kStock);  // turns the waste over and deals again
+  EXPECT_EQ(counter(), 53);
+  EXPECT_EQ(s().positions[PositionTable::kPassCounter], 2);
+  ASSERT_TRUE(play.engine.Undo());
+  EXPECT_EQ(counter(), 52);
+  EXPECT_EQ(s().positions[PositionTable::kPassCounter], 1);
+  EXPECT_TRUE(Pile(PileGroup::Stock, kStockItem).empty());
+}
+
+// A breadth-first search over the places of the puzzle: which card slides
+// into the empty place, move by move.
+std::vector<test::SolverMove> SolveSlidingPuzzle(const Session& s, int cols) {
+  const int n = s.rules[rule::TableauCount];
+  std::string start;
+  for (int t = 0; t < n; ++t) {
+    const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
+    start += static_cast<char>(pile.empty() ? 0 : CardAt(pile, 0));
+  }
+  std::string goal;
+  for (int t = 0; t + 1 < n; ++t) goal += static_cast<char>(t + 1);
+  goal += '\0';
+  std::map<std::string, std::pair<std::string, int>> from{{start, {"", 0}}};
+  std::deque<std::string> queue{start};
+  while (!queue.empty() && !from.contains(goal)) {
+    const std::string at = queue.front();
+    queue.pop_front();
+    const int hole = static_cast<int>(at.find('\0'));
+    for (int step : {-1, 1, -cols, cols}) {
+      const int other = hole + step;
+      if (other < 0 || other >= n || ((step == 1 || step == -1) && other / cols != hole / cols)) continue;
+      std::string next = at;
+      std::swap(next[static_cast<std::size_t>(hole)], next[static_cast<std::size_t>(other)]);
+      if (from.emplace(next, std::make_pair(at, static_cast<int>(at[static_cast<std::size_t>(other)]))).second)
+        queue.push_back(next);
+    }
+  }
+  std::vector<test::SolverMove> moves;
+  if (!from.contains(goal)) return moves;
+  for (std::string at = goal; at != start; at = from[at].first) {
+    const int hole = static_cast<int>(from[at].first.find('\0'));
+    moves.insert(moves.begin(), {from[at].second, {PileGroup::Tableau, hole}});
+  }
+  return moves;
+}
+
+TEST_F(FamilyGamesTest, EightPuzzleIsWonWithTheCardsInOrder) {
+  ASSERT_TRUE(play.Start(kEightPuzzle, "4831926750044"));
+  int cards = 0;
+  for (int t = 0; t < 9; ++t) cards += PileCardCount(Pile(PileGroup::Tableau, t));
+  ASSERT_EQ(cards, 8);
+  const auto moves = SolveSlidingPuzzle(s(), 3);
+  ASSERT_FALSE(moves.empty()) << "this deal can not be solved";
+  // A card that is not next to the empty place stays where it is.
+  const std::string dealt = play.TableText();
+  const int hole = static_cast<int>(moves.front().target.index);
+  for (int t = 0; t < 9; ++t) {
+    const bool next = t == hole - 3 || t == hole + 3 || (t / 3 == hole / 3 && (t == hole - 1 || t == hole + 1));
+    if (t == hole || next) continue;
+    play.Drag(CardAt(Pile(PileGroup::Tableau, t), 0), moves.front().target);
+    EXPECT_EQ(play.TableText(), dealt) << "pile " << t + 1;
+  }
+  Replay(moves);
+  ExpectWon();
+  EXPECT_EQ(play.table.lastResult.score, "28");
+  for (int t = 0; t < 8; ++t) EXPECT_EQ(Pile(PileGroup::Tableau, t), CardCode(t + 1));
+}
+
+}  // namespace
+}  // namespace cardoria
