@@ -171,9 +171,9 @@ void Engine::AfterMove(bool executed, bool leftTableau, bool stockWasFull) {
     ExecuteMove(0, "Fill_Tableaus");
   }
   // These families are won by what is left on the table, which a move to a
-  // tableau pile changes as much as one to a foundation.
+  // tableau pile or a reserve changes as much as one to a foundation.
   const int family = s_.rules[rule::GameFamily];
-  if (family == 31 || family == 34 || family == 35) s_.values.SetFlag(kGameWon, CheckWin());
+  if (family == 27 || family == 31 || family == 34 || family == 35) s_.values.SetFlag(kGameWon, CheckWin());
 }
 
 void Engine::RemoveJumpedCard(int source, int destination) {

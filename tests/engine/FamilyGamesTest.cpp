@@ -16,7 +16,7 @@
 namespace cardoria {
 namespace {
 
-constexpr int kAcesUp = 85, kHitOrMiss = 86, kEightPuzzle = 87;
+constexpr int kAcesUp = 85, kHitOrMiss = 86, kEightPuzzle = 87, kSalicLaw = 88;
 const PileRef kStock{PileGroup::Stock, kStockItem};
 const PileRef kDiscards{PileGroup::Foundation, 0};
 
@@ -181,6 +181,59 @@ TEST_F(FamilyGamesTest, EightPuzzleIsWonWithTheCardsInOrder) {
   ExpectWon();
   EXPECT_EQ(play.table.lastResult.score, "28");
   for (int t = 0; t < 8; ++t) EXPECT_EQ(Pile(PileGroup::Tableau, t), CardCode(t + 1));
+}
+
+// Plays Salic Law the plain way: every card that can go to a foundation goes,
+// a turned Queen takes a space of its row, any other turned card goes where
+// it must, and the stock is turned when nothing else is left.
+void PlaySalicLaw(test::PlayFixture& play) {
+  Session& s = play.session;
+  auto first = [&](int card, PileGroup group, const char* prefix, int count) {
+    for (int i = 0; i < count; ++i)
+      if (CanDropOnPile(s, card, prefix + std::to_string(i + 1))) {
+        play.Drag(card, {group, i});
+        return true;
+      }
+    return false;
+  };
+  for (int guard = 0; guard < 2000 && s.values.Flag(kGameInProgress); ++guard) {
+    bool moved = false;
+    for (auto group : {PileGroup::Tableau, PileGroup::Reserve})
+      for (const std::string& pile : s.piles.Items(group))
+        if (!moved && !pile.empty() && CardRank(TopCard(pile)) != 13)
+          moved = first(TopCard(pile), PileGroup::Foundation, "Dest", 8);
+    if (moved) continue;
+    const std::string& waste = s.piles.Pile(PileGroup::Stock, kWasteItem);
+    if (!waste.empty()) {
+      const int card = TopCard(waste);
+      if (first(card, PileGroup::Foundation, "Dest", 8)) continue;
+      if (CardRank(card) == 12 && first(card, PileGroup::Reserve, "Appogg", 8)) continue;
+      if (first(card, PileGroup::Tableau, "Fila", 8)) continue;
+      return;
+    }
+    if (s.piles.Pile(PileGroup::Stock, kStockItem).empty()) return;
+    play.Click(kStock);
+  }
+}
+
+// The deal is played plainly to its end; what is left in the columns is then
+// searched, and the game ends with the eight Kings alone.
+TEST_F(FamilyGamesTest, SalicLawIsWonWithEveryKingAlone) {
+  ASSERT_TRUE(play.Start(kSalicLaw, "4831926971732"));
+  ASSERT_EQ(Pile(PileGroup::Tableau, 0).size(), 3u);
+  EXPECT_EQ(CardRank(TopCard(Pile(PileGroup::Tableau, 0))), 13);
+  PlaySalicLaw(play);
+  EXPECT_TRUE(Pile(PileGroup::Stock, kStockItem).empty());
+  test::Solver solver(20000);
+  const auto moves = solver.Solve(s());
+  ASSERT_TRUE(moves.has_value()) << "no win found in " << solver.Nodes() << " positions";
+  Replay(*moves);
+  ExpectWon();
+  for (int t = 0; t < 8; ++t) {
+    ASSERT_EQ(PileCardCount(Pile(PileGroup::Tableau, t)), 1) << t;
+    EXPECT_EQ(CardRank(TopCard(Pile(PileGroup::Tableau, t))), 13);
+  }
+  EXPECT_TRUE(play.PackIntact());
 }
 
 }  // namespace
