@@ -187,7 +187,9 @@ void Engine::RemoveJumpedCard(int source, int destination) {
   s_.drag.dragHeight = s_.layout.cardHeight;
   const Rect from = CardInPileRect(s_, {PileGroup::Tableau, j}, 0);
   p_.view.LiftCards(card, from);
-  p_.view.FlyCard(card, from, NextCardRect(s_, {PileGroup::Stock, kSecondWasteItem}));
+  // A table without a second waste lets the card go without a flight off it.
+  const PileRef secondWaste{PileGroup::Stock, kSecondWasteItem};
+  if (PileShown(s_, secondWaste)) p_.view.FlyCard(card, from, NextCardRect(s_, secondWaste));
   ExecuteMove(card, "Waste");
   s_.drag.dragHeight = savedHeight;
   // The jumped card leaves with the jump: one step.

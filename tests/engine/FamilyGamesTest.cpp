@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <map>
+#include <set>
 
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
@@ -16,7 +18,7 @@
 namespace cardoria {
 namespace {
 
-constexpr int kAcesUp = 85, kHitOrMiss = 86, kEightPuzzle = 87, kSalicLaw = 88;
+constexpr int kAcesUp = 85, kHitOrMiss = 86, kEightPuzzle = 87, kSalicLaw = 88, kPegSolitaire = 89;
 const PileRef kStock{PileGroup::Stock, kStockItem};
 const PileRef kDiscards{PileGroup::Foundation, 0};
 
@@ -234,6 +236,74 @@ TEST_F(FamilyGamesTest, SalicLawIsWonWithEveryKingAlone) {
     EXPECT_EQ(CardRank(TopCard(Pile(PileGroup::Tableau, t))), 13);
   }
   EXPECT_TRUE(play.PackIntact());
+}
+
+// Jumps on a grid of places until one card is left: a depth-first search
+// over which places hold cards.
+std::vector<test::SolverMove> SolvePegs(const Session& s, int cols) {
+  const int n = s.rules[rule::TableauCount];
+  std::vector<int> cards(static_cast<std::size_t>(n), 0);
+  unsigned full = 0;
+  for (int t = 0; t < n; ++t) {
+    const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
+    if (!pile.empty()) {
+      full |= 1u << t;
+      cards[static_cast<std::size_t>(t)] = CardAt(pile, 0);
+    }
+  }
+  std::vector<test::SolverMove> moves;
+  std::set<unsigned> dead;
+  // The cards travel with the search: a place emptied and filled again
+  // holds another card.
+  std::function<bool(unsigned, std::vector<int>)> search = [&](unsigned pegs, std::vector<int> at) {
+    if (__builtin_popcount(pegs) == 1) return true;
+    if (dead.contains(pegs)) return false;
+    for (int from = 0; from < n; ++from) {
+      if (!(pegs >> from & 1u)) continue;
+      for (int step : {-1, 1, -cols, cols}) {
+        const int over = from + step, to = from + 2 * step;
+        if (to < 0 || to >= n) continue;
+        if ((step == 1 || step == -1) && to / cols != from / cols) continue;
+        if (!(pegs >> over & 1u) || (pegs >> to & 1u)) continue;
+        std::vector<int> next = at;
+        next[static_cast<std::size_t>(to)] = at[static_cast<std::size_t>(from)];
+        moves.push_back({at[static_cast<std::size_t>(from)], {PileGroup::Tableau, to}});
+        if (search((pegs & ~(1u << from) & ~(1u << over)) | 1u << to, next)) return true;
+        moves.pop_back();
+      }
+    }
+    dead.insert(pegs);
+    return false;
+  };
+  if (!search(full, cards)) moves.clear();
+  return moves;
+}
+
+TEST_F(FamilyGamesTest, PegSolitaireIsWonWithOneCardLeft) {
+  ASSERT_TRUE(play.Start(kPegSolitaire, "4831926750045"));
+  const auto moves = SolvePegs(s(), 4);
+  ASSERT_EQ(moves.size(), 14u) << "no single card can be left from this deal";
+  Replay(moves);
+  ExpectWon();
+  EXPECT_EQ(play.table.lastResult.score, "88");
+  EXPECT_EQ(PileCardCount(Pile(PileGroup::Stock, kSecondWasteItem)), 14);
+}
+
+// The card jumped over leaves with the jump: one Undo brings both back.
+TEST_F(FamilyGamesTest, AJumpAndTheCardItTakesAreOneStep) {
+  ASSERT_TRUE(play.Start(kPegSolitaire, "4831926750045"));
+  s().store.Set(pos::kUndoEnabled, 1, "1");
+  const auto moves = SolvePegs(s(), 4);
+  ASSERT_FALSE(moves.empty());
+  const std::string dealt = play.TableText();
+  const std::string score = s().store.Get(pos::kScore, 6);
+  play.Drag(moves[0].card, moves[0].target);
+  EXPECT_EQ(Pile(PileGroup::Tableau, moves[0].target.index), CardCode(moves[0].card));
+  EXPECT_EQ(PileCardCount(Pile(PileGroup::Stock, kSecondWasteItem)), 1);
+  EXPECT_EQ(TextToInt(s().store.Get(pos::kScore, 6)), TextToInt(score) + 10);
+  ASSERT_TRUE(play.engine.Undo());
+  EXPECT_EQ(play.TableText(), dealt);
+  EXPECT_FALSE(play.engine.Undo());
 }
 
 }  // namespace
