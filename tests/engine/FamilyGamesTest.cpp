@@ -306,5 +306,24 @@ TEST_F(FamilyGamesTest, AJumpAndTheCardItTakesAreOneStep) {
   EXPECT_FALSE(play.engine.Undo());
 }
 
+// In the family whose first pile is a line of cards to be matched, nothing
+// is dropped onto that pile; the other piles take cards as their rules say.
+TEST_F(FamilyGamesTest, TheMatchingFamilyRefusesDropsOntoItsFirstPile) {
+  ASSERT_TRUE(play.Start(kAcesUp, "4831926947975"));
+  Pile(PileGroup::Tableau, 0).clear();
+  Pile(PileGroup::Tableau, 3).clear();
+  play.table.RedrawTable();
+  const int card = TopCard(Pile(PileGroup::Tableau, 1));
+  for (int family : {19, 31}) {
+    s().rules.Set(rule::GameFamily, family);
+    const std::string before = play.TableText();
+    play.Drag(card, {PileGroup::Tableau, 0});
+    EXPECT_EQ(play.TableText() == before, family == 19) << family;
+  }
+  s().rules.Set(rule::GameFamily, 19);
+  play.Drag(TopCard(Pile(PileGroup::Tableau, 2)), {PileGroup::Tableau, 3});
+  EXPECT_EQ(PileCardCount(Pile(PileGroup::Tableau, 3)), 1);
+}
+
 }  // namespace
 }  // namespace cardoria
