@@ -104,6 +104,9 @@ class Engine final : public PlayEngine {
   bool ExecuteBranch(int card, const std::string& destination, bool& leftTableau);
   void AfterMove(bool executed, bool leftTableau, bool stockWasFull);
   void CompletedSequenceRemoval(int pile);
+  // The card of the pile that a move into a pile of code 71 jumped over
+  // leaves for the second waste, within the jump's step.
+  void RemoveJumpedCard(int source, int destination);
   bool DealFromStock(const std::string& destination, bool pushStep);
   // True at the release of the held stock when the action is allowed.
   bool StockButtonReleased(bool allowed);

@@ -5,6 +5,7 @@
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "engine/FamilyRules.h"
 #include "persist/UndoLog.h"
 #include "table/Layout.h"
 
@@ -72,6 +73,16 @@ bool EmptyRule(const Session& s, const BuildQuery& q) {
     case 0: return false;
     default: return q.emptyRule >= 1 && q.emptyRule <= 13 && rank == q.emptyRule;
   }
+}
+
+// The pile a tableau card jumps over into pile `to`, when that pile holds a
+// card to jump; -1 otherwise.
+int JumpedPileOf(const Session& s, int card, int to) {
+  const int at = Location(s, card);
+  if (at < 1) return -1;
+  const int j = JumpedPile(s, at, to);
+  if (j < 0 || Tableau(s, j).empty() || TopCard(Tableau(s, j)) <= 0) return -1;
+  return j;
 }
 
 bool TurnAtEnds(int h, int r) { return (h == 1 && r == 2) || (h == 13 && r == 12); }
@@ -305,15 +316,32 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       const bool sameRow = from / cols == i / cols;
       return (sameRow && (from == i - 1 || from == i + 1)) || from == i - cols || from == i + cols;
     }
-    // Family rules that come with the family routines: no catalogue game
-    // uses these codes until then.
     case 38:
     case 45:
-    case 48:
+    case 48: {
+      const int rank = q.code == 48 ? 12 : 13;
+      if (!Waste(s).empty()) return WasteToTableauRule(s, q.card, i, rank);
+      if (empty) return r == rank;
+      if (q.code == 45) return r != 13 && (PileCardCount(Tableau(s, i)) == 1 || r == h - 1);
+      const std::string& pile = Tableau(s, i);
+      const bool lone = PileCardCount(pile) == 1 && CardRank(TopCard(pile)) == rank;
+      return lone && (q.code == 48 ? r != 12 : r != 12 && r != 13);
+    }
     case 58:
-    case 64:
-    case 67:
-    case 71: return false;
+    case 64: {
+      const int at = Location(s, q.card);
+      if (!Stock(s).empty() && at >= 5 && at <= 8 && i != at - 5) return false;
+      if (empty) {
+        if ((r == 1 && i <= 1) || (r == 13 && i <= 3)) return BalancedAceKingStart(s, i, q.card);
+        return false;
+      }
+      if (!SameSuit(q.top, q.card)) return false;
+      return r == (s.rules[rule::FoundationDirection + i] == 1 ? h + 1 : h - 1);
+    }
+    case 67: return OnlyFromOutside(s, q.card, i);
+    case 71:
+      if (q.foundation || !Tableau(s, i).empty()) return false;
+      return JumpedPileOf(s, q.card, i) >= 0;
     default: return Standard(s, q, q.code);
   }
 }
@@ -346,8 +374,8 @@ bool CanBuild(const Session& s, const BuildQuery& q) {
     }
   }
   if (!q.foundation && (firstRule == 2 || firstRule == 3) && !Waste(s).empty()) {
-    // The designated-pile rule comes with the family routines.
-    return false;
+    if (Location(s, q.card) != kLocWaste) return false;
+    return DesignatedPile(s, firstRule, q.pile);
   }
   return BuildCode(s, q);
 }

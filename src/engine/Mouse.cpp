@@ -407,6 +407,9 @@ bool Engine::TryDrop(int card, const Rect& drag, int index, int kind, bool autop
     }
     case kPileTableau:
       if (s_.rules[rule::GameFamily] == 32) return GapDrop(card, drag, index);
+      // The first pile of this family is a line that cards leave, never
+      // one they are dropped onto.
+      if (s_.rules[rule::GameFamily] == 19 && index == 0) return false;
       target = {PileGroup::Tableau, index};
       name = "Fila" + std::to_string(index + 1);
       break;

@@ -6,6 +6,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
+#include "engine/FamilyRules.h"
 #include "engine/Legality.h"
 #include "table/Layout.h"
 
@@ -97,6 +98,7 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
     Sound("Tableau", 177);
     FourOfRankSweep(p);
     if (s_.rules[rule::TableauBuild + p] == 69) RunOfTenSweep();
+    if (s_.rules[rule::TableauBuild + p] == 71) RemoveJumpedCard(fromLocation, p);
     return true;
   }
   if (destination.starts_with("Dest")) {
@@ -174,6 +176,30 @@ void Engine::AfterMove(bool executed, bool leftTableau, bool stockWasFull) {
     s_.positions.Set(PositionTable::kMovesMade, 2);
     ExecuteMove(0, "Fill_Tableaus");
   }
+  // These families are won by what is left on the table, which a move to a
+  // tableau pile or a reserve changes as much as one to a foundation.
+  const int family = s_.rules[rule::GameFamily];
+  if (family == 27 || family == 31 || family == 34 || family == 35) s_.values.SetFlag(kGameWon, CheckWin());
+}
+
+void Engine::RemoveJumpedCard(int source, int destination) {
+  const int j = JumpedPile(s_, source, destination);
+  if (j < 0) return;
+  const std::string& pile = s_.piles.Pile(PileGroup::Tableau, j);
+  if (pile.empty() || CardAt(pile, 0) <= 0) return;
+  const int card = CardAt(pile, 0);
+  const int before = s_.history.undo.Steps();
+  const int savedHeight = s_.drag.dragHeight;
+  s_.drag.dragHeight = s_.layout.cardHeight;
+  const Rect from = CardInPileRect(s_, {PileGroup::Tableau, j}, 0);
+  p_.view.LiftCards(card, from);
+  // A table without a second waste lets the card go without a flight off it.
+  const PileRef secondWaste{PileGroup::Stock, kSecondWasteItem};
+  if (PileShown(s_, secondWaste)) p_.view.FlyCard(card, from, NextCardRect(s_, secondWaste));
+  ExecuteMove(card, "Waste");
+  s_.drag.dragHeight = savedHeight;
+  // The jumped card leaves with the jump: one step.
+  FoldSince(before, true);
 }
 
 void Engine::FaceUpMove(int card) {

@@ -109,11 +109,16 @@ bool Engine::DealFromStock(const std::string& destination, bool pushStep) {
     s_.values.SetFlag(kGameWon, CheckWin());
   }
   if (s_.rules[rule::GameFamily] == 28) {
+    // The count of deals is what the next card must match; undo takes it back.
     s_.values.SetCounter(kDealCounter, s_.values.Counter(kDealCounter) + 1);
-    // After a turn-over the step keeps the tag that gives the pass back.
-    const std::string kept = pushStep ? std::string() : s_.logs.Last(kUndoLog);
-    s_.logs.DropLast(kUndoLog);
-    s_.logs.Append(kUndoLog, kept + ZeroPad(kTagDealCounter, 3));
+    if (s_.logs.LastHas(kUndoLog, kTagGatheringRedeal)) {
+      // A turn-over and its deal are one step that keeps both tags.
+      const std::string entry = s_.logs.Last(kUndoLog) + ZeroPad(kTagDealCounter, 3);
+      s_.logs.DropLast(kUndoLog);
+      s_.logs.Append(kUndoLog, entry);
+    } else {
+      TagStep(s_, kTagDealCounter);
+    }
   }
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "core/Cards.h"
 #include "core/Catalogue.h"
@@ -40,7 +41,23 @@ class PlayFixture {
     session.store.Set(pos::kDealNumber, 15, deal);
     session.rules.Clear();
     session.autoplayChecked = autoplay;
-    return StartGame(session, startPorts, true, false, 1, false);
+    const bool started = StartGame(session, startPorts, true, false, 1, false);
+    // A deal that plays with part of the pack: the pack is what was dealt.
+    dealtPack.clear();
+    const int special = session.rules[32];
+    if (special == 9 || special == 11 || special == 12) dealtPack = CountCards();
+    return started;
+  }
+
+  std::vector<int> CountCards() const {
+    std::vector<int> seen(109, 0);
+    for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
+      for (const std::string& pile : session.piles.Items(group))
+        for (int i = 0; i < PileCardCount(pile); ++i) {
+          const int card = CardAt(pile, i);
+          if (card > 0 && card <= 108) ++seen[static_cast<std::size_t>(card)];
+        }
+    return seen;
   }
 
   // Every pile with its faces; a selection is what the player points at,
@@ -70,7 +87,8 @@ class PlayFixture {
       if (card < 1 || card > 108 || seen[static_cast<std::size_t>(card)] != 1)
         return ::testing::AssertionFailure() << "selected card " << card << " lies nowhere";
     for (int card = 1; card <= 108; ++card) {
-      const int expected = TimesOnTable(session, card);
+      int expected = TimesOnTable(session, card);
+      if (!dealtPack.empty()) expected = dealtPack[static_cast<std::size_t>(card)];
       if (seen[static_cast<std::size_t>(card)] != expected)
         return ::testing::AssertionFailure()
                << "card " << card << " lies " << seen[static_cast<std::size_t>(card)] << " times";
@@ -96,6 +114,7 @@ class PlayFixture {
   }
 
   TempDir dir;
+  std::vector<int> dealtPack;  // empty: the whole pack of CardCount cards
   Session session;
   RecordingMessages messages;
   FakeScreen screen;

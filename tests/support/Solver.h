@@ -192,6 +192,9 @@ class Solver {
   }
 
   static bool Won(const Session& s) {
+    // Only a win ends a game by the mouse; families that are won with cards
+    // left on the table end that way too.
+    if (!s.values.Flag(kGameInProgress)) return true;
     for (auto group : {PileGroup::Tableau, PileGroup::Reserve})
       for (const std::string& pile : s.piles.Items(group))
         if (!pile.empty()) return false;

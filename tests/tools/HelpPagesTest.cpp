@@ -111,6 +111,15 @@ TEST(HelpPages, FactsFollowChangedValues) {
   // One pile that differs from the others is not described as theirs.
   EXPECT_EQ(facts["Empty piles"], "They take cards by a rule of their own on each pile");
 
+  // A build code that rules its own empty piles is not described by their
+  // empty rule, and a game without foundations tells of none.
+  for (int i = 0; i < 7; ++i) rules.Set(165 + i, 70);  // TableauBuild
+  rules.Set(280, 0);                                   // FoundationCount
+  facts.clear();
+  for (const HelpFact& fact : RulesFacts(rules)) facts[fact.label] = fact.text;
+  EXPECT_EQ(facts["Empty piles"], "By the rules of this game, told below");
+  EXPECT_FALSE(facts.contains("Foundations"));
+
   // Selection play has no building to tell of.
   rules.Set(37, 13);  // PairingSum
   facts.clear();

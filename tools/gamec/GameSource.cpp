@@ -71,20 +71,8 @@ std::optional<std::string> NotYetPlayable(const std::map<int, int>& rules) {
   };
   // Families whose routines are still to come.
   const int family = value(44);
-  const std::set<int> pending = {9, 11, 19, 27, 31, 34, 35, 36, 37, 38, 39};
+  const std::set<int> pending = {9, 36, 37, 38, 39};
   if (pending.contains(family)) return "GameFamily selects family routines, which this version does not have";
-  if (const int first = value(33); first == 2 || first == 3)
-    return "StockFirstRule " + std::to_string(first) +
-           " needs the designated-pile rule, which this version does not have";
-  for (int pile = 0; pile < 28; ++pile) {
-    for (int base : {77, 165}) {
-      if (base == 77 && pile >= 16) continue;
-      const int code = value(base + pile);
-      if (code == 38 || code == 45 || code == 48 || code == 58 || code == 64 || code == 67 || code == 71)
-        return std::string(base == 77 ? "FoundationBuild" : "TableauBuild") + " code " + std::to_string(code) +
-               " is a family rule, which this version does not have";
-    }
-  }
   return std::nullopt;
 }
 

@@ -206,8 +206,17 @@ std::string EmptyRule(int value) {
   }
 }
 
+// Build codes that decide for themselves what an empty pile takes.
+bool OwnEmptyRule(int code) {
+  for (int own : {38, 45, 48, 67, 69, 70, 71})
+    if (code == own) return true;
+  return false;
+}
+
 std::string EmptyPiles(const GameRules& rules, int piles) {
   const auto space = Common(rules, rule::TableauSpace, piles);
+  const auto code = Common(rules, rule::TableauBuild, piles);
+  if (code && OwnEmptyRule(*code)) return "By the rules of this game, told below";
   const std::string text = space ? EmptyRule(*space) : "cards by a rule of their own on each pile";
   if (rules[rule::AutoFillSource] == 1) return "Filled at once from the reserve; once it is empty, they take " + text;
   return "They take " + text;

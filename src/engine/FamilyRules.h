@@ -1,0 +1,29 @@
+#pragma once
+// Tests of the few families whose rule no build code can express. They only
+// read the piles; the follow-ups that move cards live with the engine.
+
+namespace cardoria {
+
+struct Session;
+
+// Whether a waste card may go to tableau pile `pile` (0-based) under
+// StockFirstRule 2 or 3: only one pile is designated at a time.
+bool DesignatedPile(const Session& session, int rule, int pile);
+
+// A waste card while the waste holds cards: a card of `rank` opens the first
+// empty pile, any other card goes onto the last filled pile.
+bool WasteToTableauRule(const Session& session, int card, int pile, int rank);
+
+// Aces on foundations 1-2 and Kings on 3-4, one colour per pair and
+// every suit once.
+bool BalancedAceKingStart(const Session& session, int foundation, int card);
+
+// An empty tableau pile that takes only cards from outside the tableau.
+bool OnlyFromOutside(const Session& session, int card, int pile);
+
+// The pile (0-based) that a card lying at `fromLocation` jumps over on its
+// way into tableau pile `to`, two places away in the grid of AdjacencyCols
+// columns; -1 when the two piles are not two apart.
+int JumpedPile(const Session& session, int fromLocation, int to);
+
+}  // namespace cardoria
