@@ -250,6 +250,19 @@ TEST_F(SelectionTest, ARedealOfKind9GivesTheSelectionUp) {
   for (int card : {H(13), H(4), H(5)}) EXPECT_FALSE(SelectedCardRect(s(), card).Empty()) << card;
 }
 
+TEST_F(SelectionTest, TheStockOfARowGameDealsToTheRowAndMayEndIt) {
+  Empty(kMonteCarlo, 21, 1);
+  s().rules.Set(rule::TableauAddKind, 1);
+  Put(Tableau(0), {H(2), C(5)});
+  Put(Pile(PileGroup::Stock, kStockItem), {S(9), S(8)});
+  ClickPile({PileGroup::Stock, kStockItem});
+  EXPECT_EQ(Tableau(0), Codes({H(2), C(5), S(8)}));
+  EXPECT_TRUE(s().values.Flag(kGameInProgress));
+  ClickPile({PileGroup::Stock, kStockItem});  // the stock is out and the row is short: won
+  EXPECT_EQ(play.table.gamesEnded, 1);
+  EXPECT_TRUE(play.table.lastResult.won);
+}
+
 struct DiscardCase {
   int game, wasteTop, card;
   bool taken;
