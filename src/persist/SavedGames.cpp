@@ -14,6 +14,7 @@
 #include "core/Catalogue.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "engine/SelectionTests.h"
 #include "persist/UndoLog.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
@@ -139,9 +140,11 @@ std::string FormatGameFile(const Session& s, int elapsedSeconds) {
   }
   text += kCrLf;
   for (int i = 0; i < 10; ++i) text += kCrLf;
-  // The table as it lies, every pile whole.
+  // The table as it lies, every pile whole; a pending selection names cards
+  // that lie elsewhere and is not kept, as in the undo steps.
   for (int g = 0; g < 4; ++g)
-    for (const std::string& pile : s.piles.Items(kGroups[g])) text += SnapshotLine(s.cards, pile) + kCrLf;
+    for (const std::string& pile : s.piles.Items(kGroups[g]))
+      text += (&pile == &Selection(s) && UsesSelection(s) ? std::string() : SnapshotLine(s.cards, pile)) + kCrLf;
   for (int g = 0; g < 4; ++g) {
     text += std::string(kSections[g]) + kCrLf;
     for (const std::string& line : s.history.undo.lists[static_cast<std::size_t>(g)]) text += line + kCrLf;

@@ -88,7 +88,7 @@ void Install(const TempDir& dir) {
 TEST(Program, AGameNumberThatNamesNoGameIsRefused) {
   TempDir dir;
   Install(dir);
-  for (const std::string number : {"0", "25", "8000"}) {
+  for (const std::string number : {"0", "999", "8000"}) {
     const ProgramRun run =
         RunProgram("--program-dir '" + dir.Path() + "' --game " + number + " --screenshot '" + (dir / "x.png") + "'");
     EXPECT_NE(run.exitCode, 0) << number;
