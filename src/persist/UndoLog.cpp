@@ -16,11 +16,13 @@ StepStacks& StacksOf(Session& s, Direction d) { return d == Direction::Undo ? s.
 int UsedFlagOf(Direction d) { return d == Direction::Undo ? pos::kUndoUsedFlag : pos::kRedoUsedFlag; }
 Direction Opposite(Direction d) { return d == Direction::Undo ? Direction::Redo : Direction::Undo; }
 
-// Pairing games and families 3 and 4 keep their selection on foundation 1,
-// which Undo and Redo always leave empty.
+// Pairing games and families 3, 4 and 33 keep their selection on foundation
+// 1, which Undo and Redo always leave empty. A chain of family 33 is selected
+// like the others: kept in a step, it would come back as a chain whose cards
+// also lie in the grid again.
 bool BlankFirstFoundation(const Session& s) {
   const int family = s.rules[rule::GameFamily];
-  return s.rules[rule::PairingSum] != 0 || family == 3 || family == 4;
+  return s.rules[rule::PairingSum] != 0 || family == 3 || family == 4 || family == 33;
 }
 
 }  // namespace

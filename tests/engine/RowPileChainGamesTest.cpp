@@ -432,6 +432,13 @@ TEST(ChainCrossingWin, IsWonWhenTheGameEndsWithTheTargetScore) {
     }
   }
   EXPECT_GE(TextToInt(s.store.Get(pos::kScore, 6)), s.rules[rule::WinScore]);
+  // Undo brings a chain's cards back to the grid, not as a selection too.
+  const std::string last = play.TableText();
+  ASSERT_TRUE(play.engine.Undo());
+  EXPECT_EQ(s.piles.Pile(PileGroup::Foundation, 0), "");
+  EXPECT_TRUE(play.PackIntact());
+  ASSERT_TRUE(play.engine.Redo());
+  EXPECT_EQ(play.TableText(), last);
   // The table is not cleared, so play goes on until the player ends it...
   EXPECT_TRUE(s.values.Flag(kGameInProgress));
   EXPECT_TRUE(play.engine.EndGame());
