@@ -4,6 +4,7 @@
 // of a game. It keeps no state of its own: everything lives in the session,
 // and the window, sounds and end-of-game screens are reached through ports.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -78,7 +79,28 @@ class Engine final : public PlayEngine {
   void UpdateScore();
   bool EndGame();
   void ClockTick();
+  // The window's one-second timer: the clock and the timed family action.
+  void TimerTick();
   int ElapsedSeconds() const;
+
+  // Poker squares: the score of the grid, announcing each hand that the
+  // card `moved` completed (-1: none); the panel that shows them.
+  void ScorePokerGrid(int moved);
+  void DrawPokerPanel();
+
+  // The memory games.
+  bool MemoryPress(int button, const HitResult& hit);
+  void FlipMemoryCard(int card);
+  int ExtendRun(int code);
+  void TurnBackFaceUp();
+  bool AllTurned() const;
+  int PenaltyCount() const;
+  void SetFoundationFaces(bool down);
+  void ShowTwins();
+  int CountTwinMatches(bool highlight);
+  void CheckTwinsPlaced();
+  void MemoryTimedAction();
+  void ShowMemoryEnd(bool won);
 
   // Undo and redo from the menu.
   bool Undo();
@@ -87,7 +109,7 @@ class Engine final : public PlayEngine {
 
  private:
   bool ExecuteBranch(int card, const std::string& destination, bool& leftTableau);
-  void AfterMove(bool executed, bool leftTableau, bool stockWasFull);
+  void AfterMove(int card, bool executed, bool leftTableau, bool stockWasFull);
   void CompletedSequenceRemoval(int pile);
   bool DealFromStock(const std::string& destination, bool pushStep);
   // True at the release of the held stock when the action is allowed.
@@ -102,6 +124,7 @@ class Engine final : public PlayEngine {
   void Sound(const std::string& name, int switchPosition);
   void Lift(int card, const Rect& rect);
   void FoldSince(int stepsBefore, bool intoPrevious);
+  int MemoryScore(int family);
 
   Session& s_;
   PlayPorts p_;
@@ -110,6 +133,13 @@ class Engine final : public PlayEngine {
 // 5 x ScoreBase - CardCount - 5 x ScoreDeduct + 5 per card in the second
 // waste and on the foundations in use; 0 unless the scheme is "01".
 int StandardScore(const Session& session);
+
+struct PokerHand {
+  int points = 0;
+  std::string name;  // empty for no hand
+};
+// The poker hand of five cards.
+PokerHand EvaluateHand(const std::array<int, 5>& cards);
 
 // The deterministic mixing of a gathering redeal.
 TextList MixRedeal(const TextList& gathered);

@@ -217,9 +217,10 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
     return;
   }
   drag.dragHeight = s_.layout.cardHeight;
-  // Selection play, poker squares, memory games and the family routines take
-  // their presses here once they exist; no catalogue game uses them yet.
+  // Selection play and the family routines take their presses here once
+  // they exist; no catalogue game uses them yet.
   if (s_.rules[rule::PairingSum] != 0) return;
+  if (MemoryPress(button, hit)) return;
 
   const auto ref = ParsePileName(hit.pile);
   int lift = 0;
@@ -347,7 +348,8 @@ void Engine::OnMouseUp(int) {
     p_.view.SetDragCursor(false);
     drag.draggedCard = 0;
     drag.groupTopCard = 0;
-    if (dropped && s_.values.Flag(kGameWon)) EndGame();
+    // A game that ends lost leaves the table as the move made it.
+    if (dropped && s_.values.Flag(kGameWon) && !EndGame()) p_.view.RedrawTable();
   }
   if (drag.peekX != 0 || drag.peekY != 0) {
     p_.view.EndPeek();

@@ -58,7 +58,7 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
       {"MoveLimit = -1\n", "t.game:10: \"MoveLimit\" is given twice"},
       {"Needs800 = maybe\n", "t.game:10: \"Needs800\" is yes or no"},
       {"just words\n", "t.game:10: expected \"Name = value\""},
-      {"GameFamily = 9\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
+      {"GameFamily = 30\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
       {"TableauBuild = 3 45\n", "t.game:16: TableauBuild code 45 is a family rule, which this version does not have"},
       {"Hidden = yes\n", "t.game:16: a hidden game has no rule column to hold its rules"},
       {"StockFirstRule = 2\n",

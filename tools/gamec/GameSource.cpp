@@ -69,7 +69,8 @@ std::optional<std::string> NotYetPlayable(const std::map<int, int>& rules) {
     const auto it = rules.find(index);
     return it == rules.end() ? 0 : it->second;
   };
-  if (value(44) != 0) return "GameFamily selects family routines, which this version does not have";
+  if (const int family = value(44); family != 0 && family != 9 && (family < 36 || family > 39))
+    return "GameFamily selects family routines, which this version does not have";
   if (value(37) != 0) return "PairingSum selects selection play, which this version does not have";
   if (const int first = value(33); first == 2 || first == 3)
     return "StockFirstRule " + std::to_string(first) +

@@ -46,6 +46,8 @@ class TableRenderer {
   // The picture of a card and every card above it in its pile, as lifted;
   // `rect` in the layout's pixels.
   QImage GroupPicture(int card, const Rect& rect) const;
+  // The poker-hand panel of poker squares with the session's three lines.
+  void DrawPokerPanel(QImage& table) const;
 
  private:
   void DrawCard(QPainter& painter, int card, int x, int y) const;
