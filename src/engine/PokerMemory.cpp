@@ -131,6 +131,10 @@ void Engine::ScorePokerGrid(int moved) {
     p_.view.Pause(500);
     for (const Rect& r : rects) p_.view.InvertCard(r);
   }
+  // An empty grid is a new game: the hands of the last one are not shown.
+  bool empty = true;
+  for (int t = 0; t < Tableaus(s_); ++t) empty = empty && Tableau(s_, t).empty();
+  if (empty) s_.pokerPanel[0] = s_.pokerPanel[1] = "";
   s_.pokerPanel[2] = "Total: " + std::to_string(total) + " points";
   DrawPokerPanel();
   s_.store.Set(pos::kScore, 6, std::to_string(total));

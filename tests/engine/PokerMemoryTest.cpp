@@ -78,6 +78,11 @@ TEST(PokerSquares, ACardCompletingARowAndAColumnAnnouncesBothInOrder) {
   test::PlayFixture play;
   ASSERT_TRUE(play.Start(kPokerSquares, "2026121000065"));
   Session& s = play.session;
+  using Lines = std::array<std::string, 3>;
+  // An empty grid shows no hand of an earlier game.
+  s.pokerPanel = {"Flush", "20 points", "Total: 20 points"};
+  play.engine.UpdateScore();
+  EXPECT_EQ(s.pokerPanel, (Lines{"", "", "Total: 0 points"}));
   const std::map<int, int> grid = {
       // row 2: 2-5 of hearts, the 6 still to come at place 9
       {5, C(2, kHearts)},
@@ -101,7 +106,6 @@ TEST(PokerSquares, ACardCompletingARowAndAColumnAnnouncesBothInOrder) {
   play.Drag(C(6, kHearts), {PileGroup::Tableau, 8});
   ASSERT_EQ(CardAt(Tableau(s, 8), 0), C(6, kHearts));
 
-  using Lines = std::array<std::string, 3>;
   const std::vector<Lines> expected = {
       {"Straight Flush", "75 points", "Total: 77 points"},
       {"Four of a Kind", "50 points", "Total: 127 points"},
