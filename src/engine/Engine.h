@@ -141,6 +141,10 @@ struct PokerHand {
 // The poker hand of five cards.
 PokerHand EvaluateHand(const std::array<int, 5>& cards);
 
+// A memory game's misses are not written into a saved game; its score and
+// its table tell how many there were.
+void RestorePenaltyCount(Session& session);
+
 // The deterministic mixing of a gathering redeal.
 TextList MixRedeal(const TextList& gathered);
 

@@ -49,7 +49,31 @@ std::vector<int> FaceUpTableauCards(const Session& s) {
   return cards;
 }
 
+// The run of the Ace-to-King game: the cards from the bottom while each is
+// one rank above the one before; a lone card counts only when it is an Ace.
+int RunLength(const std::string& run) {
+  const int count = PileCardCount(run);
+  if (count == 1) return CardRank(CardAt(run, 0)) == 1 ? 1 : 0;
+  int rising = 0;
+  for (int k = 1; k < count && CardRank(CardAt(run, k)) == CardRank(CardAt(run, k - 1)) + 1; ++k) ++rising;
+  return rising >= 1 ? rising + 1 : 0;
+}
+
 }  // namespace
+
+void RestorePenaltyCount(Session& s) {
+  const int family = s.rules[rule::GameFamily];
+  const int score = s.store.GetInt(pos::kScore, 6);
+  const int pairs = PileCardCount(s.piles.Pile(PileGroup::Stock, kSecondWasteItem)) / 2;
+  int misses = 0;
+  switch (family) {
+    case 36: misses = 15 * RunLength(s.piles.Pile(PileGroup::Reserve, 0)) - 52 - score; break;
+    case 37: misses = (-52 + 10 * pairs - score) / 2; break;
+    case 39: misses = -52 + 7 * pairs - score; break;
+    default: return;
+  }
+  s.positions.Set(kPenaltyCount, std::max(misses, 0));
+}
 
 PokerHand EvaluateHand(const std::array<int, 5>& cards) {
   std::array<int, 5> ranks{};
@@ -173,14 +197,7 @@ int Engine::ExtendRun(int code) {
   std::string& run = s_.piles.Pile(PileGroup::Reserve, 0);
   if (code > 0) run += CardCode(code);
   const int count = PileCardCount(run);
-  int length = 0;
-  if (count == 1) {
-    length = CardRank(CardAt(run, 0)) == 1 ? 1 : 0;
-  } else if (count >= 2) {
-    int rising = 0;
-    for (int k = 1; k < count && CardRank(CardAt(run, k)) == CardRank(CardAt(run, k - 1)) + 1; ++k) ++rising;
-    length = rising >= 1 ? rising + 1 : 0;
-  }
+  const int length = RunLength(run);
   if (code > 0 && length != count) {
     run.clear();
     TurnBackFaceUp();
