@@ -27,6 +27,7 @@
 #include "app/SavedGameDialogs.h"
 #include "app/ShowRules.h"
 #include "app/TfrmFavorite.h"
+#include "app/TfrmMemoryEnd.h"
 #include "app/TfrmOpenGame.h"
 #include "app/TfrmSelectGameNumber.h"
 #include "art/CardArt.h"
@@ -1117,6 +1118,20 @@ void TfrmMain::SetInputBlocked(bool blocked) {
   }
 }
 
+void TfrmMain::DrawPokerPanel() {
+  if (tableImage_.isNull()) return;
+  TableRenderer(session_, images_).DrawPokerPanel(tableImage_);
+  table_->update();
+}
+
+void TfrmMain::ShowMemoryEnd(const MemoryEnd& end) {
+  TfrmMemoryEnd(end, this).exec();
+  if (session_.values.Flag(kGameInProgress)) return;
+  update();
+  if (counter_ && counter_->isVisible()) counter_->update();
+  RedrawTable();
+}
+
 void TfrmMain::RecordGameResult(const GameResult& result) {
   cardoria::RecordGameResult(session_, result, *statsPorts_);
 }
@@ -1235,7 +1250,7 @@ void TfrmMain::DeleteSnapshotFile(const std::string& path) { std::remove(path.c_
 
 void TfrmMain::OnClockTick() {
   if (paused_) return;
-  engine_->ClockTick();
+  engine_->TimerTick();
   ShowPileSizeHint();
 }
 

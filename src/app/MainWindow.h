@@ -158,6 +158,7 @@ class TfrmMain final : public QMainWindow,
   void InvertCard(const Rect& rect) override;
   void Pause(int milliseconds) override;
   void SetInputBlocked(bool blocked) override;
+  void DrawPokerPanel() override;
 
   // GameEndPort
   void RecordGameResult(const GameResult& result) override;
@@ -168,6 +169,7 @@ class TfrmMain final : public QMainWindow,
   void ShowGameWon() override;
   void CloseMainWindow() override;
   void DeleteSnapshotFile(const std::string& path) override;
+  void ShowMemoryEnd(const MemoryEnd& end) override;
 
   // StatsView
   void ShowHiScores(bool newEntry, int rank, const std::string& caption, int game) override;

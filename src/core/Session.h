@@ -53,6 +53,9 @@ struct Session {
   // The game clock as shown ("h:nn:ss").
   std::string clockText = "0:00:00";
 
+  // The three lines of the poker-hand panel: the hand, its points, the total.
+  std::array<std::string, 3> pokerPanel;
+
   // The pictures and cursors of "KRT.RGF", loaded at start-up.
   std::optional<ResourceLibrary> resources;
 

@@ -4,6 +4,7 @@
 // of a game. It keeps no state of its own: everything lives in the session,
 // and the window, sounds and end-of-game screens are reached through ports.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,8 @@ class Engine final : public PlayEngine {
   void UpdateScore();
   bool EndGame();
   void ClockTick();
+  // The window's one-second timer: the clock and the timed family action.
+  void TimerTick();
   int ElapsedSeconds() const;
 
   // The family follow-ups of ordinary play.
@@ -94,6 +97,24 @@ class Engine final : public PlayEngine {
   // `drag` is where a dropped card comes from.
   bool GapMove(int card, int row, int place, bool byRightClick, const Rect& drag = {});
   bool GapRightClick(int card);
+  // Poker squares: the score of the grid, announcing each hand that the
+  // card `moved` completed (-1: none); the panel that shows them.
+  void ScorePokerGrid(int moved);
+  void DrawPokerPanel();
+
+  // The memory games.
+  bool MemoryPress(int button, const HitResult& hit);
+  void FlipMemoryCard(int card);
+  int ExtendRun(int code);
+  void TurnBackFaceUp();
+  bool AllTurned() const;
+  int PenaltyCount() const;
+  void SetFoundationFaces(bool down);
+  void ShowTwins();
+  int CountTwinMatches(bool highlight);
+  void CheckTwinsPlaced();
+  void MemoryTimedAction();
+  void ShowMemoryEnd(bool won);
 
   // Undo and redo from the menu.
   bool Undo();
@@ -102,7 +123,7 @@ class Engine final : public PlayEngine {
 
  private:
   bool ExecuteBranch(int card, const std::string& destination, bool& leftTableau);
-  void AfterMove(bool executed, bool leftTableau, bool stockWasFull);
+  void AfterMove(int card, bool executed, bool leftTableau, bool stockWasFull);
   void CompletedSequenceRemoval(int pile);
   // The card of the pile that a move into a pile of code 71 jumped over
   // leaves for the second waste, within the jump's step.
@@ -132,6 +153,7 @@ class Engine final : public PlayEngine {
   // The card glides to the second waste and is moved there by a move of its own.
   void SendToSecondWaste(int card, const Rect& from);
   bool GapDrop(int card, const Rect& drag, int row);
+  int MemoryScore(int family);
 
   Session& s_;
   PlayPorts p_;
@@ -140,6 +162,17 @@ class Engine final : public PlayEngine {
 // 5 x ScoreBase - CardCount - 5 x ScoreDeduct + 5 per card in the second
 // waste and on the foundations in use; 0 unless the scheme is "01".
 int StandardScore(const Session& session);
+
+struct PokerHand {
+  int points = 0;
+  std::string name;  // empty for no hand
+};
+// The poker hand of five cards.
+PokerHand EvaluateHand(const std::array<int, 5>& cards);
+
+// A memory game's misses are not written into a saved game; its score and
+// its table tell how many there were.
+void RestorePenaltyCount(Session& session);
 
 // The deterministic mixing of a gathering redeal.
 TextList MixRedeal(const TextList& gathered);

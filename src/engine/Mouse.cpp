@@ -236,6 +236,7 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
     if (button == kLeftButton) SelectCard(hit.card, hit.pile, hit.rect);
     return;
   }
+  if (MemoryPress(button, hit)) return;
 
   const auto ref = ParsePileName(hit.pile);
   if (ref && ref->group == PileGroup::Tableau && hit.card > 0 && FamilyTableauPress(button, hit)) return;
@@ -375,7 +376,8 @@ void Engine::OnMouseUp(int) {
     p_.view.SetDragCursor(false);
     drag.draggedCard = 0;
     drag.groupTopCard = 0;
-    if (dropped && s_.values.Flag(kGameWon)) EndGame();
+    // A game that ends lost leaves the table as the move made it.
+    if (dropped && s_.values.Flag(kGameWon) && !EndGame()) p_.view.RedrawTable();
   }
   if (drag.peekX != 0 || drag.peekY != 0) {
     p_.view.EndPeek();

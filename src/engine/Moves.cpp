@@ -55,7 +55,7 @@ bool Engine::ExecuteMove(int card, const std::string& destination) {
   const bool stockWasFull = !stock.empty() || PileCardCount(waste) > 1;
   bool leftTableau = false;
   const bool executed = ExecuteBranch(card, destination, leftTableau);
-  AfterMove(executed, leftTableau, stockWasFull);
+  AfterMove(card, executed, leftTableau, stockWasFull);
   if (executed && s_.rules[rule::GameFamily] == 30 && destination.starts_with("Dest")) MoveCompanion(card);
   return executed;
 }
@@ -99,6 +99,7 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
     FourOfRankSweep(p);
     if (s_.rules[rule::TableauBuild + p] == 69) RunOfTenSweep();
     if (s_.rules[rule::TableauBuild + p] == 71) RemoveJumpedCard(fromLocation, p);
+    if (s_.rules[rule::GameFamily] == 38) CheckTwinsPlaced();
     return true;
   }
   if (destination.starts_with("Dest")) {
@@ -162,12 +163,16 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
   return false;
 }
 
-void Engine::AfterMove(bool executed, bool leftTableau, bool stockWasFull) {
+void Engine::AfterMove(int card, bool executed, bool leftTableau, bool stockWasFull) {
   const std::string& stock = s_.piles.Pile(PileGroup::Stock, kStockItem);
   if (stockWasFull && stock.empty() && PileCardCount(s_.piles.Pile(PileGroup::Stock, kWasteItem)) <= 1)
     p_.view.RedrawPile({PileGroup::Stock, kStockItem});
   if (!executed) return;
-  UpdateScore();
+  if (s_.rules[rule::GameFamily] == 9) {
+    ScorePokerGrid(card);
+  } else {
+    UpdateScore();
+  }
   if (leftTableau && !AutoplayActive()) AutoFaceUp();
   DiscardRedo(s_);
   const int moves = s_.positions[PositionTable::kMovesMade];

@@ -46,6 +46,22 @@ class PlayView {
   // While blocked, key presses and left and right button presses are
   // swallowed, so that nothing re-enters play during a removal.
   virtual void SetInputBlocked(bool blocked) = 0;
+  // The poker-hand panel with the three lines the session holds, on the
+  // screen and in the table picture.
+  virtual void DrawPokerPanel() = 0;
+};
+
+// What the end screen of a memory game shows on the page of its family.
+struct MemoryEnd {
+  bool won = false;
+  int page = 0;  // 0 'Pairs', 1 'Ace-To-King', 2 'Forget me not', 3 'Concentration'
+  int matches = 0, misses = 0, perMatch = 0;
+  std::string perMiss;  // as shown: "-2", "-1" or "0"
+  int matchesTotal = 0, missesTotal = 0;
+  std::string start = "-52";
+  std::string score;
+  int winScore = 0;
+  std::string gridCaption;  // the 'Pairs' page only
 };
 
 struct GameResult {
@@ -65,6 +81,8 @@ class GameEndPort {
   virtual void ShowGameWon() = 0;
   virtual void CloseMainWindow() = 0;
   virtual void DeleteSnapshotFile(const std::string& path) = 0;
+  // The modal score screen of a memory game, before the result is recorded.
+  virtual void ShowMemoryEnd(const MemoryEnd& end) = 0;
 };
 
 }  // namespace cardoria

@@ -141,6 +141,11 @@ void Engine::UpdateScore() {
       break;
     }
     case 35: score = -r[rule::CardCount] + 10 * PileCardCount(s_.piles.Pile(PileGroup::Stock, kSecondWasteItem)); break;
+    case 36:
+    case 37:
+    case 38:
+    case 39: score = MemoryScore(family); break;
+    case 9: return ScorePokerGrid(-1);
     default: score = StandardScore(s_); break;
   }
   s_.store.Set(pos::kScore, 6, std::to_string(score));
@@ -161,6 +166,11 @@ void Engine::ClockTick() {
   const long long seconds = static_cast<long long>(days * 86400.0 + 0.5);
   s_.clockText = FormatHMS(seconds, 1);
   p_.view.ShowTime(s_.clockText);
+}
+
+void Engine::TimerTick() {
+  ClockTick();
+  MemoryTimedAction();
 }
 
 int Engine::ElapsedSeconds() const {
@@ -195,6 +205,7 @@ bool Engine::EndGame() {
   s_.snapshotFile.clear();
   s_.store.Set(pos::kSnapshotFile, 200, "");
   p_.window.SetCommandsEnabled(GameWindow::Commands::UndoToSnapshot, false);
+  if (const int family = s_.rules[rule::GameFamily]; family >= 36 && family <= 39) ShowMemoryEnd(won);
 
   GameResult result;
   result.won = won;

@@ -14,6 +14,7 @@
 #include "core/Catalogue.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "engine/Engine.h"
 #include "engine/SelectionTests.h"
 #include "persist/UndoLog.h"
 #include "platform/AtomicFile.h"
@@ -212,16 +213,25 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
   }
   int cardCount = kCardCount;
   int jokers = 0;
+  int family = 0;
   if (rules.catalogue) {
     if (GameNameOf(*rules.catalogue, file.gameNumber).empty())
       return fail("game number " + std::to_string(file.gameNumber) + " is not in the catalogue");
-    const int count = GameRuleValue(*rules.catalogue, file.gameNumber, {rule::CardCount}).front();
-    if (count > 0 && count <= kCardCount) cardCount = count;
+    const auto values = GameRuleValue(*rules.catalogue, file.gameNumber, {rule::CardCount, rule::GameFamily});
+    if (values[0] > 0 && values[0] <= kCardCount) cardCount = values[0];
+    family = values[1];
     std::vector<int> dealCounts;
     for (int i = 0; i < kTableauPiles; ++i) dealCounts.push_back(rule::TableauDealCount + i);
     for (int dealt : GameRuleValue(*rules.catalogue, file.gameNumber, dealCounts))
       if (dealt >= 1501 && dealt <= 1504) jokers |= 1 << (dealt - 1501);
   }
+  // The remembering game brings the second deck's twins of its cards; the
+  // ordering memory game keeps its run as a record of codes in reserve 1,
+  // beside the cards themselves.
+  if (family == 38) cardCount = std::max(cardCount, 104);
+  constexpr int kRunLine = kStockPiles + kFoundationPiles + kTableauPiles;
+  std::vector<int> cards, record;
+  auto into = [&](bool runLine) -> std::vector<int>& { return family == 36 && runLine ? record : cards; };
 
   ConvertOlderTable(lines, file.version);
   if (lines.size() < static_cast<std::size_t>(kMainLines))
@@ -240,10 +250,10 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
     if (base) file.foundationBase[i] = static_cast<int>(*base);
   }
 
-  std::vector<int> cards;
   for (int i = 0; i < kTableLines; ++i) {
     const Line& line = lines[static_cast<std::size_t>(kFirstTableLine - 1 + i)];
-    if (std::string error = CheckPileLine(line, cardCount, jokers, cards); !error.empty()) return fail(error);
+    if (std::string error = CheckPileLine(line, cardCount, jokers, into(i == kRunLine)); !error.empty())
+      return fail(error);
     file.table[static_cast<std::size_t>(i)] = line.text;
   }
   if (std::string error = FindTwice(cards, "on the table"); !error.empty()) return fail(error);
@@ -291,7 +301,8 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
     for (int g = 0; g < 4; ++g) {
       for (int i = 0; i < kGroupSizes[g]; ++i) {
         const Line& line = *sections[static_cast<std::size_t>(g)][static_cast<std::size_t>(step * kGroupSizes[g] + i)];
-        if (std::string error = CheckPileLine(line, cardCount, jokers, cards); !error.empty()) return fail(error);
+        if (std::string error = CheckPileLine(line, cardCount, jokers, into(g == 3 && i == 0)); !error.empty())
+          return fail(error);
         file.undo.lists[static_cast<std::size_t>(g)].push_back(line.text);
       }
     }
@@ -402,6 +413,7 @@ bool LoadGame(Session& s, GameStartPorts& ports, const GameFile& file, const std
 
   if (!ports.window.GameCommandsEnabled()) ports.window.SetCommandsEnabled(GameWindow::Commands::Game, true);
   StartGame(s, ports, false, false, 1, source == LoadSource::Demo);
+  RestorePenaltyCount(s);
   s.positions.Set(PositionTable::kMovesMade, s.history.undo.Steps() > 0 ? 2 : 0);
   s.values.SetCounter(kDealCounter, s.logs.Count(kUndoLog, kTagDealCounter));
   if (file.undoHistoryDropped)

@@ -13,4 +13,6 @@ void HeadlessTable::LayOutTable() {
   ComputeLayout(session_, geometry_);
 }
 
+void HeadlessTable::DrawPokerPanel() { pokerPanels.push_back(session_.pokerPanel); }
+
 }  // namespace cardoria

@@ -2,8 +2,10 @@
 // The table without a screen: lays the piles out for a fixed window size and
 // otherwise shows nothing. cardoria-cli and the long-running play tests use it.
 
+#include <array>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "deal/GameStart.h"
@@ -58,6 +60,7 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   void InvertCard(const Rect& rect) override { inverted.push_back(rect); }
   void Pause(int milliseconds) override { pausedMilliseconds += milliseconds; }
   void SetInputBlocked(bool blocked) override { inputBlocked = blocked; }
+  void DrawPokerPanel() override;
 
   // GameEndPort
   void RecordGameResult(const GameResult& result) override {
@@ -69,6 +72,7 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   void ShowGameWon() override {}
   void CloseMainWindow() override {}
   void DeleteSnapshotFile(const std::string& path) override { std::remove(path.c_str()); }
+  void ShowMemoryEnd(const MemoryEnd& end) override { memoryEnds.push_back(end); }
 
   GameResult lastResult;
   int gamesEnded = 0;
@@ -81,6 +85,10 @@ class HeadlessTable final : public GameWindow, public PlayView, public GameEndPo
   int beeps = 0;
   int pausedMilliseconds = 0;
   bool inputBlocked = false;
+  // Every showing of the poker panel (its three lines) and of the memory
+  // games' end screen.
+  std::vector<std::array<std::string, 3>> pokerPanels;
+  std::vector<MemoryEnd> memoryEnds;
 
  private:
   Session& session_;

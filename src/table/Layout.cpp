@@ -623,6 +623,12 @@ class LayoutRun {
       if (R(s_, rule::StockGroupCount) >= 2) SetStock(kWasteItem, x0 - distance - w, y0 + h + 10);
     } else if (arrangement == 110) {
       DiscardBlock();
+    } else if (arrangement == 97) {
+      PokerGrid();
+    } else if (arrangement == 98) {
+      MemoryRows();
+    } else if (arrangement == 99) {
+      TwinRows();
     }
   }
 
@@ -655,6 +661,56 @@ class LayoutRun {
     const bool hasStock = R(s_, rule::HasStock) != 0 && R(s_, rule::StockGroupCount) > 0;
     if (hasStock) SetStock(kStockItem, sideX, y0);
     if (R(s_, rule::SecondWasteCount) > 0) SetStock(kSecondWasteItem, sideX, hasStock ? y0 + h + 20 : y0);
+  }
+
+  // Five rows of five places; stock and waste in a column to their left, with
+  // room under them for the poker-hand panel beside the middle row.
+  void PokerGrid() {
+    Ingredients& in = in_;
+    const int w = in.w, h = in.h;
+    const int gap = in.formHeight < 500 ? 4 : 10;
+    const int wasteX = in.leftMargin + std::max((kPokerPanelWidth - w) / 2, 0) + 5;
+    const int gridWidth = 5 * w + 4 * gap;
+    const int x0 = std::max(Trunc((in.tableWidth - gridWidth) / 2.0), wasteX + w + (kPokerPanelWidth - w) / 2 + 25);
+    const int y0 = in.topY + std::max(Trunc((in.availH - (5 * h + 4 * gap)) / 2.0), 2);
+    for (int i = 0; i < std::min(Tableaus(), 25); ++i)
+      SetTableau(i, x0 + (i % 5) * (w + gap), y0 + (i / 5) * (h + gap));
+    SetStock(kStockItem, wasteX, y0);
+    if (R(s_, rule::StockGroupCount) >= 2) SetStock(kWasteItem, wasteX, y0 + h + gap);
+  }
+
+  // One spread row per tableau pile, one under the other; the second waste
+  // to the left of the rows when there is room, else under them.
+  void MemoryRows() {
+    Ingredients& in = in_;
+    const int w = in.w, h = in.h, n = Tableaus();
+    const int gap = in.formHeight < 500 ? 5 : 10;
+    int longest = 1;
+    for (int i = 0; i < n; ++i) longest = std::max(longest, R(s_, rule::TableauDealCount + i));
+    const int rowWidth = longest * (w + s_.layout.fan.cardGap) - s_.layout.fan.cardGap;
+    const bool secondWaste = R(s_, rule::SecondWasteCount) > 0;
+    const bool wasteLeft = !secondWaste || in.leftMargin + w + 25 + rowWidth <= in.tableWidth;
+    const int rows = n + (wasteLeft ? 0 : 1);
+    int x0 = std::max(Trunc((in.tableWidth - rowWidth) / 2.0), in.leftMargin);
+    if (secondWaste && wasteLeft) x0 = std::max(x0, in.leftMargin + w + 25);
+    const int y0 = in.topY + std::max(Trunc((in.availH - (rows * h + (rows - 1) * gap)) / 2.0), 2);
+    for (int i = 0; i < n; ++i) SetTableau(i, x0, y0 + i * (h + gap));
+    if (secondWaste) SetStock(kSecondWasteItem, wasteLeft ? in.leftMargin : x0, wasteLeft ? y0 : y0 + n * (h + gap));
+  }
+
+  // The foundations in a row; under them the places of the first half of
+  // the tableau, and under those the second half.
+  void TwinRows() {
+    Ingredients& in = in_;
+    const int w = in.w, h = in.h, n = Tableaus(), m = FoundationCount();
+    const int half = (n + 1) / 2;
+    const int across = std::max({m, half, 1});
+    const int gap = in.tableWidth < 650 ? 4 : 12;
+    const int rowGap = in.formHeight < 500 ? 10 : 25;
+    const int x0 = std::max(Trunc((in.tableWidth - (across * w + (across - 1) * gap)) / 2.0), in.leftMargin);
+    const int y0 = in.topY + std::max(Trunc((in.availH - (3 * h + 2 * rowGap)) / 2.0), 2);
+    for (int i = 0; i < m; ++i) SetFoundation(i, x0 + i * (w + gap), y0);
+    for (int i = 0; i < n; ++i) SetTableau(i, x0 + (i % half) * (w + gap), y0 + (1 + i / half) * (h + rowGap));
   }
 
   Session& s_;
@@ -887,6 +943,14 @@ int TableBottom(const Session& session) {
     }
   }
   return bottom;
+}
+
+Rect PokerPanelRect(const Session& session) {
+  const PileRef waste{PileGroup::Stock, kWasteItem}, eleventh{PileGroup::Tableau, 10};
+  if (!PileShown(session, waste) || !PileShown(session, eleventh)) return {};
+  const int x = PileX(session, waste) - (kPokerPanelWidth - session.layout.cardWidth) / 2;
+  const int y = PileY(session, eleventh) + (session.layout.cardHeight - kPokerPanelHeight) / 2;
+  return CardRect(x, y, kPokerPanelWidth, kPokerPanelHeight);
 }
 
 bool UpdateScrollBar(Session& session, int clientHeight) {

@@ -59,6 +59,11 @@ Rect TopCardRect(const Session& session, PileRef pile);
 // Where the pile would receive its next card.
 Rect NextCardRect(const Session& session, PileRef pile);
 
+// The poker-hand panel: its picture's size, and where it lies beside the
+// grid (screen coordinates; empty when the game has no such place).
+inline constexpr int kPokerPanelWidth = 150, kPokerPanelHeight = 62;
+Rect PokerPanelRect(const Session& session);
+
 // The largest document Y that any card reaches.
 int TableBottom(const Session& session);
 // The vertical scroll bar after a full redraw; true when the table must be

@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "core/Cards.h"
 #include "core/CatalogueFile.h"
 #include "core/RuleIndex.h"
 #include "persist/UndoLog.h"
@@ -146,6 +147,42 @@ TEST(SavedGames, EveryCatalogueGameComesBackWholeWithItsHistory) {
     }
   }
   EXPECT_GT(withHistory, 20);  // the games were really played
+}
+
+// The memory games: the twins of the remembering game are cards of the
+// second deck, and the misses, which the file does not hold, come back
+// from the score.
+TEST(SavedGames, MemoryGamesComeBackWithTheirTwinsAndMisses) {
+  Game twins(69);
+  ASSERT_TRUE(twins.started);
+  twins.Advance(11);
+  twins.engine.TimerTick();
+  ASSERT_GT(CardAt(twins.session.piles.Pile(PileGroup::Tableau, 10), 0), 52);
+  const std::string twinsPath = twins.dir / "twins.gam";
+  ASSERT_TRUE(twins.Save(twinsPath));
+  Game loadedTwins(kKlondike, "1");
+  ASSERT_TRUE(loadedTwins.Load(twinsPath));
+  EXPECT_EQ(Carried(loadedTwins), Carried(twins));
+
+  Game pairs(66);
+  ASSERT_TRUE(pairs.started);
+  const std::string& row = pairs.session.piles.Pile(PileGroup::Tableau, 0);
+  int first = CardAt(row, 0), second = 0;
+  for (int k = 1; k < PileCardCount(row) && !second; ++k)
+    if (CardRank(CardAt(row, k)) != CardRank(first)) second = CardAt(row, k);
+  for (int card : {first, second}) {
+    const Rect r = CardRectangle(pairs.session, card);
+    pairs.engine.OnMouseDown(kLeftButton, false, r.left + 1, r.top + 1);
+    pairs.engine.OnMouseUp(kLeftButton);
+  }
+  ASSERT_EQ(pairs.engine.PenaltyCount(), 1);
+  const std::string pairsPath = pairs.dir / "pairs.gam";
+  ASSERT_TRUE(pairs.Save(pairsPath));
+  Game loadedPairs(kKlondike, "1");
+  ASSERT_TRUE(loadedPairs.Load(pairsPath));
+  EXPECT_EQ(loadedPairs.engine.PenaltyCount(), 1);
+  loadedPairs.engine.UpdateScore();
+  EXPECT_EQ(loadedPairs.session.store.Get(pos::kScore, 6), "-53");
 }
 
 TEST(SavedGames, FileHasTheFixedLayout) {

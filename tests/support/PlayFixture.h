@@ -71,12 +71,16 @@ class PlayFixture {
   }
 
   // Each card of the pack lies on the table exactly once; a selection names
-  // cards that lie elsewhere.
+  // cards that lie elsewhere. The remembering game brings the second-deck
+  // twins of its cards; the run of the ordering memory game is a record of
+  // codes in its hidden reserve, not a pile.
   ::testing::AssertionResult PackIntact() const {
     std::vector<int> seen(109, 0);
+    const int family = session.rules[44];
     for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
       for (const std::string& pile : session.piles.Items(group)) {
         if (&pile == &Selection(session) && UsesSelection(session)) continue;
+        if (family == 36 && &pile == &session.piles.Pile(PileGroup::Reserve, 0)) continue;
         for (int i = 0; i < PileCardCount(pile); ++i) {
           const int card = CardAt(pile, i);
           if (card < 0 || card > 108) return ::testing::AssertionFailure() << "code " << card << " in " << pile;
@@ -89,9 +93,10 @@ class PlayFixture {
     for (int card = 1; card <= 108; ++card) {
       int expected = TimesOnTable(session, card);
       if (!dealtPack.empty()) expected = dealtPack[static_cast<std::size_t>(card)];
-      if (seen[static_cast<std::size_t>(card)] != expected)
-        return ::testing::AssertionFailure()
-               << "card " << card << " lies " << seen[static_cast<std::size_t>(card)] << " times";
+      const int count = seen[static_cast<std::size_t>(card)];
+      if (family == 38 && card > 52 && card <= 104 && count <= 1) continue;
+      if (count != expected)
+        return ::testing::AssertionFailure() << "card " << card << " lies " << count << " times";
     }
     return ::testing::AssertionSuccess();
   }

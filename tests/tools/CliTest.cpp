@@ -133,6 +133,16 @@ TEST_F(CliTest, ScriptsSaveAndGoOnFromTheFile) {
       << second.output;
 }
 
+// Seconds pass at a script's word: the remembered cards hide only once more
+// than ten seconds of play have passed.
+TEST_F(CliTest, WaitLetsTheClockActInAGame) {
+  dir.Write("wait.txt", "wait 5\nwait 6\nwait 6\nwait x\nstate\n");
+  const CliRun run = Run("play 69 2026121000069 < '" + dir / "wait.txt" + "'");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("refused\nok\nrefused\nerror: wait SECONDS\nscore=-52 won=no"), std::string::npos)
+      << run.output;
+}
+
 // One line is one command and gets one answer, whatever its length or bytes.
 TEST_F(CliTest, EveryScriptLineIsOneCommand) {
   const std::string script = "# " + std::string(5000, 'x') + " undo\n" +         // a long comment: no answer

@@ -58,7 +58,6 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
       {"MoveLimit = -1\n", "t.game:10: \"MoveLimit\" is given twice"},
       {"Needs800 = maybe\n", "t.game:10: \"Needs800\" is yes or no"},
       {"just words\n", "t.game:10: expected \"Name = value\""},
-      {"GameFamily = 9\n", "t.game:16: GameFamily selects family routines, which this version does not have"},
       {"Hidden = yes\n", "t.game:16: a hidden game has no rule column to hold its rules"},
   };
   for (const auto& c : cases) {

@@ -61,8 +61,10 @@ int Usage() {
       "       cardoria-cli [--program-dir DIR] deal GAME DEAL\n"
       "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] [--player NAME]\n"
       "                    < COMMANDS\n"
-      "         (commands: press, move, release, dblclick, drag, rclick CODE, click, select CODE, undo, redo,\n"
-      "          autoplay, state, show, save FILE, load FILE, quit)\n",
+      "         (commands: press, move, release, dblclick, drag, rclick CODE, click, select CODE, undo, redo,
+"
+      "          autoplay, state, show, wait SECONDS, save FILE, load FILE, quit)
+",
       stderr);
   return 2;
 }
@@ -232,6 +234,16 @@ std::string PlayCommand(Session& session, Engine& engine, HeadlessTable& table, 
     return "ok";
   }
   if (verb == "state" && w.size() == 1) return StateLine(session, table);
+  // Seconds of play pass at once, and the clock ticks: what the clock does
+  // in a game (the hiding of the remembered cards) happens.
+  if (verb == "wait" && w.size() == 2) {
+    int seconds = 0;
+    if (!Coordinate(w[1], seconds) || seconds < 0) return "error: wait SECONDS";
+    if (!session.values.Flag(kGameInProgress)) return "refused";
+    session.values.SetTime(kClockStart, session.values.Time(kClockStart) - seconds / 86400.0);
+    engine.TimerTick();
+    return result();
+  }
   // The window's Quit game: the game counts as lost.
   if (verb == "quit" && w.size() == 1) {
     if (!session.values.Flag(kGameInProgress)) return "refused";

@@ -62,20 +62,6 @@ const std::map<std::string, Range>& Ranges() {
   return ranges;
 }
 
-// Rules the play engine of this version does not carry out; a game that used
-// them would be played by half a rule.
-std::optional<std::string> NotYetPlayable(const std::map<int, int>& rules) {
-  auto value = [&](int index) {
-    const auto it = rules.find(index);
-    return it == rules.end() ? 0 : it->second;
-  };
-  // Families whose routines are still to come.
-  const int family = value(44);
-  const std::set<int> pending = {9, 36, 37, 38, 39};
-  if (pending.contains(family)) return "GameFamily selects family routines, which this version does not have";
-  return std::nullopt;
-}
-
 // Stored text is shifted by 48 codes and read back by the code it lands on:
 // control characters and bytes from 0xD0 up would come back as other ones.
 bool SurvivesShift(char c) {
@@ -200,7 +186,6 @@ GameSource ParseGameSource(const std::string& fileName, const std::string& text,
   if (!haveFamily) fail(end, "\"Family\" is missing");
   if (!game.entry.hidden && !game.entry.rules.contains(284)) fail(end, "\"CardCount\" is missing");
   if (game.entry.hidden && !game.entry.rules.empty()) fail(end, "a hidden game has no rule column to hold its rules");
-  if (const auto why = NotYetPlayable(game.entry.rules)) fail(end, *why);
   return game;
 }
 

@@ -13,6 +13,7 @@
 #include "art/CardArt.h"
 #include "platform/AtomicFile.h"
 #include "platform/ResourceLibrary.h"
+#include "table/Layout.h"
 
 using namespace cardoria;
 
@@ -35,6 +36,27 @@ bool SaveBmp(const QImage& image, const QString& path) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   return flat.save(&buffer, "BMP") && WriteFileAtomic(path.toStdString(), bytes.toStdString());
+}
+
+// The poker-hand panel: a white card with a sunken frame, written into by play.
+QImage PokerPanel() {
+  QImage image(kPokerPanelWidth, kPokerPanelHeight, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  const int w = image.width() - 1, h = image.height() - 1;
+  painter.setPen(QColor(128, 128, 128));
+  painter.drawLine(0, 0, w, 0);
+  painter.drawLine(0, 0, 0, h);
+  painter.setPen(QColor(64, 64, 64));
+  painter.drawLine(1, 1, w - 1, 1);
+  painter.drawLine(1, 1, 1, h - 1);
+  painter.setPen(QColor(212, 208, 200));
+  painter.drawLine(1, h - 1, w - 1, h - 1);
+  painter.drawLine(w - 1, 1, w - 1, h - 1);
+  painter.setPen(Qt::white);
+  painter.drawLine(0, h, w, h);
+  painter.drawLine(w, 0, w, h);
+  return image;
 }
 
 }  // namespace
@@ -99,6 +121,7 @@ int main(int argc, char** argv) {
   for (const auto& [name, icon] : FamilyIcons()) bitmap(name, icon);
   for (const auto& [name, picture] : CounterPictures()) bitmap(name, picture);
   for (const auto& [name, picture] : DialogPictures()) bitmap(name, picture);
+  bitmap("Panel_pk", PokerPanel());
   if (argc == 4) {
     // The previews are dealt from the catalogue and drawn with the cards above.
     const auto library = ResourceLibrary::Parse(ResourceLibrary::Serialize(entries));

@@ -233,6 +233,7 @@ void TableRenderer::DrawTable(QImage& table, const QImage& background, const std
   std::vector<TableNote> notes = IntervalHints(session_);
   for (TableNote& note : BlockCounter(session_)) notes.push_back(note);
   DrawNotes(table, notes);
+  if (session_.rules[rule::GameFamily] == 9) DrawPokerPanel(table);
   DrawSelection(table, hidden);
 }
 
@@ -266,6 +267,51 @@ void TableRenderer::DrawNotes(QImage& table, const std::vector<TableNote>& notes
     painter.fillRect(box, Qt::white);
     painter.drawText(box, Qt::AlignCenter, QString::fromStdString(note.text));
   }
+}
+
+void TableRenderer::DrawPokerPanel(QImage& table) const {
+  const Rect panel = PokerPanelRect(session_);
+  if (panel.Empty()) return;
+  const int left = panel.left, top = panel.top + ScrollOffset(session_);
+  QPainter painter(&table);
+  QImage picture = session_.resources ? LibraryImage(*session_.resources, "Panel_pk") : QImage();
+  const QRect area(P(left), P(top), P(panel.Width()), P(panel.Height()));
+  if (picture.isNull()) {
+    painter.fillRect(area, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+  } else {
+    painter.drawImage(area, picture);
+  }
+  // Each line is cleared to 10 pixels short of the right edge, so that a
+  // shorter text covers a longer one.
+  QFont normal(QStringLiteral("Sans Serif"));
+  normal.setPixelSize(std::max(P(11), 6));
+  QFont bold = normal;
+  bold.setBold(true);
+  const int x = left + 7, clearRight = panel.right - 10;
+  auto line = [&](int y, const QString& first, const QFont& firstFont, const QString& rest) {
+    const QFontMetrics metrics(firstFont);
+    const QRect clear(P(x), P(top + y), std::max(P(clearRight - x), 0), metrics.height());
+    painter.fillRect(clear, Qt::white);
+    painter.setPen(Qt::black);
+    painter.setClipRect(clear);
+    painter.setFont(firstFont);
+    painter.drawText(clear, Qt::AlignLeft | Qt::AlignTop, first);
+    if (!rest.isEmpty()) {
+      painter.setFont(normal);
+      painter.drawText(clear.adjusted(metrics.horizontalAdvance(first), 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, rest);
+    }
+    painter.setClipping(false);
+  };
+  const auto& lines = session_.pokerPanel;
+  line(5, QString::fromStdString(lines[0]), bold, {});
+  line(21, QString::fromStdString(lines[1]), normal, {});
+  const QString total = QString::fromStdString(lines[2]);
+  if (total.startsWith(QStringLiteral("Total")))
+    line(41, QStringLiteral("Total"), bold, total.mid(5));
+  else
+    line(41, total, normal, {});
 }
 
 QImage TableRenderer::GroupPicture(int card, const Rect& rect) const {

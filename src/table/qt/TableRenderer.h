@@ -50,6 +50,8 @@ class TableRenderer {
   QImage GroupPicture(int card, const Rect& rect) const;
   // Every selected card of a selection game is shown inverted.
   void DrawSelection(QImage& table, const std::set<int>& hidden = {}) const;
+  // The poker-hand panel of poker squares with the session's three lines.
+  void DrawPokerPanel(QImage& table) const;
 
  private:
   void DrawCard(QPainter& painter, int card, int x, int y) const;
