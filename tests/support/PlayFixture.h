@@ -95,8 +95,7 @@ class PlayFixture {
       if (!dealtPack.empty()) expected = dealtPack[static_cast<std::size_t>(card)];
       const int count = seen[static_cast<std::size_t>(card)];
       if (family == 38 && card > 52 && card <= 104 && count <= 1) continue;
-      if (count != expected)
-        return ::testing::AssertionFailure() << "card " << card << " lies " << count << " times";
+      if (count != expected) return ::testing::AssertionFailure() << "card " << card << " lies " << count << " times";
     }
     return ::testing::AssertionSuccess();
   }

@@ -82,7 +82,7 @@ TEST(HelpPages, FactsOfCatalogueGamesFollowTheirRuleValues) {
       // A row game, and a chain game that selects without a pairing sum.
       {50, "Tableau", "1 pile, dealt empty"},
       {50, "Stock", "52 cards; each click deals a card face up to the end of the row"},
-      {50, "Foundations", "None"},
+      {50, "Foundations", "None: the cards taken away go to a discard pile"},
       {56, "Play", "Cards are selected, not built: they leave the table by the rules below"},
       {56, "Stock", "Empty: a click on it gathers cards of the piles and deals them again"},
       {56, "Redeals", "Unlimited"},

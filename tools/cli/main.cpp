@@ -61,10 +61,8 @@ int Usage() {
       "       cardoria-cli [--program-dir DIR] deal GAME DEAL\n"
       "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] [--player NAME]\n"
       "                    < COMMANDS\n"
-      "         (commands: press, move, release, dblclick, drag, rclick CODE, click, select CODE, undo, redo,
-"
-      "          autoplay, state, show, wait SECONDS, save FILE, load FILE, quit)
-",
+      "         (commands: press, move, release, dblclick, drag, rclick CODE, click, select CODE, undo, redo,\n"
+      "          autoplay, state, show, wait SECONDS, save FILE, load FILE, quit)\n",
       stderr);
   return 2;
 }

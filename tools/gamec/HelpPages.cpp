@@ -610,11 +610,12 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
     facts.push_back({"Play", "Cards are selected, not built: they leave the table by the rules below"});
   else if (rules[rule::GameFamily] != 0)
     facts.push_back({"Special rules", "Some moves follow rules of this game's own, told below"});
-  // The first foundation of a selection game only holds the selection.
-  if (selection && rules[GameRules::kFoundationCount] == 0)
-    facts.push_back({"Foundations", "None: the cards taken away go to a discard pile"});
-  else
+  // The first foundation of a selection game only holds the selection; a
+  // building game without foundations leaves them to the rules text.
+  if (rules[GameRules::kFoundationCount] > 0)
     facts.push_back({"Foundations", Capitalized(Foundations(rules))});
+  else if (selection)
+    facts.push_back({"Foundations", "None: the cards taken away go to a discard pile"});
   if (rules[GameRules::kReserveCount] > 0) facts.push_back({"Reserve", Capitalized(Reserves(rules))});
   if (rules[rule::HasStock] != 0) {
     facts.push_back({"Stock", Capitalized(Stock(rules, piles))});
