@@ -71,7 +71,13 @@ void Engine::SelectCard(int card, const std::string& pile, const Rect& rect) {
   const bool added = ToggleSelected(card);
   auto refuse = [&] {
     p_.view.Beep();
-    if (added) TakeCard(s_.piles.Pile(PileGroup::Foundation, 0), card, kTakeRemove);
+    if (added) {
+      TakeCard(s_.piles.Pile(PileGroup::Foundation, 0), card, kTakeRemove);
+    } else {
+      // The card has left the selection all the same: it must not go on
+      // looking selected.
+      p_.view.InvertCard(rect);
+    }
   };
   if (family == 8) {
     const int count = PileCardCount(Selection(s_));

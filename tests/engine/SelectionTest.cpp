@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
 #include "engine/SelectionTests.h"
@@ -163,6 +165,19 @@ INSTANTIATE_TEST_SUITE_P(
                    {H(1), H(2), H(3), H(4), H(5), D(5)},
                    {{H(5), {H(5)}, 0, 0}, {D(5), {H(5)}, 0, 1}, {H(4), {H(5)}, 0, 2}, {H(5), {}, 0, 2}}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Letting go of a card from the middle of a run leaves the rest refused, but
+// the card is out of the selection and is shown plain again.
+TEST_F(SelectionTest, ACardLetGoIsShownPlainEvenWhenTheRestIsRefused) {
+  Empty(53);  // a row game whose selections must stay unbroken runs
+  Put(Tableau(0), {0, H(2), 0, C(5), 0, C(6), 0, D(9), 0, H(7)});
+  for (int card : {C(5), C(6), D(9), C(6)}) Click(card);
+  EXPECT_EQ(play.table.beeps, 1);
+  EXPECT_EQ(Selection(s()), Codes({C(5), D(9)}));
+  const Rect six = CardRectangle(s(), C(6));
+  const auto times = std::count(play.table.inverted.begin(), play.table.inverted.end(), six);
+  EXPECT_EQ(times, 2);
+}
 
 TEST_F(SelectionTest, CompletionIsOneStepWithARefillAndPause) {
   Empty(kMonteCarlo, 7, 13);
