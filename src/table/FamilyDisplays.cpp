@@ -10,16 +10,6 @@
 
 namespace cardoria {
 
-std::string RankLabel(int rank) {
-  switch (rank) {
-    case 1: return "A";
-    case 11: return "J";
-    case 12: return "Q";
-    case 13: return "K";
-    default: return std::to_string(rank);
-  }
-}
-
 std::vector<TableNote> IntervalHints(const Session& s) {
   std::vector<TableNote> notes;
   if (s.rules[rule::GameFamily] != 10) return notes;
@@ -37,7 +27,7 @@ std::vector<TableNote> IntervalHints(const Session& s) {
     if (count >= 1 && count < s.rules[rule::FoundationCapacity] && TopCard(pile) > 0) {
       int rank = CardRank(TopCard(pile)) + i;
       if (rank > 13) rank %= 13;
-      note.text = RankLabel(rank);
+      note.text = RankText(rank);
     }
     notes.push_back(note);
   }

@@ -20,8 +20,6 @@ struct TableNote {
   std::string text;
 };
 
-// The rank label a card rank is shown by: "A", "J", "Q", "K" or the number.
-std::string RankLabel(int rank);
 // Four boxes above foundations 1-4; none outside the family.
 std::vector<TableNote> IntervalHints(const Session& session);
 // The box under the waste; none outside the family.

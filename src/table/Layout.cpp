@@ -1,6 +1,7 @@
 #include "table/Layout.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "core/RuleIndex.h"
@@ -605,18 +606,7 @@ class LayoutRun {
       const int columns = arrangement == 94 ? 3 : 4;
       const int pitch = w + 10;
       const int block = columns * pitch - 10;
-      int x0 = Trunc((in.tableWidth - block) / 2.0);
-      int distance = 0;
-      for (int d : {70, 35, 15}) {
-        if (x0 - d - w >= in.leftMargin) {
-          distance = d;
-          break;
-        }
-      }
-      if (distance == 0) {
-        x0 = in.leftMargin + w + 15;
-        distance = 15;
-      }
+      const auto [x0, distance] = BlockBesideStock(block);
       const int y0 = in.rows[1];
       for (int i = 0; i < Tableaus(); ++i) SetTableau(i, x0 + (i % columns) * pitch, y0 + (i / columns) * (h + 10));
       SetStock(kStockItem, x0 - distance - w, y0);
@@ -632,6 +622,17 @@ class LayoutRun {
     }
   }
 
+  // A block of piles `block` pixels wide, centred, with the stock column at
+  // its left 70, 35 or 15 pixels away, the widest gap that keeps the stock
+  // inside the margin; when none does, the block moves right to make room.
+  std::pair<int, int> BlockBesideStock(int block) const {
+    const int w = in_.w;
+    const int x0 = Trunc((in_.tableWidth - block) / 2.0);
+    for (int d : {70, 35, 15})
+      if (x0 - d - w >= in_.leftMargin) return {x0, d};
+    return {in_.leftMargin + w + 15, 15};
+  }
+
   // The pairing and adding games: a block of `TableauRows` rows, filled
   // row by row, with the stock and the discard pile in a column on its left,
   // so that every removed card is seen landing and nothing overlaps a pile.
@@ -643,18 +644,7 @@ class LayoutRun {
     const int columns = std::max((n + rows - 1) / rows, 1);
     const int gap = in.formHeight < 500 ? 5 : 10;
     const int block = columns * (w + gap) - gap;
-    int x0 = Trunc((in.tableWidth - block) / 2.0);
-    int distance = 0;
-    for (int d : {70, 35, 15}) {
-      if (x0 - d - w >= in.leftMargin) {
-        distance = d;
-        break;
-      }
-    }
-    if (distance == 0) {
-      x0 = in.leftMargin + w + 15;
-      distance = 15;
-    }
+    const auto [x0, distance] = BlockBesideStock(block);
     const int y0 = in.rows[1];
     for (int i = 0; i < n; ++i) SetTableau(i, x0 + (i % columns) * (w + gap), y0 + (i / columns) * (h + gap));
     const int sideX = x0 - distance - w;
