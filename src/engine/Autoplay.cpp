@@ -13,10 +13,6 @@ namespace cardoria {
 
 namespace {
 
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
-int Foundations(const Session& s) { return std::clamp(s.rules[rule::FoundationCount], 0, kFoundationPiles); }
-int Reserves(const Session& s) { return std::clamp(s.rules[rule::ReserveCount], 0, kReservePiles); }
-
 // Autoplay may start foundations only when some foundation's base is not
 // chosen by the first card played, or one of them has been started.
 bool BaseRankAllows(const Session& s) {

@@ -13,13 +13,7 @@
 
 namespace cardoria {
 
-namespace {
-
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
-int Foundations(const Session& s) { return std::clamp(s.rules[rule::FoundationCount], 0, kFoundationPiles); }
-int Reserves(const Session& s) { return std::clamp(s.rules[rule::ReserveCount], 0, kReservePiles); }
-
-}  // namespace
+namespace {}  // namespace
 
 void Engine::SendToSecondWaste(int card, const Rect& from) {
   const PileRef waste{PileGroup::Stock, kSecondWasteItem};

@@ -5,13 +5,12 @@
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "engine/Legality.h"
 
 namespace cardoria {
 
 namespace {
 
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
-int Foundations(const Session& s) { return std::clamp(s.rules[rule::FoundationCount], 0, kFoundationPiles); }
 const std::string& Tableau(const Session& s, int i) { return s.piles.Pile(PileGroup::Tableau, i); }
 bool Filled(const Session& s, int i) { return i >= 0 && i < Tableaus(s) && !Tableau(s, i).empty(); }
 // A pile beyond the last one holds nothing.

@@ -14,9 +14,6 @@ namespace cardoria {
 namespace {
 
 int R(const Session& s, int index) { return s.rules[index]; }
-int Foundations(const Session& s) { return std::clamp(R(s, rule::FoundationCount), 0, kFoundationPiles); }
-int Tableaus(const Session& s) { return std::clamp(R(s, rule::TableauCount), 0, kTableauPiles); }
-int Reserves(const Session& s) { return std::clamp(R(s, rule::ReserveCount), 0, kReservePiles); }
 
 const std::string& Tableau(const Session& s, int i) { return s.piles.Pile(PileGroup::Tableau, i); }
 const std::string& Foundation(const Session& s, int i) { return s.piles.Pile(PileGroup::Foundation, i); }
@@ -347,6 +344,10 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
 }
 
 }  // namespace
+
+int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
+int Foundations(const Session& s) { return std::clamp(s.rules[rule::FoundationCount], 0, kFoundationPiles); }
+int Reserves(const Session& s) { return std::clamp(s.rules[rule::ReserveCount], 0, kReservePiles); }
 
 bool FromFoundation(const Session& s, int card) {
   const int at = Location(s, card);

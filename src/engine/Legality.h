@@ -21,6 +21,11 @@ struct BuildQuery {
   int base = 1;       // FoundationBase[0] for a tableau pile, FoundationBase[i] for a foundation
 };
 
+// How many piles of each kind the game uses, within what the table holds.
+int Tableaus(const Session& session);
+int Foundations(const Session& session);
+int Reserves(const Session& session);
+
 bool CanBuild(const Session& session, const BuildQuery& query);
 bool CanDropOnPile(const Session& session, int card, std::string_view pileName);
 bool CanDropOnWaste(const Session& session, int card);

@@ -13,10 +13,6 @@ namespace cardoria {
 
 namespace {
 
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
-int Foundations(const Session& s) { return std::clamp(s.rules[rule::FoundationCount], 0, kFoundationPiles); }
-int Reserves(const Session& s) { return std::clamp(s.rules[rule::ReserveCount], 0, kReservePiles); }
-
 // The part of a fanned pile that a card owns, walking from the bottom.
 HitResult HitInPile(const Session& s, PileRef pile, int mode, int x, int y, bool anyCardRectangle) {
   HitResult hit;

@@ -14,8 +14,6 @@ namespace cardoria {
 
 namespace {
 
-int Foundations(const Session& s) { return std::clamp(s.rules[rule::FoundationCount], 0, kFoundationPiles); }
-
 // The 1-based number after a pile-name prefix, or 0.
 int NumberAfter(const std::string& name, std::size_t prefix) {
   const std::string digits = name.substr(std::min(prefix, name.size()), 2);

@@ -9,6 +9,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
+#include "engine/Legality.h"
 #include "persist/UndoLog.h"
 #include "table/Layout.h"
 
@@ -20,8 +21,6 @@ constexpr int kPenaltyCount = 95;
 constexpr int kPanelLeft = 75, kPanelTop = 76, kPanelWidth = 77, kPanelDocumentTop = 88;
 constexpr int kTwinPlaces = 10;
 
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
-int Foundations(const Session& s) { return std::clamp(s.rules[rule::FoundationCount], 0, kFoundationPiles); }
 const std::string& Tableau(const Session& s, int i) { return s.piles.Pile(PileGroup::Tableau, i); }
 int FirstCard(const std::string& pile) { return pile.empty() ? 0 : CardAt(pile, 0); }
 bool IsRealCard(int card) { return card >= 1 && card <= 104; }

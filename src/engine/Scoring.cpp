@@ -8,13 +8,12 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
+#include "engine/Legality.h"
 
 namespace cardoria {
 
 namespace {
 
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
-int Reserves(const Session& s) { return std::clamp(s.rules[rule::ReserveCount], 0, kReservePiles); }
 const std::string& Tableau(const Session& s, int i) { return s.piles.Pile(PileGroup::Tableau, i); }
 
 bool StockAndWasteEmpty(const Session& s) {

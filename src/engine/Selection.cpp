@@ -16,8 +16,6 @@ namespace cardoria {
 
 namespace {
 
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
-
 int KindOf(int location) {
   if (location == kLocStock) return kPileStock;
   if (location == kLocWaste) return kPileWaste;

@@ -1,4 +1,5 @@
 #include "engine/SelectionTests.h"
+#include "engine/Legality.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +15,6 @@ namespace cardoria {
 
 namespace {
 
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
 const std::string& Tableau(const Session& s, int i) { return s.piles.Pile(PileGroup::Tableau, i); }
 
 bool HolesOnly(const std::string& pile) {

@@ -14,9 +14,6 @@ namespace cardoria {
 
 namespace {
 
-int Tableaus(const Session& s) { return std::clamp(s.rules[rule::TableauCount], 0, kTableauPiles); }
-int Reserves(const Session& s) { return std::clamp(s.rules[rule::ReserveCount], 0, kReservePiles); }
-
 bool PassesLeft(const Session& s) {
   const int redeals = s.rules[rule::Redeals];
   return redeals == -1 || s.positions[PositionTable::kPassCounter] < redeals;
