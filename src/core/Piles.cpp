@@ -103,12 +103,26 @@ void PileGroups::ClearAll() {
 
 int PileCardCount(std::string_view pile) { return static_cast<int>(pile.size() / 3); }
 
-int CardAt(std::string_view pile, int i) {
-  if (i < 0 || i >= PileCardCount(pile)) return 0;
-  return TextToInt(pile.substr(static_cast<std::size_t>(i) * 3, 3));
+namespace {
+
+// The value of the three-character code at a byte offset. Codes are nearly
+// always three digits, read here without the general parser; play and the
+// solver read them millions of times.
+int CodeAt(std::string_view pile, std::size_t at) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const char a = pile[at], b = pile[at + 1], c = pile[at + 2];
+  if (digit(a) && digit(b) && digit(c)) return (a - '0') * 100 + (b - '0') * 10 + (c - '0');
+  return TextToInt(pile.substr(at, 3));
 }
 
-int TopCard(std::string_view pile) { return pile.size() < 3 ? 0 : TextToInt(pile.substr(pile.size() - 3)); }
+}  // namespace
+
+int CardAt(std::string_view pile, int i) {
+  if (i < 0 || i >= PileCardCount(pile)) return 0;
+  return CodeAt(pile, static_cast<std::size_t>(i) * 3);
+}
+
+int TopCard(std::string_view pile) { return pile.size() < 3 ? 0 : CodeAt(pile, pile.size() - 3); }
 
 int TopCardOf(const PileGroups& piles, std::string_view name) {
   if (name == "Mazzo_Waste") return 0;
@@ -165,7 +179,7 @@ void AppendCardToNamedPile(PileGroups& piles, CardTable& table, std::string_view
 
 std::size_t FindCode(std::string_view pile, int card) {
   for (std::size_t at = 0; at + 3 <= pile.size(); at += 3) {
-    if (TextToInt(pile.substr(at, 3)) == card) return at;
+    if (CodeAt(pile, at) == card) return at;
   }
   return std::string_view::npos;
 }

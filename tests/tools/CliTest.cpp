@@ -238,3 +238,30 @@ TEST_F(CliTest, BadRequestsAreRefused) {
 }
 
 }  // namespace
+
+// What solve prints after its two lines is a script that play wins with.
+TEST_F(CliTest, SolveWritesTheMovesThatPlayReplaysToAWin) {
+  struct Case {
+    const char* game;
+    const char* deal;
+  };
+  for (const Case& c : {Case{"1", "3"}, Case{"2", "1"}}) {
+    SCOPED_TRACE(c.game);
+    const CliRun solve = Run(std::string("solve ") + c.game + " " + c.deal + " --budget 20000");
+    ASSERT_EQ(solve.exitCode, 0) << solve.output;
+    ASSERT_TRUE(solve.output.starts_with("This deal can be won")) << solve.output.substr(0, 300);
+    const std::size_t moves = solve.output.find('\n', solve.output.find("positions: "));
+    ASSERT_NE(moves, std::string::npos);
+    const std::string script = solve.output.substr(moves + 1);
+    ASSERT_FALSE(script.empty());
+    dir.Write("solution.txt", script);
+    const CliRun run = Run(std::string("play ") + c.game + " " + c.deal + " < '" + dir / "solution.txt" + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output.find("refused"), std::string::npos) << run.output.substr(0, 600);
+    EXPECT_NE(run.output.find(" won=yes "), std::string::npos) << run.output;
+  }
+  EXPECT_EQ(Run("solve 1 3 --budget 0").exitCode, 2);
+  EXPECT_EQ(Run("solve 1 3 --budget").exitCode, 2);
+  const CliRun memory = Run("solve 66 1");
+  EXPECT_TRUE(memory.output.starts_with("The solver cannot judge this game.\npositions: 0\n")) << memory.output;
+}

@@ -5,6 +5,9 @@
 //   cardoria-cli [--program-dir DIR] rules N
 //   cardoria-cli [--program-dir DIR] deal N D
 //   cardoria-cli [--program-dir DIR] play N D [--player NAME] < COMMANDS
+//   cardoria-cli [--program-dir DIR] solve N D [--budget POSITIONS]
+//                              (the verdict, the positions searched and, for a
+//                              win, the moves as commands that play takes)
 //                              (one command a line, one answer each; "save FILE"
 //                              and "load FILE" among them; a finished game is
 //                              recorded in the statistics of DIR)
@@ -31,6 +34,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/HeadlessPorts.h"
 #include "platform/Paths.h"
+#include "solver/Solver.h"
 #include "table/HeadlessTable.h"
 
 using namespace cardoria;
@@ -62,7 +66,8 @@ int Usage() {
       "       cardoria-cli [--program-dir DIR] play GAME DEAL [--size WxH] [--card-size B|M|L] [--player NAME]\n"
       "                    < COMMANDS\n"
       "         (commands: press, move, release, dblclick, drag, rclick CODE, click, select CODE, undo, redo,\n"
-      "          autoplay, state, show, wait SECONDS, save FILE, load FILE, quit)\n",
+      "          autoplay, state, show, wait SECONDS, save FILE, load FILE, quit)\n"
+      "       cardoria-cli [--program-dir DIR] solve GAME DEAL [--budget POSITIONS]\n",
       stderr);
   return 2;
 }
@@ -360,12 +365,23 @@ int main(int argc, char** argv) {
     }
     args.resize(3);
   }
+  solver::SolveOptions solveOptions;
+  if (command == "solve") {
+    for (std::size_t i = 3; i < args.size(); i += 2) {
+      if (i + 1 >= args.size() || args[i] != "--budget") return Usage();
+      const std::string& budget = args[i + 1];
+      if (budget.empty() || budget.size() > 12 || !IsAllDigits(budget) || std::stoll(budget) == 0) return Usage();
+      solveOptions.maxPositions = std::stoll(budget);
+    }
+    args.resize(std::min<std::size_t>(args.size(), 3));
+  }
   geometry.clientHeight = geometry.formHeight - 60;
   geometry.topY = 5;
   geometry.screenWidth = std::max(geometry.formWidth, 1024);
   geometry.screenHeight = std::max(geometry.formHeight, 768);
   int number = 0;
-  if ((command == "rules" && args.size() == 2) || ((command == "deal" || command == "play") && args.size() == 3)) {
+  if ((command == "rules" && args.size() == 2) ||
+      ((command == "deal" || command == "play" || command == "solve") && args.size() == 3)) {
     if (!ReadNumber(args[1], number) || GameNameOf(session, number).empty()) {
       std::fprintf(stderr, "cardoria-cli: there is no game %s\n", args[1].c_str());
       return 1;
@@ -403,6 +419,12 @@ int main(int argc, char** argv) {
   if (!dealList || !StartGame(session, ports, true, false, 1, command == "deal")) return 1;
   if (command == "deal") {
     PrintDeal(session, dealList);
+    return 0;
+  }
+  if (command == "solve") {
+    const solver::Result result = solver::Solve(session, solveOptions);
+    std::printf("%s\npositions: %lld\n", solver::Describe(result).c_str(), static_cast<long long>(result.positions));
+    for (const solver::Move& move : result.moves) std::printf("%s\n", move.Command().c_str());
     return 0;
   }
   ScriptLine line;

@@ -1,0 +1,89 @@
+#include "solver/Replay.h"
+
+#include <algorithm>
+
+#include "core/Cards.h"
+#include "core/Piles.h"
+#include "core/RuleIndex.h"
+#include "core/Session.h"
+#include "engine/Engine.h"
+#include "engine/SelectionTests.h"
+#include "table/Layout.h"
+
+namespace cardoria::solver {
+
+namespace {
+
+constexpr std::uint64_t kPrime = 0x100000001b3ULL;
+
+void Mix(std::uint64_t& h, std::uint64_t value) {
+  h ^= value;
+  h *= kPrime;
+  h ^= h >> 29;
+}
+
+}  // namespace
+
+std::uint64_t PositionHash(const Session& session) {
+  std::uint64_t h = 0xcbf29ce484222325ULL;
+  for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve}) {
+    for (const std::string& pile : session.piles.Items(group)) {
+      const int count = PileCardCount(pile);
+      for (int i = 0; i < count; ++i) {
+        const int card = CardAt(pile, i);
+        Mix(h, static_cast<std::uint64_t>(card) * 2 + (session.cards.IsFaceDown(card) ? 1 : 0) + 1);
+      }
+      Mix(h, 0xffff);
+    }
+    Mix(h, 0xfffff);
+  }
+  // With endless redeals the count of passes only tells the first pass from
+  // the others; the count of deals matters to play only by its remainders
+  // of 13 and 2. Counting further would make an endless number of positions.
+  int passes = session.positions[PositionTable::kPassCounter];
+  if (session.rules[rule::Redeals] == -1) passes = std::min(passes, 2);
+  Mix(h, static_cast<std::uint64_t>(passes + 1000));
+  Mix(h, static_cast<std::uint64_t>(session.values.Counter(kDealCounter) % 26 + 1000));
+  return h;
+}
+
+void PerformMove(Engine& engine, Session& session, const Move& move) {
+  switch (move.kind) {
+    case Move::Drag: {
+      const auto target = ParsePileName(move.pile);
+      if (!target) return;
+      const Rect from = CardRectangle(session, move.card);
+      if (from.Empty()) return;
+      engine.OnMouseDown(kLeftButton, false, from.left + 1, from.top + 1);
+      if (session.drag.draggedCard != 0) {
+        const Rect to = NextCardRect(session, *target);
+        engine.OnMouseMove(to.left + session.drag.grabX, to.top + session.drag.grabY);
+      }
+      engine.OnMouseUp(kLeftButton);
+      return;
+    }
+    case Move::Select: {
+      const Rect r = SelectedCardRect(session, move.card);
+      if (r.Empty()) return;
+      engine.OnMouseDown(kLeftButton, false, r.left + 1, r.top + 1);
+      engine.OnMouseUp(kLeftButton);
+      return;
+    }
+    case Move::Click: {
+      const auto pile = ParsePileName(move.pile);
+      if (!pile || !PileShown(session, *pile)) return;
+      const Rect r = TopCardRect(session, *pile);
+      engine.OnMouseDown(kLeftButton, false, r.left + 1, r.top + 1);
+      engine.OnMouseUp(kLeftButton);
+      return;
+    }
+  }
+}
+
+bool PlayMove(Engine& engine, Session& session, const Move& move) {
+  const std::uint64_t before = PositionHash(session);
+  PerformMove(engine, session, move);
+  return PositionHash(session) != before;
+}
+
+}  // namespace cardoria::solver

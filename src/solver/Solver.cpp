@@ -1,0 +1,387 @@
+#include "solver/Solver.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <unordered_set>
+
+#include "core/Cards.h"
+#include "core/Piles.h"
+#include "core/RuleIndex.h"
+#include "core/Session.h"
+#include "engine/Engine.h"
+#include "engine/Legality.h"
+#include "engine/SelectionTests.h"
+#include "platform/HeadlessPorts.h"
+#include "solver/Replay.h"
+#include "table/HeadlessTable.h"
+#include "table/Layout.h"
+
+namespace cardoria::solver {
+
+std::string Move::Command() const {
+  char code[8];
+  std::snprintf(code, sizeof code, "%03d", card);
+  switch (kind) {
+    case Drag: return std::string("drag ") + code + " " + pile;
+    case Select: return std::string("select ") + code;
+    case Click: return "click " + pile;
+  }
+  return {};
+}
+
+namespace {
+
+// What play changes, kept apart from the rest of the session so that a
+// position can be put back on one scratch table without copying the
+// catalogue, the preferences and the pictures each time.
+struct Snapshot {
+  PileGroups piles;
+  CardTable cards;
+  ValueTables values;
+  PositionTable positions;
+  GameRules rules;
+  std::array<int, 44> rulesSaveArea{};
+  TextStore store;
+  StepLogs logs;
+  std::array<std::string, 3> pokerPanel;
+  bool autoplayEnabled = false;
+
+  void Save(const Session& s) {
+    piles = s.piles;
+    cards = s.cards;
+    values = s.values;
+    positions = s.positions;
+    rules = s.rules;
+    rulesSaveArea = s.rulesSaveArea;
+    store = s.store;
+    logs = s.logs;
+    pokerPanel = s.pokerPanel;
+    autoplayEnabled = s.autoplayEnabled;
+  }
+  void Restore(Session& s) const {
+    s.piles = piles;
+    s.cards = cards;
+    s.values = values;
+    s.positions = positions;
+    s.rules = rules;
+    s.rulesSaveArea = rulesSaveArea;
+    s.store = store;
+    s.logs = logs;
+    s.pokerPanel = pokerPanel;
+    s.autoplayEnabled = autoplayEnabled;
+    s.drag = DragState{};
+    s.history = UndoHistory{};
+  }
+  std::size_t Bytes() const {
+    std::size_t bytes = sizeof(*this) + 108 * 40;
+    for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
+      for (const std::string& pile : piles.Items(group)) bytes += sizeof(std::string) + pile.capacity();
+    return bytes + 4096;
+  }
+};
+
+// One table without a screen that every position is put back on in turn.
+struct Scratch {
+  explicit Scratch(const Session& start) : session(start), table(session, TableGeometry{}) {
+    session.history = UndoHistory{};
+    session.drag = DragState{};
+  }
+  Session session;
+  SilentMessages messages;
+  JumpClock clock;
+  HeadlessTable table;
+  Engine engine{session, PlayPorts{messages, clock, table, table, table}};
+
+  bool Won() const { return session.values.Flag(kGameWon) || (table.gamesEnded > 0 && table.lastResult.won); }
+  bool Over() const { return !session.values.Flag(kGameInProgress); }
+  void Play(const Move& move) {
+    table.gamesEnded = 0;
+    PerformMove(engine, session, move);
+    // The steps of undo are not wanted on a table that is put back anyway.
+    session.history = UndoHistory{};
+  }
+};
+
+// Families whose play turns on what the player remembers or on a score with
+// no win: the search has no honest verdict for them.
+bool Judgeable(const Session& s, std::string* why = nullptr) {
+  const int family = s.rules[rule::GameFamily];
+  if (family >= 36 && family <= 39) {
+    if (why) *why = "a memory game: it is played on what the player remembers of hidden cards";
+    return false;
+  }
+  if (family == 9) {
+    if (why) *why = "a game of scores with no win to search for";
+    return false;
+  }
+  if (family == 32) {
+    if (why) *why = "cards go into holes of a row, a move the solver does not make yet";
+    return false;
+  }
+  return true;
+}
+
+bool HasHiddenCards(const Session& s) {
+  if (!s.piles.Pile(PileGroup::Stock, kStockItem).empty()) return true;
+  for (auto group : {PileGroup::Tableau, PileGroup::Reserve, PileGroup::Foundation})
+    for (const std::string& pile : s.piles.Items(group))
+      for (int i = 0; i < PileCardCount(pile); ++i)
+        if (s.cards.IsFaceDown(CardAt(pile, i))) return true;
+  return false;
+}
+
+std::string Name(PileGroup group, int index) { return PileName({group, index}); }
+
+// Every move worth trying from the position on the scratch table. Drags are
+// offered only where the engine's own judge accepts them with the card
+// lifted as the mouse lifts it; everything offered is still carried out
+// through the mouse, which has the last word.
+std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
+  Session& s = x.session;
+  std::vector<Move> moves;
+  const int family = s.rules[rule::GameFamily];
+  const int tableaus = Tableaus(s), foundations = Foundations(s), reserves = Reserves(s);
+  const bool selecting =
+      UsesSelection(s) || s.rules[rule::ClickMoves] == 1 || family == 2 || family == 12 || family == 15;
+
+  // Sources of drags: every face-up card the press may lift.
+  std::vector<int> sources;
+  for (int t = 0; t < tableaus; ++t) {
+    const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
+    const int count = PileCardCount(pile);
+    for (int i = 0; i < count; ++i) {
+      const int card = CardAt(pile, i);
+      if (card <= 0 || s.cards.IsFaceDown(card)) continue;
+      sources.push_back(card);
+    }
+    if (count > 0 && CardAt(pile, count - 1) > 0 && s.cards.IsFaceDown(CardAt(pile, count - 1)))
+      moves.push_back({Move::Click, 0, Name(PileGroup::Tableau, t)});
+  }
+  const std::string& waste = s.piles.Pile(PileGroup::Stock, kWasteItem);
+  if (TopCard(waste) > 0) sources.push_back(TopCard(waste));
+  for (int r = 0; r < reserves; ++r) {
+    const std::string& pile = s.piles.Pile(PileGroup::Reserve, r);
+    const int count = PileCardCount(pile);
+    for (int i = 0; i < count; ++i) {
+      const int card = CardAt(pile, i);
+      if (card > 0 && !s.cards.IsFaceDown(card) && (i + 1 == count || s.rules[rule::ReserveAnyCard] == -11))
+        sources.push_back(card);
+    }
+  }
+  for (int f = 0; f < foundations; ++f) {
+    const int top = TopCard(s.piles.Pile(PileGroup::Foundation, f));
+    if (top > 0 && !(f == 0 && UsesSelection(s))) sources.push_back(top);
+  }
+
+  if (selecting) {
+    for (int card : sources)
+      if (!SelectedCardRect(s, card).Empty()) moves.push_back({Move::Select, card, {}});
+  }
+
+  for (int card : sources) {
+    const Rect from = CardRectangle(s, card);
+    if (from.Empty()) continue;
+    x.engine.OnMouseDown(kLeftButton, false, from.left + 1, from.top + 1);
+    if (s.drag.draggedCard == card) {
+      const int own = LocateCard(s.piles, s.rules, card);
+      auto offer = [&](PileGroup group, int index, int location) {
+        if (location == own) return;
+        const std::string name = Name(group, index);
+        if (CanDropOnPile(s, card, name)) moves.push_back({Move::Drag, card, name});
+      };
+      for (int f = 0; f < foundations; ++f) offer(PileGroup::Foundation, f, FoundationLocation(f + 1));
+      for (int t = 0; t < tableaus; ++t) offer(PileGroup::Tableau, t, TableauLocation(t + 1));
+      for (int r = 0; r < reserves; ++r) offer(PileGroup::Reserve, r, ReserveLocation(r + 1));
+      if (own != kLocWaste && CanDropOnWaste(s, card)) moves.push_back({Move::Drag, card, "Mazzo_Vis"});
+    }
+    x.engine.OnMouseUp(kLeftButton);
+    node.Restore(s);
+  }
+
+  if (PileShown(s, {PileGroup::Stock, kStockItem})) moves.push_back({Move::Click, 0, "Mazzo"});
+  if (waste.empty() && s.piles.Pile(PileGroup::Stock, kStockItem).empty() && s.rules[rule::RedealKind] > 0)
+    moves.push_back({Move::Click, 0, "Mazzo_Vis"});
+  return moves;
+}
+
+// Higher is nearer a win: cards gone to the foundations or discarded, cards
+// turned up, room made.
+int Score(const Session& s) {
+  int score = 0;
+  const bool selecting = UsesSelection(s);
+  for (int f = 0; f < Foundations(s); ++f)
+    if (!(f == 0 && selecting)) score += 20 * PileCardCount(s.piles.Pile(PileGroup::Foundation, f));
+  score += 20 * PileCardCount(s.piles.Pile(PileGroup::Stock, kSecondWasteItem));
+  for (int t = 0; t < Tableaus(s); ++t) {
+    const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
+    const int count = PileCardCount(pile);
+    if (count == 0) score += 6;
+    for (int i = 0; i < count; ++i) {
+      const int card = CardAt(pile, i);
+      if (card > 0 && s.cards.IsFaceDown(card)) score -= 6;
+      if (i > 0) {
+        const int below = CardAt(pile, i - 1);
+        if (below > 0 && card > 0 && !s.cards.IsFaceDown(below) && CardRank(below) == CardRank(card) + 1)
+          score += CardSuit(below) == CardSuit(card) ? 2 : 1;
+      }
+    }
+  }
+  for (int r = 0; r < Reserves(s); ++r)
+    if (s.piles.Pile(PileGroup::Reserve, r).empty()) score += 3;
+  return score;
+}
+
+struct Child {
+  Move move;
+  int score = 0;
+};
+
+struct Frame {
+  Snapshot state;
+  std::vector<Child> children;
+  std::size_t next = 0;
+};
+
+class Search {
+ public:
+  Search(const Session& start, const SolveOptions& options) : x_(start), options_(options) {}
+
+  Result Run() {
+    Result result;
+    Session& s = x_.session;
+    result.knowledge = HasHiddenCards(s) ? Knowledge::FullDeal : Knowledge::Visible;
+    if (!Judgeable(s)) {
+      result.verdict = Verdict::CannotJudge;
+      return result;
+    }
+    if (x_.Over()) {
+      result.verdict = x_.Won() ? Verdict::Winnable : Verdict::CannotBeWon;
+      return result;
+    }
+    seen_.insert(PositionHash(s));
+    stack_.emplace_back();
+    stack_.back().state.Save(s);
+    bool truncated = false;
+    while (!stack_.empty()) {
+      if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
+        result.cancelled = true;
+        break;
+      }
+      if (static_cast<std::int64_t>(seen_.size()) >= options_.maxPositions || MemoryUsed() > options_.maxMemoryBytes) {
+        truncated = true;
+        break;
+      }
+      Frame& frame = stack_.back();
+      if (frame.next == 0 && frame.children.empty()) {
+        if (auto win = Expand(frame)) {
+          for (std::size_t i = 1; i < stack_.size(); ++i)
+            result.moves.push_back(stack_[i - 1].children[stack_[i - 1].next - 1].move);
+          result.moves.push_back(*win);
+          result.verdict = Verdict::Winnable;
+          result.positions = static_cast<std::int64_t>(seen_.size());
+          return result;
+        }
+      }
+      if (frame.next >= frame.children.size()) {
+        stack_.pop_back();
+        continue;
+      }
+      if (stack_.size() >= kDeepest) {
+        truncated = true;
+        stack_.pop_back();
+        continue;
+      }
+      const Move move = frame.children[frame.next++].move;
+      frame.state.Restore(s);
+      x_.Play(move);
+      Frame child;
+      child.state.Save(s);
+      stack_.push_back(std::move(child));
+    }
+    result.positions = static_cast<std::int64_t>(seen_.size());
+    result.verdict = (truncated || result.cancelled) ? Verdict::Unknown : Verdict::CannotBeWon;
+    return result;
+  }
+
+  // The moves from the start, best first by the heuristic; empty when none changes the table.
+  std::vector<Move> RankedFirstMoves() {
+    Frame frame;
+    frame.state.Save(x_.session);
+    seen_.insert(PositionHash(x_.session));
+    if (auto win = Expand(frame)) return {*win};
+    std::vector<Move> moves;
+    for (const Child& child : frame.children) moves.push_back(child.move);
+    return moves;
+  }
+
+ private:
+  static constexpr std::size_t kDeepest = 3000;
+
+  // Tries every candidate of the frame's position; a move that wins at once
+  // is returned, the others become the frame's children, best first.
+  std::optional<Move> Expand(Frame& frame) {
+    Session& s = x_.session;
+    frame.state.Restore(s);
+    const std::uint64_t here = PositionHash(s);
+    const std::vector<Move> moves = Candidates(x_, frame.state);
+    for (const Move& move : moves) {
+      frame.state.Restore(s);
+      x_.Play(move);
+      if (x_.Won()) return move;
+      if (x_.Over()) continue;
+      const std::uint64_t hash = PositionHash(s);
+      if (hash == here || !seen_.insert(hash).second) continue;
+      if (options_.progress && seen_.size() % 1000 == 0) options_.progress(static_cast<std::int64_t>(seen_.size()));
+      frame.children.push_back({move, Score(s)});
+    }
+    std::stable_sort(frame.children.begin(), frame.children.end(),
+                     [](const Child& a, const Child& b) { return a.score > b.score; });
+    return std::nullopt;
+  }
+
+  std::size_t MemoryUsed() const {
+    const std::size_t perFrame = stack_.empty() ? 0 : stack_.front().state.Bytes() + 64 * sizeof(Child);
+    return seen_.size() * 40 + stack_.size() * perFrame;
+  }
+
+  Scratch x_;
+  SolveOptions options_;
+  std::unordered_set<std::uint64_t> seen_;
+  std::vector<Frame> stack_;
+};
+
+}  // namespace
+
+Result Solve(const Session& start, const SolveOptions& options) {
+  auto search = std::make_unique<Search>(start, options);
+  return search->Run();
+}
+
+std::optional<Move> Hint(const Session& start, const SolveOptions& options) {
+  if (!Judgeable(start) || !start.values.Flag(kGameInProgress)) return std::nullopt;
+  const Result result = Solve(start, options);
+  if (result.verdict == Verdict::Winnable && !result.moves.empty()) return result.moves.front();
+  Search search(start, options);
+  const std::vector<Move> moves = search.RankedFirstMoves();
+  if (moves.empty()) return std::nullopt;
+  return moves.front();
+}
+
+std::string Describe(const Result& result) {
+  switch (result.verdict) {
+    case Verdict::Winnable: {
+      const std::string known = result.knowledge == Knowledge::FullDeal ? " with every card known" : "";
+      const std::size_t n = result.moves.size();
+      return "This deal can be won" + known + ": " + std::to_string(n) + (n == 1 ? " move." : " moves.");
+    }
+    case Verdict::CannotBeWon: return "This deal cannot be won.";
+    case Verdict::Unknown:
+      if (result.cancelled) return "The search was cancelled after " + std::to_string(result.positions) + " positions.";
+      return "Cannot tell within the search budget (" + std::to_string(result.positions) + " positions).";
+    case Verdict::CannotJudge: return "The solver cannot judge this game.";
+  }
+  return {};
+}
+
+}  // namespace cardoria::solver

@@ -1,0 +1,199 @@
+// The solver plays by the engine's rules: every win it reports is replayed
+// here through the mouse handlers and must end the game won.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "core/Cards.h"
+#include "solver/Replay.h"
+#include "solver/Solver.h"
+#include "support/PlayFixture.h"
+
+namespace cardoria::test {
+namespace {
+
+using solver::Knowledge;
+using solver::Move;
+using solver::Verdict;
+
+solver::SolveOptions Budget(std::int64_t positions) {
+  solver::SolveOptions options;
+  options.maxPositions = positions;
+  return options;
+}
+
+// Plays the moves on the fixture's own table; the count of moves carried
+// out before the game was won, or -1 when a move changed nothing or the
+// game was not won at the end.
+int ReplayToWin(PlayFixture& f, const std::vector<Move>& moves) {
+  int played = 0;
+  for (const Move& move : moves) {
+    if (!solver::PlayMove(f.engine, f.session, move)) {
+      ADD_FAILURE() << "move " << played + 1 << " changed nothing: " << move.Command();
+      return -1;
+    }
+    ++played;
+  }
+  return f.table.gamesEnded > 0 && f.table.lastResult.won ? played : -1;
+}
+
+std::string Codes(std::initializer_list<int> cards) {
+  std::string pile;
+  for (int card : cards) pile += CardCode(card);
+  return pile;
+}
+
+// A Golf table near its end: every card but the ones named already
+// discarded with `onWaste` on top, the named cards alone in the first columns.
+void GolfEnding(PlayFixture& f, int onWaste, std::initializer_list<int> columns) {
+  ASSERT_TRUE(f.Start(26, "2026121000026"));
+  for (auto group : {PileGroup::Stock, PileGroup::Tableau}) {
+    for (std::string& pile : f.session.piles.Items(group)) pile.clear();
+  }
+  std::string discarded;
+  for (int card = 1; card <= 52; ++card) {
+    bool onTable = card == onWaste;
+    for (int c : columns) onTable = onTable || c == card;
+    if (!onTable) discarded += CardCode(card);
+  }
+  f.session.piles.Pile(PileGroup::Stock, kSecondWasteItem) = discarded + CardCode(onWaste);
+  int t = 0;
+  for (int card : columns) f.session.piles.Pile(PileGroup::Tableau, t++) = CardCode(card);
+  for (int card = 1; card <= 52; ++card) f.session.cards.SetCardFace(card, '1');
+}
+
+TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
+  struct Case {
+    int game;
+    const char* deal;
+    Knowledge knowledge;
+  };
+  for (const Case& c : {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000001", Knowledge::FullDeal},
+                        Case{25, "0000000000003", Knowledge::FullDeal}}) {
+    SCOPED_TRACE(c.game);
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(c.game, c.deal));
+    const solver::Result result = solver::Solve(f.session, Budget(20000));
+    ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+    EXPECT_EQ(result.knowledge, c.knowledge);
+    EXPECT_GT(result.positions, 0);
+    // The search worked on its own copy.
+    EXPECT_EQ(f.table.gamesEnded, 0);
+    EXPECT_EQ(ReplayToWin(f, result.moves), static_cast<int>(result.moves.size()));
+    EXPECT_TRUE(f.PackIntact());
+  }
+}
+
+TEST(SolverTest, HandMadePositionsHaveTheirKnownVerdicts) {
+  {
+    SCOPED_TRACE("Freecell: four Kings left, two of them in one column");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(1, "0000000000007"));
+    for (std::string& pile : f.session.piles.Items(PileGroup::Tableau)) pile.clear();
+    for (std::string& pile : f.session.piles.Items(PileGroup::Reserve)) pile.clear();
+    for (int suit = 0; suit < 4; ++suit) {
+      std::string foundation;
+      for (int rank = 1; rank <= 12; ++rank) foundation += CardCode(suit * 13 + rank);
+      f.session.piles.Pile(PileGroup::Foundation, suit) = foundation;
+    }
+    f.session.piles.Pile(PileGroup::Tableau, 0) = Codes({13, 26});
+    f.session.piles.Pile(PileGroup::Tableau, 3) = Codes({39});
+    f.session.piles.Pile(PileGroup::Reserve, 2) = Codes({52});
+    const solver::Result result = solver::Solve(f.session, Budget(1000));
+    ASSERT_EQ(result.verdict, Verdict::Winnable);
+    EXPECT_EQ(result.knowledge, Knowledge::Visible);
+    EXPECT_EQ(ReplayToWin(f, result.moves), 4);
+  }
+  {
+    SCOPED_TRACE("Golf: the last card is next to the waste's");
+    PlayFixture f;
+    GolfEnding(f, 4, {5});
+    const solver::Result result = solver::Solve(f.session, Budget(1000));
+    ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+    EXPECT_EQ(ReplayToWin(f, result.moves), 1);
+  }
+  {
+    SCOPED_TRACE("Golf: two cards left, neither ever playable");
+    PlayFixture f;
+    GolfEnding(f, 4, {9, 11});
+    const solver::Result result = solver::Solve(f.session, Budget(1000));
+    EXPECT_EQ(result.verdict, Verdict::CannotBeWon) << solver::Describe(result);
+    EXPECT_TRUE(result.moves.empty());
+    EXPECT_EQ(solver::Describe(result), "This deal cannot be won.");
+  }
+  {
+    SCOPED_TRACE("Klondike: a whole deal within a budget of five positions");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(2, "0000000000002"));
+    const solver::Result result = solver::Solve(f.session, Budget(5));
+    EXPECT_EQ(result.verdict, Verdict::Unknown);
+    EXPECT_FALSE(result.cancelled);
+    EXPECT_LE(result.positions, 60);
+    EXPECT_EQ(solver::Describe(result),
+              "Cannot tell within the search budget (" + std::to_string(result.positions) + " positions).");
+  }
+  {
+    SCOPED_TRACE("Concentration: played on what the player remembers");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(66, "0000000000066"));
+    const solver::Result result = solver::Solve(f.session, Budget(1000));
+    EXPECT_EQ(result.verdict, Verdict::CannotJudge);
+    EXPECT_EQ(solver::Describe(result), "The solver cannot judge this game.");
+    EXPECT_FALSE(solver::Hint(f.session, Budget(100)));
+  }
+}
+
+TEST(SolverTest, ACancelledSearchIsUnknownNeverLost) {
+  PlayFixture f;
+  ASSERT_TRUE(f.Start(2, "0000000000002"));
+  std::atomic<bool> cancel{false};
+  std::int64_t reported = 0;
+  solver::SolveOptions options = Budget(1000000);
+  options.cancel = &cancel;
+  options.progress = [&](std::int64_t positions) {
+    reported = positions;
+    cancel = true;
+  };
+  const solver::Result result = solver::Solve(f.session, options);
+  EXPECT_EQ(result.verdict, Verdict::Unknown);
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_GT(reported, 0);
+  EXPECT_LT(result.positions, 5000);
+  EXPECT_NE(solver::Describe(result).find("cancelled"), std::string::npos);
+}
+
+TEST(SolverTest, HintGivesTheFirstMoveOfAWinOrTheBestMoveOrNothing) {
+  PlayFixture won;
+  GolfEnding(won, 4, {5});
+  const auto hint = solver::Hint(won.session, Budget(100));
+  ASSERT_TRUE(hint);
+  EXPECT_EQ(hint->card, 5);
+  EXPECT_TRUE(solver::PlayMove(won.engine, won.session, *hint));
+
+  PlayFixture stuck;
+  GolfEnding(stuck, 4, {9, 11});
+  EXPECT_FALSE(solver::Hint(stuck.session, Budget(100)));
+
+  // Beyond the budget the heuristic still points at a move the table takes.
+  PlayFixture open;
+  ASSERT_TRUE(open.Start(2, "0000000000002"));
+  const auto best = solver::Hint(open.session, Budget(3));
+  ASSERT_TRUE(best);
+  EXPECT_TRUE(solver::PlayMove(open.engine, open.session, *best));
+}
+
+TEST(SolverTest, MovesAreSpelledAsThePlayCommandTakesThem) {
+  EXPECT_EQ((Move{Move::Drag, 41, "Fila3"}).Command(), "drag 041 Fila3");
+  EXPECT_EQ((Move{Move::Click, 0, "Mazzo"}).Command(), "click Mazzo");
+  EXPECT_EQ((Move{Move::Select, 13, {}}).Command(), "select 013");
+  solver::Result won;
+  won.verdict = Verdict::Winnable;
+  won.moves.resize(87);
+  EXPECT_EQ(solver::Describe(won), "This deal can be won with every card known: 87 moves.");
+  won.knowledge = Knowledge::Visible;
+  EXPECT_EQ(solver::Describe(won), "This deal can be won: 87 moves.");
+}
+
+}  // namespace
+}  // namespace cardoria::test
