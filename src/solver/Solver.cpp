@@ -23,7 +23,7 @@ std::string Move::Command() const {
   char code[8];
   std::snprintf(code, sizeof code, "%03d", card);
   switch (kind) {
-    case Drag: return std::string("drag ") + code + " " + pile;
+    case Drag: return std::string("drag ") + code + " " + pile + (place > 0 ? " " + std::to_string(place) : "");
     case Select: return std::string("select ") + code;
     case Click: return "click " + pile;
   }
@@ -36,6 +36,18 @@ namespace {
 // position can be put back on one scratch table without copying the
 // catalogue, the preferences and the pictures each time.
 struct Snapshot {
+  explicit Snapshot(const Session& s)
+      : piles(s.piles),
+        cards(s.cards),
+        values(s.values),
+        positions(s.positions),
+        rules(s.rules),
+        rulesSaveArea(s.rulesSaveArea),
+        store(s.store),
+        logs(s.logs),
+        pokerPanel(s.pokerPanel),
+        autoplayEnabled(s.autoplayEnabled) {}
+
   PileGroups piles;
   CardTable cards;
   ValueTables values;
@@ -47,18 +59,6 @@ struct Snapshot {
   std::array<std::string, 3> pokerPanel;
   bool autoplayEnabled = false;
 
-  void Save(const Session& s) {
-    piles = s.piles;
-    cards = s.cards;
-    values = s.values;
-    positions = s.positions;
-    rules = s.rules;
-    rulesSaveArea = s.rulesSaveArea;
-    store = s.store;
-    logs = s.logs;
-    pokerPanel = s.pokerPanel;
-    autoplayEnabled = s.autoplayEnabled;
-  }
   void Restore(Session& s) const {
     s.piles = piles;
     s.cards = cards;
@@ -108,22 +108,20 @@ struct Scratch {
 bool Judgeable(const Session& s, std::string* why = nullptr) {
   const int family = s.rules[rule::GameFamily];
   if (family >= 36 && family <= 39) {
-    if (why) *why = "a memory game: it is played on what the player remembers of hidden cards";
+    if (why) *why = "It is played on what the player remembers of the hidden cards.";
     return false;
   }
   if (family == 9) {
-    if (why) *why = "a game of scores with no win to search for";
-    return false;
-  }
-  if (family == 32) {
-    if (why) *why = "cards go into holes of a row, a move the solver does not make yet";
+    if (why) *why = "It is played for a score, with no win to search for.";
     return false;
   }
   return true;
 }
 
+// A stock, even an empty one, may be refilled by a redeal whose order the
+// player cannot see coming.
 bool HasHiddenCards(const Session& s) {
-  if (!s.piles.Pile(PileGroup::Stock, kStockItem).empty()) return true;
+  if (s.rules[rule::HasStock] != 0 || !s.piles.Pile(PileGroup::Stock, kStockItem).empty()) return true;
   for (auto group : {PileGroup::Tableau, PileGroup::Reserve, PileGroup::Foundation})
     for (const std::string& pile : s.piles.Items(group))
       for (int i = 0; i < PileCardCount(pile); ++i)
@@ -174,6 +172,19 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
     if (top > 0 && !(f == 0 && UsesSelection(s))) sources.push_back(top);
   }
 
+  if (family == 32) {
+    // In the game of gaps a card goes into a gap of a row, not onto a pile.
+    for (int t = 0; t < tableaus; ++t) {
+      const std::string& row = s.piles.Pile(PileGroup::Tableau, t);
+      for (int place = 1; place <= PileCardCount(row); ++place) {
+        if (CardAt(row, place - 1) != 0) continue;
+        for (int card : sources)
+          if (GapAccepts(s, card, t, place)) moves.push_back({Move::Drag, card, Name(PileGroup::Tableau, t), place});
+      }
+    }
+    sources.clear();
+  }
+
   if (selecting) {
     for (int card : sources)
       if (!SelectedCardRect(s, card).Empty()) moves.push_back({Move::Select, card, {}});
@@ -195,7 +206,8 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
       for (int r = 0; r < reserves; ++r) offer(PileGroup::Reserve, r, ReserveLocation(r + 1));
       if (own != kLocWaste && CanDropOnWaste(s, card)) moves.push_back({Move::Drag, card, "Mazzo_Vis"});
     }
-    x.engine.OnMouseUp(kLeftButton);
+    // The press is enough to judge drops; a release would set autoplay off
+    // for nothing, as the position is put back anyway.
     node.Restore(s);
   }
 
@@ -209,6 +221,20 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
 // turned up, room made.
 int Score(const Session& s) {
   int score = 0;
+  if (s.rules[rule::GameFamily] == 32) {
+    // Gaps: the run of one suit from the 2 at the left of each row is what stays.
+    for (int t = 0; t < Tableaus(s); ++t) {
+      const std::string& row = s.piles.Pile(PileGroup::Tableau, t);
+      const int first = CardAt(row, 0);
+      if (first <= 0 || CardRank(first) != 2) continue;
+      int place = 1;
+      while (place < PileCardCount(row) && CardAt(row, place) > 0 && CardSuit(CardAt(row, place)) == CardSuit(first) &&
+             CardRank(CardAt(row, place)) == place + 2)
+        ++place;
+      score += 20 * place;
+    }
+    return score;
+  }
   const bool selecting = UsesSelection(s);
   for (int f = 0; f < Foundations(s); ++f)
     if (!(f == 0 && selecting)) score += 20 * PileCardCount(s.piles.Pile(PileGroup::Foundation, f));
@@ -238,6 +264,7 @@ struct Child {
 };
 
 struct Frame {
+  explicit Frame(const Session& s) : state(s) {}
   Snapshot state;
   std::vector<Child> children;
   std::size_t next = 0;
@@ -251,7 +278,7 @@ class Search {
     Result result;
     Session& s = x_.session;
     result.knowledge = HasHiddenCards(s) ? Knowledge::FullDeal : Knowledge::Visible;
-    if (!Judgeable(s)) {
+    if (!Judgeable(s, &result.reason)) {
       result.verdict = Verdict::CannotJudge;
       return result;
     }
@@ -260,8 +287,7 @@ class Search {
       return result;
     }
     seen_.insert(PositionHash(s));
-    stack_.emplace_back();
-    stack_.back().state.Save(s);
+    stack_.emplace_back(s);
     bool truncated = false;
     while (!stack_.empty()) {
       if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
@@ -295,9 +321,7 @@ class Search {
       const Move move = frame.children[frame.next++].move;
       frame.state.Restore(s);
       x_.Play(move);
-      Frame child;
-      child.state.Save(s);
-      stack_.push_back(std::move(child));
+      stack_.emplace_back(s);
     }
     result.positions = static_cast<std::int64_t>(seen_.size());
     result.verdict = (truncated || result.cancelled) ? Verdict::Unknown : Verdict::CannotBeWon;
@@ -306,8 +330,7 @@ class Search {
 
   // The moves from the start, best first by the heuristic; empty when none changes the table.
   std::vector<Move> RankedFirstMoves() {
-    Frame frame;
-    frame.state.Save(x_.session);
+    Frame frame(x_.session);
     seen_.insert(PositionHash(x_.session));
     if (auto win = Expand(frame)) return {*win};
     std::vector<Move> moves;
@@ -351,11 +374,28 @@ class Search {
   std::vector<Frame> stack_;
 };
 
+// The moves played from the start on a table of their own end in a win.
+bool Replays(const Session& start, const std::vector<Move>& moves) {
+  auto x = std::make_unique<Scratch>(start);
+  for (const Move& move : moves) {
+    if (x->Over()) return false;
+    x->Play(move);
+  }
+  return x->Won();
+}
+
 }  // namespace
 
 Result Solve(const Session& start, const SolveOptions& options) {
   auto search = std::make_unique<Search>(start, options);
-  return search->Run();
+  Result result = search->Run();
+  search.reset();
+  if (result.verdict == Verdict::Winnable && !Replays(start, result.moves)) {
+    // Never reported: a win the table does not confirm is no win.
+    result.verdict = Verdict::Unknown;
+    result.moves.clear();
+  }
+  return result;
 }
 
 std::optional<Move> Hint(const Session& start, const SolveOptions& options) {
@@ -379,7 +419,8 @@ std::string Describe(const Result& result) {
     case Verdict::Unknown:
       if (result.cancelled) return "The search was cancelled after " + std::to_string(result.positions) + " positions.";
       return "Cannot tell within the search budget (" + std::to_string(result.positions) + " positions).";
-    case Verdict::CannotJudge: return "The solver cannot judge this game.";
+    case Verdict::CannotJudge:
+      return "The solver cannot judge this game." + (result.reason.empty() ? std::string() : " " + result.reason);
   }
   return {};
 }

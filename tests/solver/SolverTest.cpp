@@ -69,8 +69,9 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
     const char* deal;
     Knowledge knowledge;
   };
-  for (const Case& c : {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000001", Knowledge::FullDeal},
-                        Case{25, "0000000000003", Knowledge::FullDeal}}) {
+  for (const Case& c :
+       {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000001", Knowledge::FullDeal},
+        Case{25, "0000000000003", Knowledge::FullDeal}, Case{76, "0000000000002", Knowledge::FullDeal}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, c.deal));
@@ -139,7 +140,8 @@ TEST(SolverTest, HandMadePositionsHaveTheirKnownVerdicts) {
     ASSERT_TRUE(f.Start(66, "0000000000066"));
     const solver::Result result = solver::Solve(f.session, Budget(1000));
     EXPECT_EQ(result.verdict, Verdict::CannotJudge);
-    EXPECT_EQ(solver::Describe(result), "The solver cannot judge this game.");
+    EXPECT_EQ(solver::Describe(result),
+              "The solver cannot judge this game. It is played on what the player remembers of the hidden cards.");
     EXPECT_FALSE(solver::Hint(f.session, Budget(100)));
   }
 }

@@ -263,5 +263,8 @@ TEST_F(CliTest, SolveWritesTheMovesThatPlayReplaysToAWin) {
   EXPECT_EQ(Run("solve 1 3 --budget 0").exitCode, 2);
   EXPECT_EQ(Run("solve 1 3 --budget").exitCode, 2);
   const CliRun memory = Run("solve 66 1");
-  EXPECT_TRUE(memory.output.starts_with("The solver cannot judge this game.\npositions: 0\n")) << memory.output;
+  EXPECT_TRUE(
+      memory.output.starts_with("The solver cannot judge this game. It is played on what the player remembers "
+                                "of the hidden cards.\npositions: 0\n"))
+      << memory.output;
 }
