@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "core/Cards.h"
 #include "core/Piles.h"
@@ -129,6 +129,12 @@ bool HasHiddenCards(const Session& s) {
   return false;
 }
 
+// Games played by pressing cards rather than dragging them.
+bool SelectionPlay(const Session& s) {
+  const int family = s.rules[rule::GameFamily];
+  return UsesSelection(s) || s.rules[rule::ClickMoves] == 1 || family == 2 || family == 12 || family == 15;
+}
+
 std::string Name(PileGroup group, int index) { return PileName({group, index}); }
 
 // Every move worth trying from the position on the scratch table. Drags are
@@ -140,8 +146,7 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
   std::vector<Move> moves;
   const int family = s.rules[rule::GameFamily];
   const int tableaus = Tableaus(s), foundations = Foundations(s), reserves = Reserves(s);
-  const bool selecting =
-      UsesSelection(s) || s.rules[rule::ClickMoves] == 1 || family == 2 || family == 12 || family == 15;
+  const bool selecting = SelectionPlay(s);
 
   // Sources of drags: every face-up card the press may lift.
   std::vector<int> sources;
@@ -239,6 +244,8 @@ int Score(const Session& s) {
   for (int f = 0; f < Foundations(s); ++f)
     if (!(f == 0 && selecting)) score += 20 * PileCardCount(s.piles.Pile(PileGroup::Foundation, f));
   score += 20 * PileCardCount(s.piles.Pile(PileGroup::Stock, kSecondWasteItem));
+  // Where the stock deals onto the discards, a dealt card is no card won.
+  if (s.rules[rule::DealToSecondWaste] != 0) score += 20 * PileCardCount(s.piles.Pile(PileGroup::Stock, kStockItem));
   for (int t = 0; t < Tableaus(s); ++t) {
     const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
     const int count = PileCardCount(pile);
@@ -249,18 +256,62 @@ int Score(const Session& s) {
       if (i > 0) {
         const int below = CardAt(pile, i - 1);
         if (below > 0 && card > 0 && !s.cards.IsFaceDown(below) && CardRank(below) == CardRank(card) + 1)
-          score += CardSuit(below) == CardSuit(card) ? 2 : 1;
+          score += CardSuit(below) == CardSuit(card) ? 2 : (IsRedCard(below) != IsRedCard(card) ? 1 : 0);
       }
     }
   }
+  // The lowest card of each suit still in play is the next one a foundation
+  // wants: every card on top of it costs.
+  std::array<int, 4> lowest{99, 99, 99, 99}, depth{0, 0, 0, 0};
+  for (int t = 0; t < Tableaus(s); ++t) {
+    const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
+    const int count = PileCardCount(pile);
+    for (int i = 0; i < count; ++i) {
+      const int card = CardAt(pile, i);
+      const int suit = CardSuit(card);
+      if (suit < 0 || suit > 3) continue;
+      const int rank = CardRank(card);
+      if (rank < lowest[suit]) {
+        lowest[suit] = rank;
+        depth[suit] = count - 1 - i;
+      } else if (rank == lowest[suit]) {
+        depth[suit] = std::min(depth[suit], count - 1 - i);
+      }
+    }
+  }
+  for (int suit = 0; suit < 4; ++suit) score -= 3 * depth[suit];
   for (int r = 0; r < Reserves(s); ++r)
     if (s.piles.Pile(PileGroup::Reserve, r).empty()) score += 3;
   return score;
 }
 
+// Moving a card that already lies on a fitting card to another fitting
+// card of the same kind changes nothing that matters; such moves are tried
+// last, not left out, so that a search that finds nothing still proves it.
+int MoveBonus(const Session& s, const Move& move) {
+  if (move.kind != Move::Drag || move.place > 0) return 0;
+  const auto to = ParsePileName(move.pile);
+  const int from = LocateCard(s.piles, s.rules, move.card);
+  if (!to || to->group != PileGroup::Tableau || from < 1) return 0;
+  const std::string& pile = s.piles.Pile(PileGroup::Tableau, from - 1);
+  const std::size_t at = FindCode(pile, move.card);
+  if (at == std::string::npos) return 0;
+  if (at == 0) return s.piles.Pile(PileGroup::Tableau, to->index).empty() ? -30 : 0;
+  const int below = CardAt(pile, static_cast<int>(at / 3) - 1);
+  if (below <= 0 || s.cards.IsFaceDown(below)) return 0;
+  const int onto = TopCard(s.piles.Pile(PileGroup::Tableau, to->index));
+  const bool fitted = CardRank(below) == CardRank(move.card) + 1;
+  if (!fitted) return 0;
+  const bool sameSuitBefore = CardSuit(below) == CardSuit(move.card);
+  const bool sameSuitAfter = onto > 0 && CardSuit(onto) == CardSuit(move.card);
+  if (sameSuitAfter && !sameSuitBefore) return 0;
+  return -30;
+}
+
 struct Child {
   Move move;
   int score = 0;
+  std::uint64_t hash = 0;
 };
 
 struct Frame {
@@ -268,8 +319,15 @@ struct Frame {
   Snapshot state;
   std::vector<Child> children;
   std::size_t next = 0;
+  bool expanded = false;
+  int remaining = 0;  // departures from the heuristic's first choice still allowed below
 };
 
+// Depth-first with the heuristic's order, in rounds that allow more and more
+// departures from its first choice along a line: a bad early choice is
+// undone in an early round instead of after its whole subtree. The last
+// round allows any number, so a search that ends there unfinished by the
+// budget has seen every position and may say the deal cannot be won.
 class Search {
  public:
   Search(const Session& start, const SolveOptions& options) : x_(start), options_(options) {}
@@ -286,52 +344,42 @@ class Search {
       result.verdict = x_.Won() ? Verdict::Winnable : Verdict::CannotBeWon;
       return result;
     }
-    seen_.insert(PositionHash(s));
-    stack_.emplace_back(s);
-    bool truncated = false;
-    while (!stack_.empty()) {
-      if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
-        result.cancelled = true;
-        break;
-      }
-      if (static_cast<std::int64_t>(seen_.size()) >= options_.maxPositions || MemoryUsed() > options_.maxMemoryBytes) {
-        truncated = true;
-        break;
-      }
-      Frame& frame = stack_.back();
-      if (frame.next == 0 && frame.children.empty()) {
-        if (auto win = Expand(frame)) {
-          for (std::size_t i = 1; i < stack_.size(); ++i)
-            result.moves.push_back(stack_[i - 1].children[stack_[i - 1].next - 1].move);
-          result.moves.push_back(*win);
-          result.verdict = Verdict::Winnable;
-          result.positions = static_cast<std::int64_t>(seen_.size());
-          return result;
-        }
-      }
-      if (frame.next >= frame.children.size()) {
-        stack_.pop_back();
-        continue;
-      }
-      if (stack_.size() >= kDeepest) {
-        truncated = true;
-        stack_.pop_back();
-        continue;
-      }
-      const Move move = frame.children[frame.next++].move;
-      frame.state.Restore(s);
-      x_.Play(move);
+    const Snapshot root(s);
+    const std::uint64_t rootHash = PositionHash(s);
+    // A press that only selects a card changes nothing the heuristic sees,
+    // so departures from its order mean nothing in the selection games:
+    // they are searched depth-first at once.
+    const std::vector<int> limits =
+        SelectionPlay(s) ? std::vector<int>{kUnlimited} : std::vector<int>{0, 1, 2, 4, 8, 16, kUnlimited};
+    for (int limit : limits) {
+      root.Restore(s);
+      stack_.clear();
+      seen_[rootHash] = limit;
       stack_.emplace_back(s);
+      stack_.back().remaining = limit;
+      pruned_ = false;
+      const Outcome outcome = Round(result);
+      result.positions = expansions_;
+      if (outcome == Outcome::Won) {
+        result.verdict = Verdict::Winnable;
+        return result;
+      }
+      if (outcome == Outcome::Stopped) {
+        result.verdict = Verdict::Unknown;
+        return result;
+      }
+      if (!pruned_) {
+        result.verdict = Verdict::CannotBeWon;
+        return result;
+      }
     }
-    result.positions = static_cast<std::int64_t>(seen_.size());
-    result.verdict = (truncated || result.cancelled) ? Verdict::Unknown : Verdict::CannotBeWon;
+    result.verdict = Verdict::Unknown;
     return result;
   }
 
   // The moves from the start, best first by the heuristic; empty when none changes the table.
   std::vector<Move> RankedFirstMoves() {
     Frame frame(x_.session);
-    seen_.insert(PositionHash(x_.session));
     if (auto win = Expand(frame)) return {*win};
     std::vector<Move> moves;
     for (const Child& child : frame.children) moves.push_back(child.move);
@@ -340,23 +388,73 @@ class Search {
 
  private:
   static constexpr std::size_t kDeepest = 3000;
+  static constexpr int kUnlimited = 1 << 30;
+
+  enum class Outcome { Won, Exhausted, Stopped };
+
+  Outcome Round(Result& result) {
+    Session& s = x_.session;
+    while (!stack_.empty()) {
+      if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
+        result.cancelled = true;
+        return Outcome::Stopped;
+      }
+      if (expansions_ >= options_.maxPositions || MemoryUsed() > options_.maxMemoryBytes) return Outcome::Stopped;
+      Frame& frame = stack_.back();
+      if (!frame.expanded) {
+        frame.expanded = true;
+        if (auto win = Expand(frame)) {
+          result.moves.clear();
+          for (std::size_t i = 1; i < stack_.size(); ++i)
+            result.moves.push_back(stack_[i - 1].children[stack_[i - 1].next - 1].move);
+          result.moves.push_back(*win);
+          return Outcome::Won;
+        }
+      }
+      if (frame.next >= frame.children.size()) {
+        stack_.pop_back();
+        continue;
+      }
+      // The heuristic's first choice is free; every other one is a departure.
+      const int remaining = frame.remaining - (frame.next > 0 ? 1 : 0);
+      if (remaining < 0 || stack_.size() >= kDeepest) {
+        pruned_ = true;
+        stack_.pop_back();
+        continue;
+      }
+      const Child& child = frame.children[frame.next++];
+      const auto known = seen_.find(child.hash);
+      if (known != seen_.end() && known->second >= remaining) continue;
+      seen_[child.hash] = remaining;
+      const Move move = child.move;
+      frame.state.Restore(s);
+      x_.Play(move);
+      stack_.emplace_back(s);
+      stack_.back().remaining = remaining;
+    }
+    return Outcome::Exhausted;
+  }
 
   // Tries every candidate of the frame's position; a move that wins at once
   // is returned, the others become the frame's children, best first.
   std::optional<Move> Expand(Frame& frame) {
+    ++expansions_;
+    if (options_.progress && expansions_ % 1000 == 0) options_.progress(expansions_);
     Session& s = x_.session;
     frame.state.Restore(s);
     const std::uint64_t here = PositionHash(s);
     const std::vector<Move> moves = Candidates(x_, frame.state);
     for (const Move& move : moves) {
       frame.state.Restore(s);
+      const int bonus = MoveBonus(s, move);
       x_.Play(move);
       if (x_.Won()) return move;
       if (x_.Over()) continue;
       const std::uint64_t hash = PositionHash(s);
-      if (hash == here || !seen_.insert(hash).second) continue;
-      if (options_.progress && seen_.size() % 1000 == 0) options_.progress(static_cast<std::int64_t>(seen_.size()));
-      frame.children.push_back({move, Score(s)});
+      if (hash == here) continue;
+      const auto known = seen_.find(hash);
+      if (known != seen_.end() && known->second >= frame.remaining) continue;
+      frame.children.push_back({move, Score(s) + bonus, hash});
     }
     std::stable_sort(frame.children.begin(), frame.children.end(),
                      [](const Child& a, const Child& b) { return a.score > b.score; });
@@ -365,13 +463,16 @@ class Search {
 
   std::size_t MemoryUsed() const {
     const std::size_t perFrame = stack_.empty() ? 0 : stack_.front().state.Bytes() + 64 * sizeof(Child);
-    return seen_.size() * 40 + stack_.size() * perFrame;
+    return seen_.size() * 48 + stack_.size() * perFrame;
   }
 
   Scratch x_;
   SolveOptions options_;
-  std::unordered_set<std::uint64_t> seen_;
+  // Each position met, with the departures still allowed when it was entered.
+  std::unordered_map<std::uint64_t, int> seen_;
   std::vector<Frame> stack_;
+  std::int64_t expansions_ = 0;
+  bool pruned_ = false;
 };
 
 // The moves played from the start on a table of their own end in a win.
