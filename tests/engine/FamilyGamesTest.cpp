@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
@@ -430,6 +432,133 @@ TEST_F(FamilyGamesTest, AccordionIsWonWithOneStack) {
   ExpectWon();
   EXPECT_EQ(RowTops(s()).size(), 1u);
   EXPECT_EQ(s().store.GetInt(pos::kScore, 6), 203);
+  EXPECT_TRUE(play.PackIntact());
+}
+
+// Every Ace of the reserve starts a foundation and a card of the pack takes
+// its place; one Ace of the pack always starts the first. The last deal meets
+// a second Ace in the pack before the reserve is whole again: it starts a
+// foundation of its own instead of landing on the first Ace.
+TEST_F(FamilyGamesTest, FrogStartsAFoundationWithEveryAceItMeets) {
+  for (const char* deal : {"4711000000815", "9999999999999", "1488548094445"}) {
+    SCOPED_TRACE(deal);
+    ASSERT_TRUE(play.Start(kFrog, deal));
+    int aces = 0;
+    bool gap = false;
+    for (int f = 0; f < 8; ++f) {
+      const std::string& pile = Pile(PileGroup::Foundation, f);
+      if (pile.empty()) {
+        gap = true;
+        continue;
+      }
+      EXPECT_FALSE(gap) << "foundation " << f + 1 << " follows an empty one";
+      ASSERT_EQ(PileCardCount(pile), 1) << "foundation " << f + 1;
+      EXPECT_EQ(CardRank(CardAt(pile, 0)), 1);
+      EXPECT_FALSE(s().cards.IsFaceDown(CardAt(pile, 0)));
+      ++aces;
+    }
+    EXPECT_GE(aces, 1);
+    const std::string& reserve = Pile(PileGroup::Reserve, 0);
+    ASSERT_EQ(PileCardCount(reserve), 13);
+    for (int i = 0; i < 13; ++i) {
+      EXPECT_NE(CardRank(CardAt(reserve, i)), 1);
+      EXPECT_FALSE(s().cards.IsFaceDown(CardAt(reserve, i)));
+    }
+    EXPECT_EQ(PileCardCount(Pile(PileGroup::Stock, kWasteItem)), 104 - 13 - aces);
+    EXPECT_TRUE(play.PackIntact());
+  }
+}
+
+// Frog on plain vectors: the pack's top, the reserve's top and the pile tops
+// go to the foundations whenever they can; otherwise the pack's top goes
+// onto a pile, preferring one whose top ranks above it.
+struct FrogSearch {
+  std::vector<int> pack, reserve;
+  std::vector<std::vector<int>> piles;
+  std::vector<int> tops;  // rank on each foundation, 0 empty
+  std::vector<test::SolverMove> path;
+  std::set<std::string> seen;
+  int budget = 200000;
+
+  std::string Key() const {
+    std::string key = std::to_string(pack.size()) + "/" + std::to_string(reserve.size());
+    for (const auto& pile : piles) {
+      key += "|";
+      for (int card : pile) key += std::to_string(CardRank(card)) + ",";
+    }
+    return key;
+  }
+  // Plays every card that can reach a foundation; returns how many moved.
+  int ToFoundations() {
+    int moved = 0;
+    for (bool again = true; again;) {
+      again = false;
+      auto send = [&](std::vector<int>& from, PileRef) {
+        if (from.empty()) return false;
+        const int rank = CardRank(from.back());
+        for (int f = 0; f < 8; ++f) {
+          if (tops[f] + 1 != rank || (rank == 1 && tops[f] != 0)) continue;
+          tops[f] = rank;
+          path.push_back({from.back(), {PileGroup::Foundation, f}});
+          from.pop_back();
+          return true;
+        }
+        return false;
+      };
+      again = send(reserve, {}) || send(pack, {});
+      for (auto& pile : piles) again = send(pile, {}) || again;
+      if (again) ++moved;
+    }
+    return moved;
+  }
+  bool Solve() {
+    const auto saved = std::make_tuple(pack, reserve, piles, tops, path.size());
+    ToFoundations();
+    if (pack.empty() && reserve.empty() &&
+        std::all_of(piles.begin(), piles.end(), [](const auto& p) { return p.empty(); }))
+      return true;
+    if (--budget >= 0 && !pack.empty() && seen.insert(Key()).second) {
+      const int card = pack.back();
+      std::vector<int> order(5);
+      for (int j = 0; j < 5; ++j) order[j] = j;
+      auto gap = [&](int j) { return piles[j].empty() ? 20 : CardRank(piles[j].back()) - CardRank(card); };
+      std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int ga = gap(a), gb = gap(b);
+        return (ga >= 0) != (gb >= 0) ? ga >= 0 : ga >= 0 ? ga < gb : ga > gb;
+      });
+      for (int j : order) {
+        piles[j].push_back(card);
+        pack.pop_back();
+        path.push_back({card, {PileGroup::Tableau, j}});
+        if (Solve()) return true;
+        path.pop_back();
+        pack.push_back(card);
+        piles[j].pop_back();
+      }
+    }
+    std::tie(pack, reserve, piles, tops) =
+        std::tie(std::get<0>(saved), std::get<1>(saved), std::get<2>(saved), std::get<3>(saved));
+    path.resize(std::get<4>(saved));
+    return false;
+  }
+};
+
+TEST_F(FamilyGamesTest, FrogIsWonWithAllCardsOnTheFoundations) {
+  ASSERT_TRUE(play.Start(kFrog, "2718281828459"));
+  FrogSearch search;
+  auto cards = [](const std::string& pile) {
+    std::vector<int> out;
+    for (int i = 0; i < PileCardCount(pile); ++i) out.push_back(CardAt(pile, i));
+    return out;
+  };
+  search.pack = cards(Pile(PileGroup::Stock, kWasteItem));
+  search.reserve = cards(Pile(PileGroup::Reserve, 0));
+  search.piles.assign(5, {});
+  for (int f = 0; f < 8; ++f) search.tops.push_back(PileCardCount(Pile(PileGroup::Foundation, f)));
+  ASSERT_TRUE(search.Solve()) << "no win found";
+  Replay(search.path);
+  ExpectWon();
+  for (int f = 0; f < 8; ++f) EXPECT_EQ(PileCardCount(Pile(PileGroup::Foundation, f)), 13) << f;
   EXPECT_TRUE(play.PackIntact());
 }
 
