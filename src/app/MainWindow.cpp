@@ -962,7 +962,8 @@ void TfrmMain::LiftCards(int card, const Rect& rect) {
   if (family == 19 && Tableaus(session_) > 0) {
     const std::string& row = session_.piles.Pile(PileGroup::Tableau, 0);
     const std::size_t at = FindCode(row, card);
-    for (int i = static_cast<int>(at / 3) - 1; at != std::string::npos && i >= 0; --i) {
+    const int top = at == std::string::npos ? 0 : static_cast<int>(at / 3);
+    for (int i = top - 1; i >= 0; --i) {
       if (CardAt(row, i) <= 0 || !session_.cards.IsFaceDown(CardAt(row, i))) break;
       hidden.insert(CardAt(row, i));
     }

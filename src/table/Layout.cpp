@@ -557,10 +557,12 @@ class LayoutRun {
         SetStock(kSecondWasteItem, side, y0 + Trunc((rows - 1) * rowPitch / 2.0));
       }
     } else if (arrangement == 120) {
-      // A row game: stock and discards at the left, the row to their right.
-      SetStock(kStockItem, in.leftMargin, in.rows[1]);
-      SetStock(kSecondWasteItem, in.leftMargin, in.rows[1] + h + 20);
-      if (Tableaus() > 0) SetTableau(0, in.leftMargin + w + 25, in.rows[1]);
+      // A row game: stock and discards at the left, the row to their right;
+      // a row dealt whole, with nothing to discard, takes the full width.
+      const bool stock = R(s_, rule::StockGroupCount) > 0, discards = R(s_, rule::SecondWasteCount) > 0;
+      if (stock) SetStock(kStockItem, in.leftMargin, in.rows[1]);
+      if (discards) SetStock(kSecondWasteItem, in.leftMargin, in.rows[1] + (stock ? h + 20 : 0));
+      if (Tableaus() > 0) SetTableau(0, in.leftMargin + (stock || discards ? w + 25 : 0), in.rows[1]);
     } else if (arrangement == 121) {
       // One row of piles, centred, and the discards at its right end.
       const int n = Tableaus(), gap = 10;
