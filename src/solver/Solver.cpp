@@ -211,8 +211,8 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
       for (int r = 0; r < reserves; ++r) offer(PileGroup::Reserve, r, ReserveLocation(r + 1));
       if (own != kLocWaste && CanDropOnWaste(s, card)) moves.push_back({Move::Drag, card, "Mazzo_Vis"});
     }
-    // The press is enough to judge drops; a release would set autoplay off
-    // for nothing, as the position is put back anyway.
+    // The press is enough to judge drops; a release would run autoplay for
+    // nothing, as the position is put back anyway.
     node.Restore(s);
   }
 

@@ -174,6 +174,14 @@ TEST(SolverTest, ACancelledSearchIsUnknownNeverLost) {
   EXPECT_GT(reported, 0);
   EXPECT_LT(result.positions, 5000);
   EXPECT_NE(solver::Describe(result).find("cancelled"), std::string::npos);
+
+  // Out of memory is out of budget: unknown, and not a cancellation.
+  solver::SolveOptions tight = Budget(1000000);
+  tight.maxMemoryBytes = 1;
+  const solver::Result starved = solver::Solve(f.session, tight);
+  EXPECT_EQ(starved.verdict, Verdict::Unknown);
+  EXPECT_FALSE(starved.cancelled);
+  EXPECT_LT(starved.positions, 10);
 }
 
 TEST(SolverTest, HintGivesTheFirstMoveOfAWinOrTheBestMoveOrNothing) {
