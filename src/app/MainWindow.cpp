@@ -964,9 +964,19 @@ void TfrmMain::LiftCards(int card, const Rect& rect) {
   TableRenderer renderer(session_, images_);
   dragImage_ = renderer.GroupPicture(card, rect);
   std::set<int> hidden;
-  // A card of the game of gaps leaves its row alone.
-  const std::string group = session_.rules[rule::GameFamily] == 32 ? std::string() : GroupFrom(session_, card);
+  // A card of the game of gaps leaves its row alone; a stack of the row of
+  // stacks takes its covered cards along.
+  const int family = session_.rules[rule::GameFamily];
+  const std::string group = family == 32 || family == 19 ? std::string() : GroupFrom(session_, card);
   for (int i = 0; i < PileCardCount(group); ++i) hidden.insert(CardAt(group, i));
+  if (family == 19 && Tableaus(session_) > 0) {
+    const std::string& row = session_.piles.Pile(PileGroup::Tableau, 0);
+    const std::size_t at = FindCode(row, card);
+    for (int i = static_cast<int>(at / 3) - 1; at != std::string::npos && i >= 0; --i) {
+      if (CardAt(row, i) <= 0 || !session_.cards.IsFaceDown(CardAt(row, i))) break;
+      hidden.insert(CardAt(row, i));
+    }
+  }
   hidden.insert(card);
   renderer.DrawTable(tableImage_, backgroundImage_, hidden);
   dragRect_ = rect;

@@ -137,12 +137,20 @@ void AceRefill(Session& s, GameStartPorts& ports) {
 
 void FamilyElevenStart(Session& s) {
   std::string& reserve = s.piles.Pile(PileGroup::Reserve, 0);
+  // The first empty foundation after `from`, or -1.
+  auto emptyFoundation = [&s](int from) {
+    for (int f = from; f < Foundations(s); ++f)
+      if (s.piles.Pile(PileGroup::Foundation, f).empty()) return f;
+    return -1;
+  };
   int movedAces = 0;
   for (std::size_t at = 0; at + 3 <= reserve.size();) {
     const int card = TextToInt(reserve.substr(at, 3));
-    if (CardRank(card) == 1 && movedAces + 1 < kFoundationPiles) {
+    // An ace past the last foundation stays in the reserve.
+    if (CardRank(card) == 1 && movedAces + 1 < Foundations(s)) {
       ++movedAces;
       s.piles.Pile(PileGroup::Foundation, movedAces) = CardCode(card);
+      s.cards.SetCardFace(card, '1');
       reserve.erase(at, 3);
       at = 0;
     } else {
@@ -150,14 +158,17 @@ void FamilyElevenStart(Session& s) {
     }
   }
   std::string& waste = s.piles.Pile(PileGroup::Stock, kWasteItem);
-  bool aceOnFirst = false;
+  bool aceOnFirst = !s.piles.Pile(PileGroup::Foundation, 0).empty();
   for (std::size_t at = 0; at + 3 <= waste.size();) {
     if (movedAces == 0 && aceOnFirst) break;
     const int card = TextToInt(waste.substr(at, 3));
-    if (CardRank(card) == 1) {
-      AppendCard(s.piles, s.cards, PileGroup::Foundation, 0, card, '1');
+    // A second ace of the waste starts a foundation of its own: two aces on
+    // one foundation would leave a King with nowhere to go.
+    const int target = CardRank(card) == 1 ? emptyFoundation(0) : -1;
+    if (target >= 0) {
+      AppendCard(s.piles, s.cards, PileGroup::Foundation, target, card, '1');
       waste.erase(at, 3);
-      aceOnFirst = true;
+      aceOnFirst = aceOnFirst || target == 0;
     } else if (movedAces > 0) {
       reserve += CardCode(card);
       waste.erase(at, 3);

@@ -97,6 +97,9 @@ class Engine final : public PlayEngine {
   // `drag` is where a dropped card comes from.
   bool GapMove(int card, int row, int place, bool byRightClick, const Rect& drag = {});
   bool GapRightClick(int card);
+  // The row of stacks: the stack topped by `card` goes onto the stack topped
+  // by `candidate`, which then lies face down under it.
+  bool RowStackMove(int card, int candidate, const Rect& drag = {});
   // Poker squares: the score of the grid, announcing each hand that the
   // card `moved` completed (-1: none); the panel that shows them.
   void ScorePokerGrid(int moved);
@@ -153,6 +156,7 @@ class Engine final : public PlayEngine {
   // The card glides to the second waste and is moved there by a move of its own.
   void SendToSecondWaste(int card, const Rect& from);
   bool GapDrop(int card, const Rect& drag, int row);
+  bool RowStackDrop(int card, const Rect& drag);
   int MemoryScore(int family);
 
   Session& s_;

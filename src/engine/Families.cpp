@@ -8,6 +8,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
+#include "engine/FamilyRules.h"
 #include "engine/Legality.h"
 #include "table/Layout.h"
 
@@ -141,6 +142,31 @@ bool Engine::GapRightClick(int card) {
     }
   }
   return false;
+}
+
+bool Engine::RowStackMove(int card, int candidate, const Rect& drag) {
+  if (!RowStackAccepts(s_, card, candidate)) return false;
+  const PileRef rowPile{PileGroup::Tableau, 0};
+  std::string& row = s_.piles.Pile(PileGroup::Tableau, 0);
+  const Rect landing = CardRectangle(s_, candidate);
+  PushStep(s_, Direction::Undo);
+  // The moving stack is its top card and the covered cards just before it.
+  const int top = static_cast<int>(FindCode(row, card) / 3);
+  int bottom = top;
+  while (bottom > 0 && CardAt(row, bottom - 1) > 0 && s_.cards.IsFaceDown(CardAt(row, bottom - 1))) --bottom;
+  const std::size_t from = static_cast<std::size_t>(bottom) * 3;
+  const std::string stack = row.substr(from, static_cast<std::size_t>(top - bottom + 1) * 3);
+  row.erase(from, stack.size());
+  s_.cards.SetCardFace(candidate, '0');
+  row.insert(FindCode(row, candidate) + 3, stack);
+  s_.values.SetFlag(kGameWon, CheckWin());
+  p_.view.FlyCard(card, drag, landing);
+  p_.view.RedrawPile(rowPile);
+  Sound("card_down", 181);
+  UpdateScore();
+  // A new move ends the line that Redo could follow.
+  DiscardRedo(s_);
+  return true;
 }
 
 }  // namespace cardoria

@@ -88,4 +88,25 @@ int JumpedPile(const Session& s, int fromLocation, int to) {
   return -1;
 }
 
+int RowStackPlace(const Session& s, int card) {
+  if (card <= 0 || Tableaus(s) < 1) return -1;
+  const std::string& row = Tableau(s, 0);
+  int place = 0;
+  for (int i = 0; i < PileCardCount(row); ++i) {
+    const int at = CardAt(row, i);
+    if (at <= 0 || s.cards.IsFaceDown(at)) continue;
+    if (at == card) return place;
+    ++place;
+  }
+  return -1;
+}
+
+bool RowStackAccepts(const Session& s, int card, int candidate) {
+  if (card == candidate) return false;
+  const int from = RowStackPlace(s, card), to = RowStackPlace(s, candidate);
+  if (from < 0 || to < 0) return false;
+  if (from - to != 1 && from - to != 3) return false;
+  return CardSuit(card) == CardSuit(candidate) || CardRank(card) == CardRank(candidate);
+}
+
 }  // namespace cardoria

@@ -26,4 +26,14 @@ bool OnlyFromOutside(const Session& session, int card, int pile);
 // columns; -1 when the two piles are not two apart.
 int JumpedPile(const Session& session, int fromLocation, int to);
 
+// The row of stacks in tableau pile 1: every face-up card tops a stack, and
+// the face-down cards before it lie under it. The 0-based place of the stack
+// that `card` tops, or -1 when it tops none.
+int RowStackPlace(const Session& session, int card);
+
+// Whether the stack topped by `card` may go onto the stack topped by
+// `candidate`: the candidate lies one or three places to its left and the two
+// tops share a suit or a rank.
+bool RowStackAccepts(const Session& session, int card, int candidate);
+
 }  // namespace cardoria

@@ -1,6 +1,8 @@
 // Pressing, dragging and releasing cards on the table.
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
@@ -405,9 +407,7 @@ bool Engine::TryDrop(int card, const Rect& drag, int index, int kind, bool autop
     }
     case kPileTableau:
       if (s_.rules[rule::GameFamily] == 32) return GapDrop(card, drag, index);
-      // The first pile of this family is a line that cards leave, never
-      // one they are dropped onto.
-      if (s_.rules[rule::GameFamily] == 19 && index == 0) return false;
+      if (s_.rules[rule::GameFamily] == 19 && index == 0) return RowStackDrop(card, drag);
       target = {PileGroup::Tableau, index};
       name = "Fila" + std::to_string(index + 1);
       break;
@@ -440,6 +440,25 @@ bool Engine::GapDrop(int card, const Rect& drag, int row) {
     if (!Overlaps(drag, CardInPileRect(s_, pile, k - 1), nullptr)) continue;
     if (GapMove(card, row, k, false, drag)) return true;
   }
+  return false;
+}
+
+bool Engine::RowStackDrop(int card, const Rect& drag) {
+  if (Tableaus(s_) < 1) return false;
+  const PileRef rowPile{PileGroup::Tableau, 0};
+  const std::string& row = s_.piles.Pile(PileGroup::Tableau, 0);
+  // Of the stack tops under the dropped card, the one it covers most is
+  // tried first.
+  std::vector<std::pair<int, int>> under;
+  for (int i = 0; i < PileCardCount(row); ++i) {
+    const int at = CardAt(row, i);
+    if (at <= 0 || at == card || s_.cards.IsFaceDown(at)) continue;
+    int area = 0;
+    if (Overlaps(drag, CardInPileRect(s_, rowPile, i), &area)) under.emplace_back(area, at);
+  }
+  std::stable_sort(under.begin(), under.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  for (const auto& [area, candidate] : under)
+    if (RowStackMove(card, candidate, drag)) return true;
   return false;
 }
 

@@ -16,6 +16,16 @@ namespace {
 
 const std::string& Tableau(const Session& s, int i) { return s.piles.Pile(PileGroup::Tableau, i); }
 
+// The cards of the row of stacks that lie under another card.
+int CoveredInRow(const Session& s) {
+  if (Tableaus(s) < 1) return 0;
+  const std::string& row = Tableau(s, 0);
+  int covered = 0;
+  for (int i = 0; i < PileCardCount(row); ++i)
+    if (CardAt(row, i) > 0 && s.cards.IsFaceDown(CardAt(row, i))) ++covered;
+  return covered;
+}
+
 bool StockAndWasteEmpty(const Session& s) {
   return s.piles.Pile(PileGroup::Stock, kStockItem).empty() && s.piles.Pile(PileGroup::Stock, kWasteItem).empty();
 }
@@ -76,6 +86,7 @@ bool Engine::CheckWin() const {
     return true;
   };
   switch (family) {
+    case 19: return StockAndWasteEmpty(s_) && n >= 1 && CoveredInRow(s_) + 1 == PileCardCount(Tableau(s_, 0));
     case 9: return allTableau([](const std::string& p) { return !p.empty(); });
     case 21:
     case 22: return s_.piles.Pile(PileGroup::Stock, kStockItem).empty() && PileCardCount(Tableau(s_, 0)) <= 4;
@@ -122,6 +133,8 @@ void Engine::UpdateScore() {
   const int family = r[rule::GameFamily];
   int score = 0;
   switch (family) {
+    // Every card that a stack covers counts as a card played.
+    case 19: score = 5 * r[rule::ScoreBase] - r[rule::CardCount] + 5 * CoveredInRow(s_); break;
     case 32: {
       score = 5 * r[rule::ScoreBase] - r[rule::CardCount];
       for (int i = 0; i < Tableaus(s_); ++i) {

@@ -56,7 +56,8 @@ void PerformMove(Engine& engine, Session& session, const Move& move) {
       if (from.Empty()) return;
       engine.OnMouseDown(kLeftButton, false, from.left + 1, from.top + 1);
       if (session.drag.draggedCard != 0) {
-        const Rect to = NextCardRect(session, *target);
+        const Rect to =
+            move.place > 0 ? CardInPileRect(session, *target, move.place - 1) : NextCardRect(session, *target);
         engine.OnMouseMove(to.left + session.drag.grabX, to.top + session.drag.grabY);
       }
       engine.OnMouseUp(kLeftButton);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "core/Cards.h"
 #include "core/Piles.h"
@@ -23,7 +23,7 @@ std::string Move::Command() const {
   char code[8];
   std::snprintf(code, sizeof code, "%03d", card);
   switch (kind) {
-    case Drag: return std::string("drag ") + code + " " + pile;
+    case Drag: return std::string("drag ") + code + " " + pile + (place > 0 ? " " + std::to_string(place) : "");
     case Select: return std::string("select ") + code;
     case Click: return "click " + pile;
   }
@@ -36,6 +36,18 @@ namespace {
 // position can be put back on one scratch table without copying the
 // catalogue, the preferences and the pictures each time.
 struct Snapshot {
+  explicit Snapshot(const Session& s)
+      : piles(s.piles),
+        cards(s.cards),
+        values(s.values),
+        positions(s.positions),
+        rules(s.rules),
+        rulesSaveArea(s.rulesSaveArea),
+        store(s.store),
+        logs(s.logs),
+        pokerPanel(s.pokerPanel),
+        autoplayEnabled(s.autoplayEnabled) {}
+
   PileGroups piles;
   CardTable cards;
   ValueTables values;
@@ -47,18 +59,6 @@ struct Snapshot {
   std::array<std::string, 3> pokerPanel;
   bool autoplayEnabled = false;
 
-  void Save(const Session& s) {
-    piles = s.piles;
-    cards = s.cards;
-    values = s.values;
-    positions = s.positions;
-    rules = s.rules;
-    rulesSaveArea = s.rulesSaveArea;
-    store = s.store;
-    logs = s.logs;
-    pokerPanel = s.pokerPanel;
-    autoplayEnabled = s.autoplayEnabled;
-  }
   void Restore(Session& s) const {
     s.piles = piles;
     s.cards = cards;
@@ -108,27 +108,31 @@ struct Scratch {
 bool Judgeable(const Session& s, std::string* why = nullptr) {
   const int family = s.rules[rule::GameFamily];
   if (family >= 36 && family <= 39) {
-    if (why) *why = "a memory game: it is played on what the player remembers of hidden cards";
+    if (why) *why = "It is played on what the player remembers of the hidden cards.";
     return false;
   }
   if (family == 9) {
-    if (why) *why = "a game of scores with no win to search for";
-    return false;
-  }
-  if (family == 32) {
-    if (why) *why = "cards go into holes of a row, a move the solver does not make yet";
+    if (why) *why = "It is played for a score, with no win to search for.";
     return false;
   }
   return true;
 }
 
+// A stock, even an empty one, may be refilled by a redeal whose order the
+// player cannot see coming.
 bool HasHiddenCards(const Session& s) {
-  if (!s.piles.Pile(PileGroup::Stock, kStockItem).empty()) return true;
+  if (s.rules[rule::HasStock] != 0 || !s.piles.Pile(PileGroup::Stock, kStockItem).empty()) return true;
   for (auto group : {PileGroup::Tableau, PileGroup::Reserve, PileGroup::Foundation})
     for (const std::string& pile : s.piles.Items(group))
       for (int i = 0; i < PileCardCount(pile); ++i)
         if (s.cards.IsFaceDown(CardAt(pile, i))) return true;
   return false;
+}
+
+// Games played by pressing cards rather than dragging them.
+bool SelectionPlay(const Session& s) {
+  const int family = s.rules[rule::GameFamily];
+  return UsesSelection(s) || s.rules[rule::ClickMoves] == 1 || family == 2 || family == 12 || family == 15;
 }
 
 std::string Name(PileGroup group, int index) { return PileName({group, index}); }
@@ -142,8 +146,7 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
   std::vector<Move> moves;
   const int family = s.rules[rule::GameFamily];
   const int tableaus = Tableaus(s), foundations = Foundations(s), reserves = Reserves(s);
-  const bool selecting =
-      UsesSelection(s) || s.rules[rule::ClickMoves] == 1 || family == 2 || family == 12 || family == 15;
+  const bool selecting = SelectionPlay(s);
 
   // Sources of drags: every face-up card the press may lift.
   std::vector<int> sources;
@@ -174,6 +177,19 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
     if (top > 0 && !(f == 0 && UsesSelection(s))) sources.push_back(top);
   }
 
+  if (family == 32) {
+    // In the game of gaps a card goes into a gap of a row, not onto a pile.
+    for (int t = 0; t < tableaus; ++t) {
+      const std::string& row = s.piles.Pile(PileGroup::Tableau, t);
+      for (int place = 1; place <= PileCardCount(row); ++place) {
+        if (CardAt(row, place - 1) != 0) continue;
+        for (int card : sources)
+          if (GapAccepts(s, card, t, place)) moves.push_back({Move::Drag, card, Name(PileGroup::Tableau, t), place});
+      }
+    }
+    sources.clear();
+  }
+
   if (selecting) {
     for (int card : sources)
       if (!SelectedCardRect(s, card).Empty()) moves.push_back({Move::Select, card, {}});
@@ -195,7 +211,8 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
       for (int r = 0; r < reserves; ++r) offer(PileGroup::Reserve, r, ReserveLocation(r + 1));
       if (own != kLocWaste && CanDropOnWaste(s, card)) moves.push_back({Move::Drag, card, "Mazzo_Vis"});
     }
-    x.engine.OnMouseUp(kLeftButton);
+    // The press is enough to judge drops; a release would set autoplay off
+    // for nothing, as the position is put back anyway.
     node.Restore(s);
   }
 
@@ -209,10 +226,26 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
 // turned up, room made.
 int Score(const Session& s) {
   int score = 0;
+  if (s.rules[rule::GameFamily] == 32) {
+    // Gaps: the run of one suit from the 2 at the left of each row is what stays.
+    for (int t = 0; t < Tableaus(s); ++t) {
+      const std::string& row = s.piles.Pile(PileGroup::Tableau, t);
+      const int first = CardAt(row, 0);
+      if (first <= 0 || CardRank(first) != 2) continue;
+      int place = 1;
+      while (place < PileCardCount(row) && CardAt(row, place) > 0 && CardSuit(CardAt(row, place)) == CardSuit(first) &&
+             CardRank(CardAt(row, place)) == place + 2)
+        ++place;
+      score += 20 * place;
+    }
+    return score;
+  }
   const bool selecting = UsesSelection(s);
   for (int f = 0; f < Foundations(s); ++f)
     if (!(f == 0 && selecting)) score += 20 * PileCardCount(s.piles.Pile(PileGroup::Foundation, f));
   score += 20 * PileCardCount(s.piles.Pile(PileGroup::Stock, kSecondWasteItem));
+  // Where the stock deals onto the discards, a dealt card is no card won.
+  if (s.rules[rule::DealToSecondWaste] != 0) score += 20 * PileCardCount(s.piles.Pile(PileGroup::Stock, kStockItem));
   for (int t = 0; t < Tableaus(s); ++t) {
     const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
     const int count = PileCardCount(pile);
@@ -223,26 +256,78 @@ int Score(const Session& s) {
       if (i > 0) {
         const int below = CardAt(pile, i - 1);
         if (below > 0 && card > 0 && !s.cards.IsFaceDown(below) && CardRank(below) == CardRank(card) + 1)
-          score += CardSuit(below) == CardSuit(card) ? 2 : 1;
+          score += CardSuit(below) == CardSuit(card) ? 2 : (IsRedCard(below) != IsRedCard(card) ? 1 : 0);
       }
     }
   }
+  // The lowest card of each suit still in play is the next one a foundation
+  // wants: every card on top of it costs.
+  std::array<int, 4> lowest{99, 99, 99, 99}, depth{0, 0, 0, 0};
+  for (int t = 0; t < Tableaus(s); ++t) {
+    const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
+    const int count = PileCardCount(pile);
+    for (int i = 0; i < count; ++i) {
+      const int card = CardAt(pile, i);
+      const int suit = CardSuit(card);
+      if (suit < 0 || suit > 3) continue;
+      const int rank = CardRank(card);
+      if (rank < lowest[suit]) {
+        lowest[suit] = rank;
+        depth[suit] = count - 1 - i;
+      } else if (rank == lowest[suit]) {
+        depth[suit] = std::min(depth[suit], count - 1 - i);
+      }
+    }
+  }
+  for (int suit = 0; suit < 4; ++suit) score -= 3 * depth[suit];
   for (int r = 0; r < Reserves(s); ++r)
     if (s.piles.Pile(PileGroup::Reserve, r).empty()) score += 3;
   return score;
 }
 
+// Moving a card that already lies on a fitting card to another fitting
+// card of the same kind changes nothing that matters; such moves are tried
+// last, not left out, so that a search that finds nothing still proves it.
+int MoveBonus(const Session& s, const Move& move) {
+  if (move.kind != Move::Drag || move.place > 0) return 0;
+  const auto to = ParsePileName(move.pile);
+  const int from = LocateCard(s.piles, s.rules, move.card);
+  if (!to || to->group != PileGroup::Tableau || from < 1) return 0;
+  const std::string& pile = s.piles.Pile(PileGroup::Tableau, from - 1);
+  const std::size_t at = FindCode(pile, move.card);
+  if (at == std::string::npos) return 0;
+  if (at == 0) return s.piles.Pile(PileGroup::Tableau, to->index).empty() ? -30 : 0;
+  const int below = CardAt(pile, static_cast<int>(at / 3) - 1);
+  if (below <= 0 || s.cards.IsFaceDown(below)) return 0;
+  const int onto = TopCard(s.piles.Pile(PileGroup::Tableau, to->index));
+  const bool fitted = CardRank(below) == CardRank(move.card) + 1;
+  if (!fitted) return 0;
+  const bool sameSuitBefore = CardSuit(below) == CardSuit(move.card);
+  const bool sameSuitAfter = onto > 0 && CardSuit(onto) == CardSuit(move.card);
+  if (sameSuitAfter && !sameSuitBefore) return 0;
+  return -30;
+}
+
 struct Child {
   Move move;
   int score = 0;
+  std::uint64_t hash = 0;
 };
 
 struct Frame {
+  explicit Frame(const Session& s) : state(s) {}
   Snapshot state;
   std::vector<Child> children;
   std::size_t next = 0;
+  bool expanded = false;
+  int remaining = 0;  // departures from the heuristic's first choice still allowed below
 };
 
+// Depth-first with the heuristic's order, in rounds that allow more and more
+// departures from its first choice along a line: a bad early choice is
+// undone in an early round instead of after its whole subtree. The last
+// round allows any number, so a search that ends there unfinished by the
+// budget has seen every position and may say the deal cannot be won.
 class Search {
  public:
   Search(const Session& start, const SolveOptions& options) : x_(start), options_(options) {}
@@ -251,7 +336,7 @@ class Search {
     Result result;
     Session& s = x_.session;
     result.knowledge = HasHiddenCards(s) ? Knowledge::FullDeal : Knowledge::Visible;
-    if (!Judgeable(s)) {
+    if (!Judgeable(s, &result.reason)) {
       result.verdict = Verdict::CannotJudge;
       return result;
     }
@@ -259,56 +344,42 @@ class Search {
       result.verdict = x_.Won() ? Verdict::Winnable : Verdict::CannotBeWon;
       return result;
     }
-    seen_.insert(PositionHash(s));
-    stack_.emplace_back();
-    stack_.back().state.Save(s);
-    bool truncated = false;
-    while (!stack_.empty()) {
-      if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
-        result.cancelled = true;
-        break;
+    const Snapshot root(s);
+    const std::uint64_t rootHash = PositionHash(s);
+    // A press that only selects a card changes nothing the heuristic sees,
+    // so departures from its order mean nothing in the selection games:
+    // they are searched depth-first at once.
+    const std::vector<int> limits =
+        SelectionPlay(s) ? std::vector<int>{kUnlimited} : std::vector<int>{0, 1, 2, 4, 8, 16, kUnlimited};
+    for (int limit : limits) {
+      root.Restore(s);
+      stack_.clear();
+      seen_[rootHash] = limit;
+      stack_.emplace_back(s);
+      stack_.back().remaining = limit;
+      pruned_ = false;
+      const Outcome outcome = Round(result);
+      result.positions = expansions_;
+      if (outcome == Outcome::Won) {
+        result.verdict = Verdict::Winnable;
+        return result;
       }
-      if (static_cast<std::int64_t>(seen_.size()) >= options_.maxPositions || MemoryUsed() > options_.maxMemoryBytes) {
-        truncated = true;
-        break;
+      if (outcome == Outcome::Stopped) {
+        result.verdict = Verdict::Unknown;
+        return result;
       }
-      Frame& frame = stack_.back();
-      if (frame.next == 0 && frame.children.empty()) {
-        if (auto win = Expand(frame)) {
-          for (std::size_t i = 1; i < stack_.size(); ++i)
-            result.moves.push_back(stack_[i - 1].children[stack_[i - 1].next - 1].move);
-          result.moves.push_back(*win);
-          result.verdict = Verdict::Winnable;
-          result.positions = static_cast<std::int64_t>(seen_.size());
-          return result;
-        }
+      if (!pruned_) {
+        result.verdict = Verdict::CannotBeWon;
+        return result;
       }
-      if (frame.next >= frame.children.size()) {
-        stack_.pop_back();
-        continue;
-      }
-      if (stack_.size() >= kDeepest) {
-        truncated = true;
-        stack_.pop_back();
-        continue;
-      }
-      const Move move = frame.children[frame.next++].move;
-      frame.state.Restore(s);
-      x_.Play(move);
-      Frame child;
-      child.state.Save(s);
-      stack_.push_back(std::move(child));
     }
-    result.positions = static_cast<std::int64_t>(seen_.size());
-    result.verdict = (truncated || result.cancelled) ? Verdict::Unknown : Verdict::CannotBeWon;
+    result.verdict = Verdict::Unknown;
     return result;
   }
 
   // The moves from the start, best first by the heuristic; empty when none changes the table.
   std::vector<Move> RankedFirstMoves() {
-    Frame frame;
-    frame.state.Save(x_.session);
-    seen_.insert(PositionHash(x_.session));
+    Frame frame(x_.session);
     if (auto win = Expand(frame)) return {*win};
     std::vector<Move> moves;
     for (const Child& child : frame.children) moves.push_back(child.move);
@@ -317,23 +388,73 @@ class Search {
 
  private:
   static constexpr std::size_t kDeepest = 3000;
+  static constexpr int kUnlimited = 1 << 30;
+
+  enum class Outcome { Won, Exhausted, Stopped };
+
+  Outcome Round(Result& result) {
+    Session& s = x_.session;
+    while (!stack_.empty()) {
+      if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
+        result.cancelled = true;
+        return Outcome::Stopped;
+      }
+      if (expansions_ >= options_.maxPositions || MemoryUsed() > options_.maxMemoryBytes) return Outcome::Stopped;
+      Frame& frame = stack_.back();
+      if (!frame.expanded) {
+        frame.expanded = true;
+        if (auto win = Expand(frame)) {
+          result.moves.clear();
+          for (std::size_t i = 1; i < stack_.size(); ++i)
+            result.moves.push_back(stack_[i - 1].children[stack_[i - 1].next - 1].move);
+          result.moves.push_back(*win);
+          return Outcome::Won;
+        }
+      }
+      if (frame.next >= frame.children.size()) {
+        stack_.pop_back();
+        continue;
+      }
+      // The heuristic's first choice is free; every other one is a departure.
+      const int remaining = frame.remaining - (frame.next > 0 ? 1 : 0);
+      if (remaining < 0 || stack_.size() >= kDeepest) {
+        pruned_ = true;
+        stack_.pop_back();
+        continue;
+      }
+      const Child& child = frame.children[frame.next++];
+      const auto known = seen_.find(child.hash);
+      if (known != seen_.end() && known->second >= remaining) continue;
+      seen_[child.hash] = remaining;
+      const Move move = child.move;
+      frame.state.Restore(s);
+      x_.Play(move);
+      stack_.emplace_back(s);
+      stack_.back().remaining = remaining;
+    }
+    return Outcome::Exhausted;
+  }
 
   // Tries every candidate of the frame's position; a move that wins at once
   // is returned, the others become the frame's children, best first.
   std::optional<Move> Expand(Frame& frame) {
+    ++expansions_;
+    if (options_.progress && expansions_ % 1000 == 0) options_.progress(expansions_);
     Session& s = x_.session;
     frame.state.Restore(s);
     const std::uint64_t here = PositionHash(s);
     const std::vector<Move> moves = Candidates(x_, frame.state);
     for (const Move& move : moves) {
       frame.state.Restore(s);
+      const int bonus = MoveBonus(s, move);
       x_.Play(move);
       if (x_.Won()) return move;
       if (x_.Over()) continue;
       const std::uint64_t hash = PositionHash(s);
-      if (hash == here || !seen_.insert(hash).second) continue;
-      if (options_.progress && seen_.size() % 1000 == 0) options_.progress(static_cast<std::int64_t>(seen_.size()));
-      frame.children.push_back({move, Score(s)});
+      if (hash == here) continue;
+      const auto known = seen_.find(hash);
+      if (known != seen_.end() && known->second >= frame.remaining) continue;
+      frame.children.push_back({move, Score(s) + bonus, hash});
     }
     std::stable_sort(frame.children.begin(), frame.children.end(),
                      [](const Child& a, const Child& b) { return a.score > b.score; });
@@ -342,20 +463,40 @@ class Search {
 
   std::size_t MemoryUsed() const {
     const std::size_t perFrame = stack_.empty() ? 0 : stack_.front().state.Bytes() + 64 * sizeof(Child);
-    return seen_.size() * 40 + stack_.size() * perFrame;
+    return seen_.size() * 48 + stack_.size() * perFrame;
   }
 
   Scratch x_;
   SolveOptions options_;
-  std::unordered_set<std::uint64_t> seen_;
+  // Each position met, with the departures still allowed when it was entered.
+  std::unordered_map<std::uint64_t, int> seen_;
   std::vector<Frame> stack_;
+  std::int64_t expansions_ = 0;
+  bool pruned_ = false;
 };
+
+// The moves played from the start on a table of their own end in a win.
+bool Replays(const Session& start, const std::vector<Move>& moves) {
+  auto x = std::make_unique<Scratch>(start);
+  for (const Move& move : moves) {
+    if (x->Over()) return false;
+    x->Play(move);
+  }
+  return x->Won();
+}
 
 }  // namespace
 
 Result Solve(const Session& start, const SolveOptions& options) {
   auto search = std::make_unique<Search>(start, options);
-  return search->Run();
+  Result result = search->Run();
+  search.reset();
+  if (result.verdict == Verdict::Winnable && !Replays(start, result.moves)) {
+    // Never reported: a win the table does not confirm is no win.
+    result.verdict = Verdict::Unknown;
+    result.moves.clear();
+  }
+  return result;
 }
 
 std::optional<Move> Hint(const Session& start, const SolveOptions& options) {
@@ -379,7 +520,8 @@ std::string Describe(const Result& result) {
     case Verdict::Unknown:
       if (result.cancelled) return "The search was cancelled after " + std::to_string(result.positions) + " positions.";
       return "Cannot tell within the search budget (" + std::to_string(result.positions) + " positions).";
-    case Verdict::CannotJudge: return "The solver cannot judge this game.";
+    case Verdict::CannotJudge:
+      return "The solver cannot judge this game." + (result.reason.empty() ? std::string() : " " + result.reason);
   }
   return {};
 }

@@ -34,7 +34,8 @@ struct Move {
   enum Kind { Drag, Click, Select } kind = Drag;
   int card = 0;      // Drag and Select: the card code; Click: 0
   std::string pile;  // Drag: the destination ("Fila3", "Dest1", "Appogg2", "Mazzo_Vis"...); Click: the pile clicked
-  // "drag 041 Fila3", "click Mazzo", "select 013".
+  int place = 0;     // Drag into a gap of a row: its place in the row, from 1; 0 for the end of the pile
+  // "drag 041 Fila3", "drag 041 Fila3 5", "click Mazzo", "select 013".
   std::string Command() const;
   bool operator==(const Move&) const = default;
 };
@@ -54,6 +55,7 @@ struct Result {
   std::int64_t positions = 0;
   bool cancelled = false;
   std::vector<Move> moves;  // Winnable only: from the position given to the win
+  std::string reason;       // CannotJudge only: why, in a sentence for the player
 };
 
 // Searches from the position on the session's table; the session is not changed.

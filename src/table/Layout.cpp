@@ -773,9 +773,12 @@ Offset PositionOf(const Session& s, PileRef pile, int upTo) {
   if (mode == kRowLayout && pile.group == PileGroup::Tableau) {
     // Holes take no room: when a card leaves the row, the cards after it
     // close up, as a row of cards on a real table would.
+    // In the row of stacks a face-down card lies under the card that covers
+    // it, in that card's place.
+    const bool stacked = s.rules[rule::GameFamily] == 19;
     int slot = 0;
     for (int i = 0; i < upTo && i < PileCardCount(text); ++i)
-      if (CardAt(text, i) > 0) ++slot;
+      if (CardAt(text, i) > 0 && !(stacked && s.cards.IsFaceDown(CardAt(text, i)))) ++slot;
     return RowSlot(s, at, slot);
   }
   for (int i = 0; i < upTo && i < PileCardCount(text); ++i) {

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
@@ -19,6 +21,7 @@ namespace cardoria {
 namespace {
 
 constexpr int kAcesUp = 85, kHitOrMiss = 86, kEightPuzzle = 87, kSalicLaw = 88, kPegSolitaire = 89;
+constexpr int kFrog = 90, kAccordion = 91;
 const PileRef kStock{PileGroup::Stock, kStockItem};
 const PileRef kDiscards{PileGroup::Foundation, 0};
 
@@ -306,8 +309,8 @@ TEST_F(FamilyGamesTest, AJumpAndTheCardItTakesAreOneStep) {
   EXPECT_FALSE(play.engine.Undo());
 }
 
-// In the family whose first pile is a line of cards to be matched, nothing
-// is dropped onto that pile; the other piles take cards as their rules say.
+// The row of stacks takes no card from another pile; the other piles take
+// cards as their rules say.
 TEST_F(FamilyGamesTest, TheMatchingFamilyRefusesDropsOntoItsFirstPile) {
   ASSERT_TRUE(play.Start(kAcesUp, "4831926947975"));
   Pile(PileGroup::Tableau, 0).clear();
@@ -323,6 +326,240 @@ TEST_F(FamilyGamesTest, TheMatchingFamilyRefusesDropsOntoItsFirstPile) {
   s().rules.Set(rule::GameFamily, 19);
   play.Drag(TopCard(Pile(PileGroup::Tableau, 2)), {PileGroup::Tableau, 3});
   EXPECT_EQ(PileCardCount(Pile(PileGroup::Tableau, 3)), 1);
+}
+
+// The stack tops of the row, left to right.
+std::vector<int> RowTops(const Session& s) {
+  std::vector<int> tops;
+  const std::string& row = s.piles.Pile(PileGroup::Tableau, 0);
+  for (int i = 0; i < PileCardCount(row); ++i)
+    if (!s.cards.IsFaceDown(CardAt(row, i))) tops.push_back(CardAt(row, i));
+  return tops;
+}
+
+// A stack goes one or three places left onto a top of its suit or rank;
+// two places, to the right or onto a stranger stays where it is.
+TEST_F(FamilyGamesTest, AccordionMovesAStackOneOrThreePlacesLeftOntoAMatch) {
+  // A of spades, 5 of diamonds, 5 of clubs, 5, 7 and 3 of spades.
+  const std::vector<int> row = {40, 18, 31, 44, 46, 42};
+  struct Case {
+    int card, onto;
+    bool moves;
+  };
+  const Case cases[] = {
+      {31, 18, true},   // one left, same rank
+      {44, 40, true},   // three left, same suit
+      {46, 44, true},   // one left, same suit
+      {44, 18, false},  // two left, same rank
+      {42, 44, false},  // two left, same suit
+      {46, 18, false},  // three left, no match
+      {44, 46, false},  // to the right
+      {42, 40, false},  // five left
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(play.Start(kAccordion, "4711000000815"));
+    std::string& pile = Pile(PileGroup::Tableau, 0);
+    pile.clear();
+    for (int card : row) AppendCard(s().piles, s().cards, PileGroup::Tableau, 0, card, '1');
+    play.table.RedrawTable();
+    const std::string before = play.TableText();
+    play.DragOnto(c.card, c.onto);
+    EXPECT_EQ(play.TableText() != before, c.moves) << c.card << " onto " << c.onto;
+    if (!c.moves) continue;
+    std::vector<int> tops;
+    for (int card : row)
+      if (card != c.card) tops.push_back(card == c.onto ? c.card : card);
+    EXPECT_EQ(RowTops(s()), tops);
+    EXPECT_TRUE(s().cards.IsFaceDown(c.onto));
+  }
+}
+
+// The stack carries its covered cards along, the score counts them, and
+// Undo brings back the faces of the stack it covered.
+TEST_F(FamilyGamesTest, AccordionStackCarriesItsCardsAndUndoRestoresThem) {
+  ASSERT_TRUE(play.Start(kAccordion, "4711000000815"));
+  std::string& pile = Pile(PileGroup::Tableau, 0);
+  pile.clear();
+  // A of spades, 9 of diamonds, 2 of clubs, 5 and 7 of spades.
+  for (int card : {40, 22, 28, 44, 46}) AppendCard(s().piles, s().cards, PileGroup::Tableau, 0, card, '1');
+  play.table.RedrawTable();
+  const std::string dealt = play.TableText();
+  play.DragOnto(46, 44);
+  play.DragOnto(46, 40);
+  EXPECT_EQ(pile, CardCode(40) + CardCode(44) + CardCode(46) + CardCode(22) + CardCode(28));
+  EXPECT_EQ(RowTops(s()), (std::vector<int>{46, 22, 28}));
+  EXPECT_EQ(s().store.GetInt(pos::kScore, 6), -52 + 10);
+  ASSERT_TRUE(play.engine.Undo());
+  ASSERT_TRUE(play.engine.Undo());
+  EXPECT_EQ(play.TableText(), dealt);
+}
+
+// Depth-first over the stack tops alone: the moves that leave one stack.
+bool SolveAccordion(std::vector<int>& tops, std::vector<std::pair<int, int>>& path, std::set<std::vector<int>>& seen,
+                    int& budget) {
+  if (tops.size() == 1) return true;
+  if (--budget < 0 || !seen.insert(tops).second) return false;
+  for (std::size_t i = tops.size(); i-- > 1;) {
+    for (std::size_t back : {1u, 3u}) {
+      if (i < back) continue;
+      const int card = tops[i], onto = tops[i - back];
+      if (CardSuit(card) != CardSuit(onto) && CardRank(card) != CardRank(onto)) continue;
+      std::vector<int> next = tops;
+      next[i - back] = card;
+      next.erase(next.begin() + static_cast<std::ptrdiff_t>(i));
+      path.emplace_back(card, onto);
+      if (SolveAccordion(next, path, seen, budget)) return true;
+      path.pop_back();
+    }
+  }
+  return false;
+}
+
+TEST_F(FamilyGamesTest, AccordionIsWonWithOneStack) {
+  ASSERT_TRUE(play.Start(kAccordion, "4711000000815"));
+  std::vector<int> tops = RowTops(s());
+  ASSERT_EQ(tops.size(), 52u);
+  std::vector<std::pair<int, int>> path;
+  std::set<std::vector<int>> seen;
+  int budget = 200000;
+  ASSERT_TRUE(SolveAccordion(tops, path, seen, budget)) << "no win found";
+  for (const auto& [card, onto] : path) {
+    ASSERT_TRUE(InProgress());
+    const std::string before = play.TableText();
+    play.DragOnto(card, onto);
+    ASSERT_NE(play.TableText(), before) << card << " onto " << onto;
+  }
+  ExpectWon();
+  EXPECT_EQ(RowTops(s()).size(), 1u);
+  EXPECT_EQ(s().store.GetInt(pos::kScore, 6), 203);
+  EXPECT_TRUE(play.PackIntact());
+}
+
+// Every Ace of the reserve starts a foundation and a card of the pack takes
+// its place; one Ace of the pack always starts the first. The last deal meets
+// a second Ace in the pack before the reserve is whole again: it starts a
+// foundation of its own instead of landing on the first Ace.
+TEST_F(FamilyGamesTest, FrogStartsAFoundationWithEveryAceItMeets) {
+  for (const char* deal : {"4711000000815", "9999999999999", "1488548094445"}) {
+    SCOPED_TRACE(deal);
+    ASSERT_TRUE(play.Start(kFrog, deal));
+    int aces = 0;
+    bool gap = false;
+    for (int f = 0; f < 8; ++f) {
+      const std::string& pile = Pile(PileGroup::Foundation, f);
+      if (pile.empty()) {
+        gap = true;
+        continue;
+      }
+      EXPECT_FALSE(gap) << "foundation " << f + 1 << " follows an empty one";
+      ASSERT_EQ(PileCardCount(pile), 1) << "foundation " << f + 1;
+      EXPECT_EQ(CardRank(CardAt(pile, 0)), 1);
+      EXPECT_FALSE(s().cards.IsFaceDown(CardAt(pile, 0)));
+      ++aces;
+    }
+    EXPECT_GE(aces, 1);
+    const std::string& reserve = Pile(PileGroup::Reserve, 0);
+    ASSERT_EQ(PileCardCount(reserve), 13);
+    for (int i = 0; i < 13; ++i) {
+      EXPECT_NE(CardRank(CardAt(reserve, i)), 1);
+      EXPECT_FALSE(s().cards.IsFaceDown(CardAt(reserve, i)));
+    }
+    EXPECT_EQ(PileCardCount(Pile(PileGroup::Stock, kWasteItem)), 104 - 13 - aces);
+    EXPECT_TRUE(play.PackIntact());
+  }
+}
+
+// Frog on plain vectors: the pack's top, the reserve's top and the pile tops
+// go to the foundations whenever they can; otherwise the pack's top goes
+// onto a pile, preferring one whose top ranks above it.
+struct FrogSearch {
+  std::vector<int> pack, reserve;
+  std::vector<std::vector<int>> piles;
+  std::vector<int> tops;  // rank on each foundation, 0 empty
+  std::vector<test::SolverMove> path;
+  std::set<std::string> seen;
+  int budget = 200000;
+
+  std::string Key() const {
+    std::string key = std::to_string(pack.size()) + "/" + std::to_string(reserve.size());
+    for (const auto& pile : piles) {
+      key += "|";
+      for (int card : pile) key += std::to_string(CardRank(card)) + ",";
+    }
+    return key;
+  }
+  // Plays every card that can reach a foundation; returns how many moved.
+  int ToFoundations() {
+    int moved = 0;
+    for (bool again = true; again;) {
+      again = false;
+      auto send = [&](std::vector<int>& from, PileRef) {
+        if (from.empty()) return false;
+        const int rank = CardRank(from.back());
+        for (int f = 0; f < 8; ++f) {
+          if (tops[f] + 1 != rank || (rank == 1 && tops[f] != 0)) continue;
+          tops[f] = rank;
+          path.push_back({from.back(), {PileGroup::Foundation, f}});
+          from.pop_back();
+          return true;
+        }
+        return false;
+      };
+      again = send(reserve, {}) || send(pack, {});
+      for (auto& pile : piles) again = send(pile, {}) || again;
+      if (again) ++moved;
+    }
+    return moved;
+  }
+  bool Solve() {
+    const auto saved = std::make_tuple(pack, reserve, piles, tops, path.size());
+    ToFoundations();
+    if (pack.empty() && reserve.empty() &&
+        std::all_of(piles.begin(), piles.end(), [](const auto& p) { return p.empty(); }))
+      return true;
+    if (--budget >= 0 && !pack.empty() && seen.insert(Key()).second) {
+      const int card = pack.back();
+      std::vector<int> order(5);
+      for (int j = 0; j < 5; ++j) order[j] = j;
+      auto gap = [&](int j) { return piles[j].empty() ? 20 : CardRank(piles[j].back()) - CardRank(card); };
+      std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int ga = gap(a), gb = gap(b);
+        return (ga >= 0) != (gb >= 0) ? ga >= 0 : ga >= 0 ? ga < gb : ga > gb;
+      });
+      for (int j : order) {
+        piles[j].push_back(card);
+        pack.pop_back();
+        path.push_back({card, {PileGroup::Tableau, j}});
+        if (Solve()) return true;
+        path.pop_back();
+        pack.push_back(card);
+        piles[j].pop_back();
+      }
+    }
+    std::tie(pack, reserve, piles, tops) =
+        std::tie(std::get<0>(saved), std::get<1>(saved), std::get<2>(saved), std::get<3>(saved));
+    path.resize(std::get<4>(saved));
+    return false;
+  }
+};
+
+TEST_F(FamilyGamesTest, FrogIsWonWithAllCardsOnTheFoundations) {
+  ASSERT_TRUE(play.Start(kFrog, "2718281828459"));
+  FrogSearch search;
+  auto cards = [](const std::string& pile) {
+    std::vector<int> out;
+    for (int i = 0; i < PileCardCount(pile); ++i) out.push_back(CardAt(pile, i));
+    return out;
+  };
+  search.pack = cards(Pile(PileGroup::Stock, kWasteItem));
+  search.reserve = cards(Pile(PileGroup::Reserve, 0));
+  search.piles.assign(5, {});
+  for (int f = 0; f < 8; ++f) search.tops.push_back(PileCardCount(Pile(PileGroup::Foundation, f)));
+  ASSERT_TRUE(search.Solve()) << "no win found";
+  Replay(search.path);
+  ExpectWon();
+  for (int f = 0; f < 8; ++f) EXPECT_EQ(PileCardCount(Pile(PileGroup::Foundation, f)), 13) << f;
+  EXPECT_TRUE(play.PackIntact());
 }
 
 }  // namespace

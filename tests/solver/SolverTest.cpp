@@ -69,12 +69,13 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
     const char* deal;
     Knowledge knowledge;
   };
-  for (const Case& c : {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000001", Knowledge::FullDeal},
-                        Case{25, "0000000000003", Knowledge::FullDeal}}) {
+  for (const Case& c :
+       {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000003", Knowledge::FullDeal},
+        Case{25, "0000000000003", Knowledge::FullDeal}, Case{76, "0000000000005", Knowledge::FullDeal}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, c.deal));
-    const solver::Result result = solver::Solve(f.session, Budget(20000));
+    const solver::Result result = solver::Solve(f.session, Budget(2000));
     ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
     EXPECT_EQ(result.knowledge, c.knowledge);
     EXPECT_GT(result.positions, 0);
@@ -123,6 +124,17 @@ TEST(SolverTest, HandMadePositionsHaveTheirKnownVerdicts) {
     EXPECT_EQ(solver::Describe(result), "This deal cannot be won.");
   }
   {
+    // After the 2 goes up only a 3 can move, between two 4s: nothing else
+    // ever opens.
+    SCOPED_TRACE("Beleaguered Castle: a deal that is over at once");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(9, "0000000000001"));
+    const solver::Result result = solver::Solve(f.session, Budget(1000));
+    EXPECT_EQ(result.verdict, Verdict::CannotBeWon) << solver::Describe(result);
+    EXPECT_EQ(result.knowledge, Knowledge::Visible);
+    EXPECT_LT(result.positions, 50);
+  }
+  {
     SCOPED_TRACE("Klondike: a whole deal within a budget of five positions");
     PlayFixture f;
     ASSERT_TRUE(f.Start(2, "0000000000002"));
@@ -139,7 +151,8 @@ TEST(SolverTest, HandMadePositionsHaveTheirKnownVerdicts) {
     ASSERT_TRUE(f.Start(66, "0000000000066"));
     const solver::Result result = solver::Solve(f.session, Budget(1000));
     EXPECT_EQ(result.verdict, Verdict::CannotJudge);
-    EXPECT_EQ(solver::Describe(result), "The solver cannot judge this game.");
+    EXPECT_EQ(solver::Describe(result),
+              "The solver cannot judge this game. It is played on what the player remembers of the hidden cards.");
     EXPECT_FALSE(solver::Hint(f.session, Budget(100)));
   }
 }

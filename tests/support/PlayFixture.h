@@ -111,6 +111,17 @@ class PlayFixture {
     engine.OnMouseUp(kLeftButton);
   }
 
+  // Drags a card until it lies on another card, wherever that card lies.
+  void DragOnto(int card, int other) {
+    const Rect from = CardRectangle(session, card);
+    engine.OnMouseDown(kLeftButton, false, from.left + 1, from.top + 1);
+    if (session.drag.draggedCard != 0) {
+      const Rect to = CardRectangle(session, other);
+      engine.OnMouseMove(to.left + session.drag.grabX, to.top + session.drag.grabY);
+    }
+    engine.OnMouseUp(kLeftButton);
+  }
+
   void Click(PileRef pile) {
     const Rect r = TopCardRect(session, pile);
     engine.OnMouseDown(kLeftButton, false, r.left + 1, r.top + 1);
