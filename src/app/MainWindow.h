@@ -258,9 +258,9 @@ class TfrmMain final : public QMainWindow,
   struct SolverBudgets {
     std::int64_t hintPositions = 1000;
     std::int64_t verdictPositions = 2000000;
-    std::int64_t dealPositions = 20000;
+    std::int64_t dealPositions = 5000;
     int dealsTried = 10;
-    std::chrono::milliseconds dealTime{20000};
+    std::chrono::milliseconds dealTime{15000};
   };
   SolverBudgets solverBudgets;
   // The rectangles a hint lights now (the card, then where it goes); empty
@@ -308,9 +308,9 @@ class TfrmMain final : public QMainWindow,
   bool ResumeAtStart();
   // Hints and searches wait while a winning animation or a demo plays: a beep.
   bool SolverRefused();
-  // The winnable-deal search for game `game`; the deal to play, empty when
-  // the player cancelled before any was drawn.
-  std::string WinnableDealFor(int game);
+  // The winnable-deal search for game `game`: the deal to play, and in
+  // `notice` what the player is told once it is dealt (when none was proved).
+  std::string WinnableDealFor(int game, std::string& notice);
   void FinishVerdict();
   bool DealWinnable() const;
 

@@ -163,7 +163,7 @@ void TfrmMain::FinishVerdict() {
   ports_.messages.ShowInfo(answer, "Can this deal be won?");
 }
 
-std::string TfrmMain::WinnableDealFor(int game) {
+std::string TfrmMain::WinnableDealFor(int game, std::string& notice) {
   auto task = std::make_unique<SolverTask>();
   WinnableSearch search;
   search.deals = DrawDealNumbers([this](int n) { return ports_.random.Next(n); }, solverBudgets.dealsTried);
@@ -207,14 +207,15 @@ std::string TfrmMain::WinnableDealFor(int game) {
   loop.exec();
   poll.stop();
   progress.disconnect(this);
+  progress.hide();
   solverProgress_ = nullptr;
   task->thread.join();
   const WinnableDeal found = task->deal;
   if (found.deal.empty()) return search.deals.empty() ? std::string() : search.deals.front();
   if (found.cannotJudge) {
-    ports_.messages.ShowInfo("The solver cannot judge this game: playing deal " + found.deal + ".");
+    notice = "The solver cannot judge this game: playing deal " + found.deal + ".";
   } else if (!found.winnable && !found.cancelled) {
-    ports_.messages.ShowInfo("No winnable deal found within the budget: playing deal " + found.deal + ".");
+    notice = "No winnable deal found within the budget: playing deal " + found.deal + ".";
   }
   return found.deal;
 }
@@ -227,10 +228,13 @@ bool TfrmMain::NewGame() {
   }
   if (!ConfirmAbandonGame(session_, ports) || engine_->EndGame()) return session_.values.Flag(kGameInProgress);
   if (session_.store.Get(145, 1) == "Y") PlaySound("New", true);
-  const std::string deal = WinnableDealFor(session_.store.GetInt(pos::kGameNumber, 4));
+  std::string notice;
+  const std::string deal = WinnableDealFor(session_.store.GetInt(pos::kGameNumber, 4), notice);
   if (deal.empty()) return false;
   session_.store.Set(pos::kDealNumber, 15, deal);
   StartGame(session_, ports, true, true, 1, false);
+  // Told over the deal it is about.
+  if (!notice.empty()) ports_.messages.ShowInfo(notice);
   return session_.values.Flag(kGameInProgress);
 }
 
@@ -245,10 +249,12 @@ void TfrmMain::RandomGame() {
       session_.catalogue[static_cast<std::size_t>(ports_.random.Next(static_cast<int>(session_.catalogue.size())))];
   const int number = LineNumber(line);
   if (!ConfirmAbandonGame(session_, ports) || engine_->EndGame()) return;
-  const std::string deal = WinnableDealFor(number);
+  std::string notice;
+  const std::string deal = WinnableDealFor(number, notice);
   if (deal.empty()) return;
   session_.store.Set(pos::kDealNumber, 15, deal);
   OpenGame(session_, ports, number, GameNameOf(session_, number), session_.store.Get(pos::kPlayerName, 30), 1, true);
+  if (!notice.empty()) ports_.messages.ShowInfo(notice);
 }
 
 }  // namespace cardoria
