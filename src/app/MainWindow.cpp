@@ -26,6 +26,7 @@
 #include "app/ResourceImages.h"
 #include "app/SavedGameDialogs.h"
 #include "app/ShowRules.h"
+#include "app/SolverTask.h"
 #include "app/TfrmFavorite.h"
 #include "app/TfrmMemoryEnd.h"
 #include "app/TfrmOpenGame.h"
@@ -112,6 +113,21 @@ void TableWidget::paintEvent(QPaintEvent*) {
   const double s = window_.scale_;
   const int scroll = ToPixels(ScrollOffset(window_.session_), s);
   painter.drawImage(QPoint(0, 0), window_.tableImage_, QRect(QPoint(0, scroll), pixels));
+  // A hint: the card to move shown inverted, where it goes outlined.
+  for (std::size_t i = 0; i < window_.hintRects_.size(); ++i) {
+    const QRect lit = ToPixels(window_.hintRects_[i], s);
+    if (i == 0) {
+      painter.save();
+      painter.setCompositionMode(QPainter::CompositionMode_Difference);
+      painter.fillRect(lit, Qt::white);
+      painter.restore();
+    } else {
+      painter.save();
+      painter.setPen(QPen(Qt::yellow, std::max(2, ToPixels(3, s))));
+      painter.drawRect(lit.adjusted(1, 1, -2, -2));
+      painter.restore();
+    }
+  }
   const Rect moving = window_.MovingCardsRect();
   if (moving.Empty()) return;
   const QRect r = ToPixels(moving, s);
@@ -228,21 +244,13 @@ void TfrmMain::BuildMenus() {
   };
   QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
   game->setObjectName(QStringLiteral("mnuGame"));
-  add(game, "mnuNew", "&New game", QKeySequence(Qt::Key_F2),
-      [this] {
-        auto ports = StartPorts();
-        NewGameCommand(session_, ports);
-      },
-      {Commands::Game});
+  add(game, "mnuNew", "&New game", QKeySequence(Qt::Key_F2), [this] { NewGame(); }, {Commands::Game});
   add(game, "mnuOpen", "&Open a game", QKeySequence(Qt::CTRL | Qt::Key_F12), [this] { OpenGameCommand(); });
   add(game, "mnuOpenSavedGame", "Open a sa&ved game...", {}, [this] { OpenSavedGameCommand(); });
   add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartGame(); },
       {Commands::Game});
   add(game, "mnuSelect", "S&elect a game number...", QKeySequence(Qt::Key_F3), [this] { SelectGameNumber(); });
-  add(game, "mnuRandomGame", "R&andom game", {}, [this] {
-    auto ports = StartPorts();
-    RandomGameCommand(session_, ports);
-  });
+  add(game, "mnuRandomGame", "R&andom game", {}, [this] { RandomGame(); });
   add(game, "mnuSave", "&Save...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), [this] { SaveGameCommand(); },
       {Commands::SaveAndUndo});
   game->addSeparator();
@@ -259,6 +267,7 @@ void TfrmMain::BuildMenus() {
       {Commands::PauseAndQuit});
   add(game, "mnuGameInformation", "Game &information...", {}, [this] { TfrmAboutGame(Stats(), this).exec(); },
       {Commands::Game});
+  add(game, "mnuCanBeWon", "Can this deal &be won?", {}, [this] { VerdictCommand(); }, {Commands::Game});
   game->addSeparator();
   add(game, "mnuHoldAndExit", "&Hold and exit...", {}, [this] { HoldAndExitCommand(); }, {Commands::SaveAndUndo});
   add(game, "mnuEsci", "E&xit", {}, [this] { close(); });
@@ -276,6 +285,7 @@ void TfrmMain::BuildMenus() {
       [this] { UndoToSnapshotCommand(); }, {Commands::UndoToSnapshot})
       ->setEnabled(false);
   edit->addSeparator();
+  add(edit, "mnuHint", "H&int", QKeySequence(Qt::Key_H), [this] { HintCommand(); }, {Commands::Game});
   autoplayAction_ = add(edit, "mnuAutoPlay", "Au&toplay", QKeySequence(Qt::Key_F7),
                         [this] { engine_->ToggleAutoplay(); }, {Commands::Autoplay});
   autoplayAction_->setCheckable(true);
@@ -1197,12 +1207,6 @@ bool TfrmMain::PlayGame(int game, const std::string& deal) {
   if (!deal.empty()) session_.store.Set(pos::kDealNumber, 15, deal);
   OpenGame(session_, ports, game, GameNameOf(session_, game), session_.store.Get(pos::kPlayerName, 30),
            deal.empty() ? 2 : 1, true);
-  return session_.values.Flag(kGameInProgress);
-}
-
-bool TfrmMain::NewGame() {
-  auto ports = StartPorts();
-  NewGameCommand(session_, ports);
   return session_.values.Flag(kGameInProgress);
 }
 

@@ -7,12 +7,16 @@
 #include <QMainWindow>
 #include <QMap>
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "app/CustomGameCommands.h"
 #include "app/Preferences.h"
+#include "app/SolverPlay.h"
 #include "app/Startup.h"
 #include "app/TfrmCustomize.h"
 #include "app/TfrmCustomizeRules.h"
@@ -25,6 +29,7 @@
 #include "table/qt/CardImages.h"
 
 class QAction;
+class QProgressDialog;
 class QScrollBar;
 class QLabel;
 class QTimer;
@@ -240,6 +245,31 @@ class TfrmMain final : public QMainWindow,
   // A point of the layout in the table widget's coordinates.
   QPoint ToWidget(int x, int y) const;
 
+  // Edit menu "Hint": lights the card to move and where it goes for a
+  // moment; "No moves left" when nothing moves.
+  void HintCommand();
+  // Game menu "Can this deal be won?": searched on a copy in the background
+  // while the table stays the player's; the answer comes in words.
+  void VerdictCommand();
+  // New game and Random game, through the search for a winnable deal when
+  // the preferences ask for one.
+  void RandomGame();
+  // How far the solver may search for each command (tests make them small).
+  struct SolverBudgets {
+    std::int64_t hintPositions = 1000;
+    std::int64_t verdictPositions = 2000000;
+    std::int64_t dealPositions = 5000;
+    int dealsTried = 10;
+    std::chrono::milliseconds dealTime{15000};
+  };
+  SolverBudgets solverBudgets;
+  // The rectangles a hint lights now (the card, then where it goes); empty
+  // when no hint is shown.
+  std::vector<Rect> HintRects() const { return hintRects_; }
+  // The progress dialog of a search running in the background, if any.
+  QProgressDialog* SolverProgress() const { return solverProgress_; }
+  bool SolverRunning() const;
+
   // While paused or during a winning animation, the first key press or click
   // anywhere ends it and is swallowed, with the release of that click.
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -276,6 +306,13 @@ class TfrmMain final : public QMainWindow,
   bool HoldOnClose();
   // The saved game of the command line, else a held game; false when none opened.
   bool ResumeAtStart();
+  // Hints and searches wait while a winning animation or a demo plays: a beep.
+  bool SolverRefused();
+  // The winnable-deal search for game `game`: the deal to play, and in
+  // `notice` what the player is told once it is dealt (when none was proved).
+  std::string WinnableDealFor(int game, std::string& notice);
+  void FinishVerdict();
+  bool DealWinnable() const;
 
   Session& session_;
   StartupPorts& ports_;
@@ -334,6 +371,13 @@ class TfrmMain final : public QMainWindow,
   QLabel* statusPlayer_ = nullptr;
   FileSystem files_;
   std::unique_ptr<StatsPorts> statsPorts_;
+  HintBook hints_;
+  std::vector<Rect> hintRects_;
+  QTimer* hintTimer_ = nullptr;
+  struct SolverTask;
+  std::unique_ptr<SolverTask> solverTask_;
+  QProgressDialog* solverProgress_ = nullptr;
+  QTimer* solverPoll_ = nullptr;
 };
 
 }  // namespace cardoria

@@ -136,13 +136,17 @@ void TfrmCustomize::BuildGeneralPage() {
   chkDoubleFoundations = Check(twiceLayout, "chkDoubleFoundations", "Move cards to the fou&ndations");
   chkDoubleTableaus = Check(twiceLayout, "chkDoubleTableaus", "Move cards to the tablea&u piles");
   layout->addWidget(twice, 1, 1);
+  auto* deals = new QGroupBox(QStringLiteral("Deals "));
+  auto* dealsLayout = new QVBoxLayout(deals);
+  chkDealWinnable = Check(dealsLayout, "chkDealWinnable", "Deal only winnable game&s");
+  layout->addWidget(deals, 2, 0, 1, 2);
   auto* buttons = new QHBoxLayout;
   QPushButton* pointers = Button("btnPointers", "  &Pointers...");
   QPushButton* clear = Button("btnClearValues", "Clear &values...");
   QPushButton* advanced = Button("btnAdvanced", "A&dvanced...");
   for (QPushButton* button : {pointers, clear, advanced}) buttons->addWidget(button);
-  layout->addLayout(buttons, 2, 0, 1, 2);
-  layout->setRowStretch(3, 1);
+  layout->addLayout(buttons, 3, 0, 1, 2);
+  layout->setRowStretch(4, 1);
   connect(pointers, &QPushButton::clicked, this, &TfrmCustomize::btnPointersClick);
   connect(clear, &QPushButton::clicked, this, [this] { c_.host.OpenClearValues(this); });
   connect(advanced, &QPushButton::clicked, this, &TfrmCustomize::btnAdvancedClick);
@@ -448,17 +452,19 @@ const Switch kSwitches[] = {
     {"Deal_Animation", 241, true, ""},
     {"Cards_Shadowed", pos::kCardsShadowed, true, ""},
     {"Cards_Animate", pos::kCardsAnimate, true, ""},
+    {"Deal_Winnable", 0, false, "N"},
 };
 
 }  // namespace
 
-static_assert(std::size(kSwitches) == 20, "one check box for each switch");
+static_assert(std::size(kSwitches) == 21, "one check box for each switch");
 
-std::array<QCheckBox*, 20> TfrmCustomize::SwitchBoxes() const {
+std::array<QCheckBox*, 21> TfrmCustomize::SwitchBoxes() const {
   return {chkTBLargeIcons,      chkTBFlatBtn,       chkShowToolTips,  chkShowTime,         chkShowScore,
           chkVertScrollBar,     chkPilesSize,       chkMainPopupMenu, chkRightFoundations, chkRightTableaus,
           chkDoubleFoundations, chkDoubleTableaus,  chkRandomCard,    chkRandomDeck,       chkRandomBackground,
-          chkAutomaticFaceUp,   chkRedealAnimation, chkDealAnimation, chkShadowed,         chkAnimated};
+          chkAutomaticFaceUp,   chkRedealAnimation, chkDealAnimation, chkShadowed,         chkAnimated,
+          chkDealWinnable};
 }
 
 void TfrmCustomize::LoadDialogValues() {

@@ -139,7 +139,7 @@ class TfrmCustomize final : public QDialog {
   void BuildAnimationsPage();
   void BuildSoundsPage();
   // The check boxes that stand for a "Y"/"N" preference each, in the order of their table.
-  std::array<QCheckBox*, 20> SwitchBoxes() const;
+  std::array<QCheckBox*, 21> SwitchBoxes() const;
   void LoadDialogValues();
   void LoadLookPages();
   void TabbedNotebook1Change(int page);
@@ -202,6 +202,7 @@ class TfrmCustomize final : public QDialog {
   QWidget* cardChoices_;
   QLabel *imgCardSample, *imgDeckSample, *lblDeckCaption, *imgBackground, *lblBackgroundCaption;
   QCheckBox *chkRandomCard, *chkRandomDeck, *chkRandomBackground, *chkFadeBackground;
+  QCheckBox* chkDealWinnable;
   QTreeWidget *trvCardBack, *trvBackGround;
   QPushButton *btnColore, *btnCustomizedBackgounds;
   QMenu* mnuBackground;

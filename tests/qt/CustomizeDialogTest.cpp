@@ -392,6 +392,9 @@ TEST_F(CustomizeDialogTest, OkWritesTheChecksAndTheAdvancedValues) {
   Find<QCheckBox>(dialog.get(), "chkShowTime")->setChecked(false);
   Find<QCheckBox>(dialog.get(), "chkShadowed")->setChecked(false);
   Find<QCheckBox>(dialog.get(), "chkMainPopupMenu")->setChecked(false);
+  QCheckBox* winnable = Find<QCheckBox>(dialog.get(), "chkDealWinnable");
+  EXPECT_FALSE(winnable->isChecked());  // off until the player asks
+  winnable->setChecked(true);
   QTimer::singleShot(0, dialog.get(), [&] {
     auto* advanced = dialog->findChild<TfrmOptionsAdvanced*>();
     ASSERT_NE(advanced, nullptr);
@@ -405,6 +408,7 @@ TEST_F(CustomizeDialogTest, OkWritesTheChecksAndTheAdvancedValues) {
   EXPECT_EQ(File("Show_Time"), "N");
   EXPECT_EQ(File("Cards_Shadowed"), "N");
   EXPECT_EQ(File("Show_Main_Popup_Menu"), "N");
+  EXPECT_EQ(File("Deal_Winnable"), "Y");
   EXPECT_EQ(File("Undo_Enabled"), "2");
   EXPECT_EQ(File("ConfirmSaveAndExit"), "N");
   EXPECT_EQ(session.store.Get(pos::kUndoEnabled, 1), "2");
