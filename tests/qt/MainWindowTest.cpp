@@ -110,6 +110,8 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "",
                              "&Hold and exit...",
                              "E&xit",
+                             "",
+                             "&Demo",
                              "&Undo",
                              "&Redo",
                              "",
