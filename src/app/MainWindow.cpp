@@ -20,6 +20,7 @@
 #include <cmath>
 #include <thread>
 
+#include "app/DemoBar.h"
 #include "app/Favourites.h"
 #include "app/GameTree.h"
 #include "app/HelpWindow.h"
@@ -37,6 +38,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
+#include "persist/DemoPlayback.h"
 #include "persist/FileSystem.h"
 #include "persist/GameRecord.h"
 #include "persist/SavedGames.h"
@@ -271,6 +273,9 @@ void TfrmMain::BuildMenus() {
   game->addSeparator();
   add(game, "mnuHoldAndExit", "&Hold and exit...", {}, [this] { HoldAndExitCommand(); }, {Commands::SaveAndUndo});
   add(game, "mnuEsci", "E&xit", {}, [this] { close(); });
+  game->addSeparator();
+  demoAction_ = add(game, "mnuDemo", "&Demo", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { ToggleDemoCommand(); });
+  demoAction_->setCheckable(true);
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -476,6 +481,7 @@ bool TfrmMain::Create() {
   counter_->SetClosedHandler([this] { counterAction_->setChecked(false); });
   BuildMenus();
   BuildToolbar();
+  BuildDemoBar();
   // Nothing can be played before a game is open.
   for (Commands c : {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo})
     SetCommandsEnabled(c, false);
@@ -788,7 +794,8 @@ void TfrmMain::RefreshUndoCommands() {
   // Undo and Redo go together: enabled while the game allows them and the
   // history holds a step either way.
   const UndoHistory& history = session_.history;
-  const bool on = undoAllowed_ && session_.values.Flag(kGameInProgress) &&
+  // In a demo the bar alone moves through the recording.
+  const bool on = undoAllowed_ && session_.values.Flag(kGameInProgress) && !session_.values.Flag(kDemoMode) &&
                   session_.store.Get(pos::kUndoEnabled, 1) != "2" &&
                   (history.undo.Steps() > 0 || history.redo.Steps() > 0);
   for (QAction* action : commands_.value(CommandKey(Commands::UndoRedo))) action->setEnabled(on);
@@ -1464,5 +1471,118 @@ void TfrmMain::PreviewWinningAnimation(const std::string& name, int seconds, int
 }
 
 QImage TfrmMain::Picture() const { return table_->grab().toImage(); }
+
+namespace {
+
+// A one-position move of the demo is an ordinary step to the player: its
+// sound, the table redrawn and the score shown again.
+class DemoStepView final : public UndoView {
+ public:
+  DemoStepView(TfrmMain& window, Engine& engine) : window_(window), engine_(engine) {}
+  void Beep() override { window_.Beep(); }
+  void PlaySound(const std::string& name) override { window_.PlaySound(name); }
+  void ShowWaitCursor() override { window_.ShowWaitCursor(); }
+  void RestoreCursor() override { window_.RestoreCursor(); }
+  void TableRestored() override {
+    window_.RedrawTable();
+    engine_.UpdateScore();
+  }
+
+ private:
+  TfrmMain& window_;
+  Engine& engine_;
+};
+
+constexpr int kDemoPlayInterval = 700;
+
+}  // namespace
+
+void TfrmMain::BuildDemoBar() {
+  demoBar_ = new DemoBar(this);
+  addToolBarBreak();
+  demoToolbar_ = addToolBar(QStringLiteral("Demo"));
+  demoToolbar_->setObjectName(QStringLiteral("DemoToolbar"));
+  demoToolbar_->setMovable(false);
+  demoToolbar_->setFloatable(false);
+  demoToolbar_->toggleViewAction()->setVisible(false);
+  demoToolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+  demoToolbar_->addWidget(demoBar_);
+  demoToolbar_->hide();
+  demoTimer_ = new QTimer(this);
+  demoTimer_->setInterval(kDemoPlayInterval);
+  connect(demoTimer_, &QTimer::timeout, this, &TfrmMain::DemoPlayTick);
+
+  demoBar_->onButton = [this](DemoButton button) { MoveDemoTo(DemoTarget(button, demo_.position, demo_.count)); };
+  demoBar_->onThumbDragged = [this] {
+    demoTimer_->stop();
+    demoBar_->ReleasePlayStop();
+    DemoThumbDragged(demo_);
+  };
+  demoBar_->onScrolled = [this](int position) {
+    demoTimer_->stop();
+    demoBar_->ReleasePlayStop();
+    DemoStepView view(*this, *engine_);
+    DemoScrolled(session_, demo_, position, view, *this);
+  };
+  demoBar_->onPlay = [this] {
+    if (!demoTimer_->isActive()) demoTimer_->start();
+  };
+  demoBar_->onStop = [this] { demoTimer_->stop(); };
+  demoBar_->onClose = [this] { ToggleDemoCommand(); };
+}
+
+void TfrmMain::MoveDemoTo(int position) {
+  demoTimer_->stop();
+  demoBar_->ReleasePlayStop();
+  DemoStepView view(*this, *engine_);
+  MoveDemoPosition(session_, demo_, position, view, *this);
+}
+
+bool TfrmMain::DemoPlaying() const { return demoTimer_ && demoTimer_->isActive(); }
+
+void TfrmMain::DemoPlayTick() {
+  if (!session_.values.Flag(kDemoMode) || demo_.position >= demo_.count || paused_) {
+    if (!paused_) {
+      demoTimer_->stop();
+      demoBar_->ReleasePlayStop();
+    }
+    return;
+  }
+  DemoStepView view(*this, *engine_);
+  MoveDemoPosition(session_, demo_, demo_.position + 1, view, *this);
+  if (demo_.position >= demo_.count) {
+    demoTimer_->stop();
+    demoBar_->ReleasePlayStop();
+  }
+}
+
+void TfrmMain::ToggleDemoCommand() {
+  if (animating_) return;
+  demoTimer_->stop();
+  demoBar_->ReleasePlayStop();
+  auto ports = StartPorts();
+  ToggleDemo(session_, ports, *this, demo_);
+  demoAction_->setChecked(session_.values.Flag(kDemoMode));
+}
+
+void TfrmMain::DemoModeChanged(bool on) {
+  demoAction_->setChecked(on);
+  demoToolbar_->setVisible(on);
+  // The table starts below the bar: the pictures follow the new client area
+  // and the background is painted again (tiled while the demo is on).
+  tableImage_ = QImage();
+  backgroundImage_ = QImage();
+  if (session_.rules[rule::CardCount] != 0) Relayout();
+  if (counter_ && counter_->isVisible()) counter_->RefreshCounter();
+  demoBar_->update();
+  update();
+}
+
+void TfrmMain::ShowDemoPosition(const DemoState& state) { demoBar_->Show(state); }
+
+void TfrmMain::DrawTableAfresh() {
+  if (session_.rules[rule::CardCount] == 0) return;
+  RedrawTable();
+}
 
 }  // namespace cardoria

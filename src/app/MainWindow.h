@@ -22,6 +22,7 @@
 #include "app/TfrmCustomizeRules.h"
 #include "deal/GameStart.h"
 #include "engine/Engine.h"
+#include "persist/DemoPlayback.h"
 #include "persist/FileSystem.h"
 #include "persist/qt/StatsWidgets.h"
 #include "platform/Sound.h"
@@ -42,6 +43,7 @@ class TfrmMain;
 class TfrmOpenGame;
 class SaveDialogs;
 class TfrmCardCounter;
+class DemoBar;
 
 // The table: shows the table picture and the lifted cards, and passes the
 // mouse on in the order the engine expects.
@@ -70,7 +72,8 @@ class TfrmMain final : public QMainWindow,
                        public StatsView,
                        public StatsHost,
                        public CustomGameHost,
-                       public CustomizeHost {
+                       public CustomizeHost,
+                       public DemoWindow {
  public:
   TfrmMain(Session& session, StartupPorts& ports);
   ~TfrmMain() override;
@@ -223,6 +226,19 @@ class TfrmMain final : public QMainWindow,
   // The text of the status bar.
   QString StatusText() const;
 
+  // The demo player: Ctrl+D and the bar's Close turn it on and off.
+  void ToggleDemoCommand();
+  DemoBar* DemoPanel() const { return demoBar_; }
+  const DemoState& Demo() const { return demo_; }
+  // Auto-play of the demo: one recorded move per tick until the last
+  // position, Stop or any navigation.
+  bool DemoPlaying() const;
+  void DemoPlayTick();
+  // DemoWindow
+  void DemoModeChanged(bool on) override;
+  void ShowDemoPosition(const DemoState& state) override;
+  void DrawTableAfresh() override;
+
   // Paused: the table is covered and the clock stands still.
   bool Paused() const { return paused_; }
   void TogglePause();
@@ -370,6 +386,13 @@ class TfrmMain final : public QMainWindow,
   bool counterPlaced_ = false;
   QLabel* statusPlayer_ = nullptr;
   FileSystem files_;
+  DemoState demo_;
+  DemoBar* demoBar_ = nullptr;
+  QToolBar* demoToolbar_ = nullptr;
+  QAction* demoAction_ = nullptr;
+  QTimer* demoTimer_ = nullptr;
+  void BuildDemoBar();
+  void MoveDemoTo(int position);
   std::unique_ptr<StatsPorts> statsPorts_;
   HintBook hints_;
   std::vector<Rect> hintRects_;

@@ -217,7 +217,10 @@ bool Engine::EndGame() {
   s_.snapshotFile.clear();
   s_.store.Set(pos::kSnapshotFile, 200, "");
   p_.window.SetCommandsEnabled(GameWindow::Commands::UndoToSnapshot, false);
-  if (const int family = s_.rules[rule::GameFamily]; family >= 36 && family <= 39) ShowMemoryEnd(won);
+  // A game watched or dealt in demo mode was never the player's to win or
+  // lose: it leaves no trace in the statistics.
+  const bool demo = values.Flag(kDemoMode);
+  if (const int family = s_.rules[rule::GameFamily]; !demo && family >= 36 && family <= 39) ShowMemoryEnd(won);
 
   GameResult result;
   result.won = won;
@@ -229,7 +232,7 @@ bool Engine::EndGame() {
   result.scoreScheme = s_.store.Get(pos::kScoreScheme, 2);
   result.score = s_.store.Get(pos::kScore, 6);
   result.dealNumber = s_.store.Get(pos::kDealNumber, 15);
-  p_.end.RecordGameResult(result);
+  if (!demo) p_.end.RecordGameResult(result);
 
   s_.drag.draggedCard = 0;
   s_.drag.groupTopCard = 0;

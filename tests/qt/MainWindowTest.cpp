@@ -111,6 +111,8 @@ TEST_F(MainWindowTest, TheMenusHoldTheCommandsThatAreBuilt) {
                              "",
                              "&Hold and exit...",
                              "E&xit",
+                             "",
+                             "&Demo",
                              "&Undo",
                              "&Redo",
                              "",
