@@ -11,7 +11,7 @@ endif
 
 SOURCES = $(shell find src tools tests bench fuzz -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps configure build run test bench fuzz fuzz-files format format-check clean
+.PHONY: all deps configure build run demos test bench fuzz fuzz-files format format-check clean
 
 all: build
 
@@ -26,8 +26,14 @@ configure: $(BUILD_DIR)/build.ninja
 build: deps configure
 	cmake --build $(BUILD_DIR)
 
+# The demo files are recorded from solver wins once; `make demos` records
+# them again.
+demos: build
+	cmake --build $(BUILD_DIR) --target demos
+
 # Without a display the window opens on a virtual one.
 run: build
+	@[ -d $(BUILD_DIR)/Demos ] || cmake --build $(BUILD_DIR) --target demos
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  $(BUILD_DIR)/cardoria; \
 	else \

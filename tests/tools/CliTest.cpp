@@ -268,3 +268,33 @@ TEST_F(CliTest, SolveWritesTheMovesThatPlayReplaysToAWin) {
                                 "of the hidden cards.\npositions: 0\n"))
       << memory.output;
 }
+
+// A demo file is a win played out and saved: the same deal always gives the
+// same bytes, the program loads it, and its history winds back to the deal.
+TEST_F(CliTest, SolveRecordsAWinAsADemoFileTheSameEachTime) {
+  const std::string first = dir / "first.GAM";
+  const std::string second = dir / "second.GAM";
+  ASSERT_EQ(Run("solve 2 3 --budget 3000 --demo '" + first + "'").exitCode, 0);
+  ASSERT_EQ(Run("solve 2 3 --budget 3000 --demo '" + second + "'").exitCode, 0);
+  const std::string recorded = dir.Read("first.GAM");
+  ASSERT_FALSE(recorded.empty());
+  EXPECT_EQ(recorded, dir.Read("second.GAM"));
+
+  const std::string dealt = Run("deal 2 3").output;
+  ASSERT_NE(dealt.find("Mazzo: "), std::string::npos) << dealt;
+  const std::string table = dealt.substr(dealt.find("Mazzo: "));
+  ASSERT_NE(table.find("Fila7: "), std::string::npos) << dealt;
+  std::string script = "load " + first + "\n";
+  // More undos than the recording holds: the ones past its start are refused.
+  for (int i = 0; i < 400; ++i) script += "undo\n";
+  script += "show\n";
+  dir.Write("wind.txt", script);
+  const CliRun wound = Run("play 2 3 < '" + dir / "wind.txt" + "'");
+  ASSERT_EQ(wound.exitCode, 0) << wound.output;
+  EXPECT_EQ(wound.output.find("error"), std::string::npos) << wound.output.substr(0, 300);
+  EXPECT_NE(wound.output.find(table), std::string::npos) << wound.output.substr(wound.output.size() - 900);
+
+  const std::string nothing = dir / "memory.GAM";
+  EXPECT_NE(Run("solve 66 1 --demo '" + nothing + "'").exitCode, 0);
+  EXPECT_FALSE(std::filesystem::exists(nothing));
+}

@@ -5,7 +5,7 @@
 //   cardoria-cli [--program-dir DIR] rules N
 //   cardoria-cli [--program-dir DIR] deal N D
 //   cardoria-cli [--program-dir DIR] play N D [--player NAME] < COMMANDS
-//   cardoria-cli [--program-dir DIR] solve N D [--budget POSITIONS]
+//   cardoria-cli [--program-dir DIR] solve N D [--budget POSITIONS] [--demo FILE]
 //                              (the verdict, the positions searched and, for a
 //                              win, the moves as commands that play takes)
 //                              (one command a line, one answer each; "save FILE"
@@ -34,6 +34,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/HeadlessPorts.h"
 #include "platform/Paths.h"
+#include "solver/Replay.h"
 #include "solver/Solver.h"
 #include "table/HeadlessTable.h"
 
@@ -67,7 +68,8 @@ int Usage() {
       "                    < COMMANDS\n"
       "         (commands: press, move, release, dblclick, drag, rclick CODE, click, select CODE, undo, redo,\n"
       "          autoplay, state, show, wait SECONDS, save FILE, load FILE, quit)\n"
-      "       cardoria-cli [--program-dir DIR] solve GAME DEAL [--budget POSITIONS]\n",
+      "       cardoria-cli [--program-dir DIR] solve GAME DEAL [--budget POSITIONS] [--demo FILE]\n"
+      "         (--demo: a win is played out and saved as the game's demo file)\n",
       stderr);
   return 2;
 }
@@ -315,6 +317,29 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 
 }  // namespace
 
+// A demo is a saved game whose undo history is the recorded play: the win is
+// played through the mouse and written with no clock and no date of its own,
+// so the same catalogue always gives the same file.
+bool WriteDemo(Session& session, Engine& engine, const solver::Result& result, const std::string& path) {
+  if (result.verdict != solver::Verdict::Winnable || result.moves.empty()) {
+    std::fprintf(stderr, "cardoria-cli: no win to record\n");
+    return false;
+  }
+  // The last move ends the game, and an ended game keeps no history to save;
+  // the demo shows the table up to that move, as its last position does.
+  for (std::size_t i = 0; i + 1 < result.moves.size(); ++i) {
+    if (!solver::PlayMove(engine, session, result.moves[i])) {
+      std::fprintf(stderr, "cardoria-cli: move %zu of the win did not play\n", i + 1);
+      return false;
+    }
+  }
+  if (!WriteFileAtomic(path, FormatGameFile(session, 0))) {
+    std::fprintf(stderr, "cardoria-cli: cannot write %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string programDir;
@@ -366,9 +391,15 @@ int main(int argc, char** argv) {
     args.resize(3);
   }
   solver::SolveOptions solveOptions;
+  std::string demoFile;
   if (command == "solve") {
     for (std::size_t i = 3; i < args.size(); i += 2) {
-      if (i + 1 >= args.size() || args[i] != "--budget") return Usage();
+      if (i + 1 >= args.size()) return Usage();
+      if (args[i] == "--demo" && !args[i + 1].empty()) {
+        demoFile = args[i + 1];
+        continue;
+      }
+      if (args[i] != "--budget") return Usage();
       const std::string& budget = args[i + 1];
       if (budget.empty() || budget.size() > 12 || !IsAllDigits(budget) || std::stoll(budget) == 0) return Usage();
       solveOptions.maxPositions = std::stoll(budget);
@@ -425,7 +456,8 @@ int main(int argc, char** argv) {
     const solver::Result result = solver::Solve(session, solveOptions);
     std::printf("%s\npositions: %lld\n", solver::Describe(result).c_str(), static_cast<long long>(result.positions));
     for (const solver::Move& move : result.moves) std::printf("%s\n", move.Command().c_str());
-    return 0;
+    if (demoFile.empty()) return 0;
+    return WriteDemo(session, engine, result, demoFile) ? 0 : 1;
   }
   ScriptLine line;
   while (ReadScriptLine(stdin, line)) {
