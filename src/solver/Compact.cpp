@@ -1,0 +1,546 @@
+#include "solver/Compact.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <unordered_set>
+#include <vector>
+
+#include "core/Cards.h"
+#include "core/Piles.h"
+#include "core/RuleIndex.h"
+#include "core/Session.h"
+#include "engine/Legality.h"
+
+namespace cardoria::solver {
+
+namespace {
+
+constexpr int kCards = 105;  // card codes 1..104, 0 for "no card"
+
+// Build codes whose verdict depends on the two cards alone, never on where
+// the card comes from or on other piles: for these a table asked once of the
+// engine is the engine's answer in every position.
+bool PureBuildCode(int code) {
+  switch (code) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 6:
+    case 8:
+    case 9:
+    case 11:
+    case 13:
+    case 21:
+    case 24:
+    case 35: return true;
+    default: return false;
+  }
+}
+
+// Empty-pile rules that depend on the card's rank alone (or on lifting one card).
+bool PureEmptyRule(int space) { return space == -1 || space == 0 || (space >= 1 && space <= 13) || space == rule::kV; }
+
+struct Tables {
+  int tableaus = 0, reserves = 0, foundations = 0, cards = 0;
+  int moveLimit = 0;
+  int sequenceRule = 0;
+  int take = 0;
+  int capacity = 0;
+  bool emptyHoldsAny = false;              // an empty column counts as room on the way
+  bool emptySingleOnly = false;            // an empty column takes one card at a time
+  std::vector<std::uint8_t> onTableau;     // [card * kCards + top], top 0 = empty column
+  std::vector<std::uint8_t> inSequence;    // [lower * kCards + upper]: upper may lie on lower within a moving group
+  std::vector<std::uint8_t> onFoundation;  // [(f * kCards + card) * kCards + top]
+  // Cards that may be put on each card in a column: a card is safe to send
+  // home once all of them are home.
+  std::vector<std::vector<std::uint8_t>> holders;
+
+  bool Tab(int card, int top) const { return onTableau[card * kCards + top] != 0; }
+  bool Seq(int lower, int upper) const { return inSequence[lower * kCards + upper] != 0; }
+  bool Found(int f, int card, int top) const { return onFoundation[(f * kCards + card) * kCards + top] != 0; }
+};
+
+// Reads the rules from the engine's judge on a scratch copy; nothing when
+// the game has a rule these tables cannot hold.
+std::optional<Tables> AskEngine(const Session& start) {
+  const auto& r = start.rules;
+  if (r[rule::GameFamily] != 0 || r[rule::PairingSum] != 0 || r[rule::StockFirstRule] != 0) return std::nullopt;
+  if (start.autoplayChecked && start.autoplayEnabled) return std::nullopt;
+  if (!start.piles.Pile(PileGroup::Stock, kStockItem).empty() ||
+      !start.piles.Pile(PileGroup::Stock, kWasteItem).empty())
+    return std::nullopt;
+  if (!start.piles.Pile(PileGroup::Stock, kSecondWasteItem).empty()) return std::nullopt;
+  if (r[rule::HasStock] != 0 && r[rule::StockDealCount] > 0) return std::nullopt;
+  Tables t;
+  t.tableaus = Tableaus(start);
+  t.reserves = Reserves(start);
+  t.foundations = Foundations(start);
+  if (t.tableaus == 0 || t.foundations == 0) return std::nullopt;
+  for (int i = 0; i < t.tableaus; ++i) {
+    const std::string& pile = start.piles.Pile(PileGroup::Tableau, i);
+    for (int k = 0; k < PileCardCount(pile); ++k) {
+      const int card = CardAt(pile, k);
+      if (card <= 0 || card >= kCards || start.cards.IsFaceDown(card)) return std::nullopt;
+    }
+    // One rule for every column keeps the columns interchangeable.
+    for (int rule : {rule::TableauBuild, rule::TableauDirection, rule::TableauWrap, rule::TableauSpace})
+      if (r[rule + i] != r[rule]) return std::nullopt;
+  }
+  for (int i = 0; i < t.reserves; ++i) {
+    const int kind = r[rule::ReserveKind + i];
+    if (kind == 4 || kind == 8 || kind == 9 || kind == 13) return std::nullopt;
+    const std::string& pile = start.piles.Pile(PileGroup::Reserve, i);
+    if (PileCardCount(pile) > 1) return std::nullopt;
+    if (!pile.empty() && (TopCard(pile) <= 0 || start.cards.IsFaceDown(TopCard(pile)))) return std::nullopt;
+  }
+  for (int f = 0; f < t.foundations; ++f) {
+    const int code = r[rule::FoundationBuild + f];
+    const int base = r[rule::FoundationBase + f];
+    if (!PureBuildCode(code) || !(base == -1 || (base >= 1 && base <= 13))) return std::nullopt;
+  }
+  if (!PureBuildCode(r[rule::TableauBuild]) || !PureEmptyRule(r[rule::TableauSpace])) return std::nullopt;
+  t.sequenceRule = r[rule::SequenceRule];
+  if (t.sequenceRule != 0 && t.sequenceRule != 1 && t.sequenceRule != 10) return std::nullopt;
+  t.moveLimit = r[rule::MoveLimit];
+  t.take = r[rule::FoundationTake];
+  t.capacity = r[rule::FoundationCapacity];
+  const int space = r[rule::TableauSpace];
+  t.emptyHoldsAny = space == -1 || space == rule::kV || r[rule::FoundationBase] == -1;
+  t.emptySingleOnly = space == rule::kV;
+
+  Session s = start;
+  s.drag = DragState{};
+  s.drag.dragHeight = s.layout.cardHeight;  // judged as one card lifted
+  t.onTableau.assign(kCards * kCards, 0);
+  t.inSequence.assign(kCards * kCards, 0);
+  t.onFoundation.assign(static_cast<std::size_t>(t.foundations) * kCards * kCards, 0);
+  std::vector<int> present;
+  for (auto group : {PileGroup::Tableau, PileGroup::Reserve, PileGroup::Foundation})
+    for (const std::string& pile : start.piles.Items(group))
+      for (int k = 0; k < PileCardCount(pile); ++k) present.push_back(CardAt(pile, k));
+  t.cards = static_cast<int>(present.size());
+  std::sort(present.begin(), present.end());
+  if (std::adjacent_find(present.begin(), present.end()) != present.end()) return std::nullopt;
+  for (int card : present)
+    if (card <= 0 || card >= kCards) return std::nullopt;
+
+  for (int card : present) {
+    for (int top : present) {
+      if (top == card) continue;
+      BuildQuery q;
+      q.top = top;
+      q.card = card;
+      q.emptyRule = r[rule::TableauSpace];
+      q.pile = 0;
+      q.wrap = r[rule::TableauWrap] > 0;
+      q.code = r[rule::TableauBuild];
+      q.direction = r[rule::TableauDirection];
+      q.base = r[rule::FoundationBase];
+      t.onTableau[card * kCards + top] = CanBuild(s, q);
+      q.drop = false;
+      if (t.sequenceRule == 10) q.code = 0;
+      t.inSequence[top * kCards + card] = CanBuild(s, q);
+    }
+    BuildQuery empty;
+    empty.top = -1;
+    empty.card = card;
+    empty.emptyRule = r[rule::TableauSpace];
+    empty.wrap = r[rule::TableauWrap] > 0;
+    empty.code = r[rule::TableauBuild];
+    empty.direction = r[rule::TableauDirection];
+    empty.base = r[rule::FoundationBase];
+    t.onTableau[card * kCards] = CanBuild(s, empty);
+    for (int f = 0; f < t.foundations; ++f) {
+      BuildQuery q;
+      q.card = card;
+      q.emptyRule = r[rule::FoundationBase + f];
+      q.pile = f;
+      q.wrap = true;
+      q.foundation = true;
+      q.code = r[rule::FoundationBuild + f];
+      q.direction = r[rule::FoundationDirection + f];
+      q.base = r[rule::FoundationBase + f];
+      q.top = -1;
+      t.onFoundation[(f * kCards + card) * kCards] = CanBuild(s, q);
+      for (int top : present) {
+        if (top == card) continue;
+        q.top = top;
+        t.onFoundation[(f * kCards + card) * kCards + top] = CanBuild(s, q);
+      }
+    }
+  }
+  t.holders.assign(kCards, {});
+  for (int lower : present)
+    for (int upper : present)
+      if (upper != lower && t.Tab(upper, lower)) t.holders[lower].push_back(static_cast<std::uint8_t>(upper));
+  return t;
+}
+
+enum Place : std::uint8_t { kTableau, kReserve, kFoundation };
+
+struct CMove {
+  Place from, to;
+  std::uint8_t fromIndex, toIndex, count, card;
+  int score = 0;
+};
+
+struct State {
+  std::vector<std::vector<std::uint8_t>> tableau;
+  std::vector<std::uint8_t> reserve;  // 0 when empty
+  std::vector<std::vector<std::uint8_t>> foundation;
+  std::array<std::uint8_t, kCards> home{};  // 1 when the card lies on a foundation
+  int homeCount = 0;
+};
+
+std::uint64_t Mix(std::uint64_t x) {
+  x ^= x >> 33;
+  x *= 0xff51afd7ed558ccdULL;
+  x ^= x >> 33;
+  x *= 0xc4ceb9fe1a85ec53ULL;
+  x ^= x >> 33;
+  return x;
+}
+
+class CompactSearch {
+ public:
+  CompactSearch(const Session& start, Tables tables, const SolveOptions& options)
+      : t_(std::move(tables)), options_(options) {
+    for (int i = 0; i < 2 * kCards; ++i) zobrist_[i] = Mix(0x9e3779b97f4a7c15ULL * (i + 1));
+    s_.tableau.resize(t_.tableaus);
+    for (int i = 0; i < t_.tableaus; ++i) {
+      const std::string& pile = start.piles.Pile(PileGroup::Tableau, i);
+      for (int k = 0; k < PileCardCount(pile); ++k) s_.tableau[i].push_back(static_cast<std::uint8_t>(CardAt(pile, k)));
+    }
+    s_.reserve.assign(t_.reserves, 0);
+    for (int i = 0; i < t_.reserves; ++i)
+      s_.reserve[i] = static_cast<std::uint8_t>(TopCard(start.piles.Pile(PileGroup::Reserve, i)));
+    s_.foundation.resize(t_.foundations);
+    for (int f = 0; f < t_.foundations; ++f) {
+      const std::string& pile = start.piles.Pile(PileGroup::Foundation, f);
+      for (int k = 0; k < PileCardCount(pile); ++k) {
+        const int card = CardAt(pile, k);
+        s_.foundation[f].push_back(static_cast<std::uint8_t>(card));
+        s_.home[card] = 1;
+        ++s_.homeCount;
+      }
+    }
+  }
+
+  Result Run() {
+    Result result;
+    result.knowledge = Knowledge::Visible;
+    if (Won()) {
+      result.verdict = Verdict::Winnable;
+      return result;
+    }
+    seen_.reserve(1 << 16);
+    seen_.insert(Hash());
+    struct Frame {
+      std::vector<CMove> moves;
+      std::size_t next = 0;
+    };
+    std::vector<Frame> stack;
+    stack.push_back({Generate(), 0});
+    bool truncated = false;
+    while (!stack.empty()) {
+      if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) {
+        result.cancelled = true;
+        break;
+      }
+      if (static_cast<std::int64_t>(seen_.size()) >= options_.maxPositions ||
+          seen_.size() * 48 + stack.size() * 1024 > options_.maxMemoryBytes) {
+        truncated = true;
+        break;
+      }
+      Frame& frame = stack.back();
+      if (frame.next >= frame.moves.size()) {
+        stack.pop_back();
+        if (!stack.empty()) Undo(stack.back().moves[stack.back().next - 1]);
+        continue;
+      }
+      const CMove move = frame.moves[frame.next++];
+      Do(move);
+      if (Won()) {
+        for (const Frame& f : stack) result.moves.push_back(ToMove(f.moves[f.next - 1]));
+        result.verdict = Verdict::Winnable;
+        result.positions = static_cast<std::int64_t>(seen_.size());
+        return result;
+      }
+      if (!seen_.insert(Hash()).second) {
+        Undo(move);
+        continue;
+      }
+      if (options_.progress && seen_.size() % 4096 == 0) options_.progress(static_cast<std::int64_t>(seen_.size()));
+      stack.push_back({Generate(), 0});
+    }
+    result.positions = static_cast<std::int64_t>(seen_.size());
+    result.verdict = truncated || result.cancelled ? Verdict::Unknown : Verdict::CannotBeWon;
+    return result;
+  }
+
+  std::vector<Move> Offered() {
+    std::vector<Move> moves;
+    for (const CMove& m : Generate(false)) moves.push_back(ToMove(m));
+    return moves;
+  }
+
+ private:
+  bool Won() const { return s_.homeCount == t_.cards; }
+
+  // Columns and cells are interchangeable, so a position is hashed without
+  // regard to which column or cell holds what.
+  std::uint64_t Hash() const {
+    std::uint64_t h = 0;
+    for (const auto& column : s_.tableau) {
+      std::uint64_t c = 0x51ed270b27eULL;
+      for (std::uint8_t card : column) c = Mix(c ^ card) + card;
+      h += Mix(c);
+    }
+    for (std::uint8_t card : s_.reserve)
+      if (card) h += zobrist_[kCards + card];
+    for (const auto& pile : s_.foundation)
+      if (!pile.empty()) h ^= zobrist_[pile.back()] * (pile.size() + 1);
+    return h;
+  }
+
+  Move ToMove(const CMove& m) const {
+    const PileGroup group = m.to == kTableau   ? PileGroup::Tableau
+                            : m.to == kReserve ? PileGroup::Reserve
+                                               : PileGroup::Foundation;
+    return {Move::Drag, m.card, PileName({group, m.toIndex})};
+  }
+
+  std::vector<std::uint8_t>& Column(Place place, int index) {
+    return place == kTableau ? s_.tableau[index] : s_.foundation[index];
+  }
+
+  void Take(Place place, int index, int count, std::vector<std::uint8_t>& into) {
+    if (place == kReserve) {
+      into.push_back(s_.reserve[index]);
+      s_.reserve[index] = 0;
+      return;
+    }
+    auto& pile = Column(place, index);
+    into.insert(into.end(), pile.end() - count, pile.end());
+    pile.resize(pile.size() - count);
+    if (place == kFoundation) {
+      for (std::uint8_t c : into) s_.home[c] = 0;
+      s_.homeCount -= count;
+    }
+  }
+  void Put(Place place, int index, const std::vector<std::uint8_t>& cards) {
+    if (place == kReserve) {
+      s_.reserve[index] = cards.front();
+      return;
+    }
+    auto& pile = Column(place, index);
+    pile.insert(pile.end(), cards.begin(), cards.end());
+    if (place == kFoundation) {
+      for (std::uint8_t c : cards) s_.home[c] = 1;
+      s_.homeCount += static_cast<int>(cards.size());
+    }
+  }
+  void Do(const CMove& m) {
+    buffer_.clear();
+    Take(m.from, m.fromIndex, m.count, buffer_);
+    Put(m.to, m.toIndex, buffer_);
+  }
+  void Undo(const CMove& m) {
+    buffer_.clear();
+    Take(m.to, m.toIndex, m.count, buffer_);
+    Put(m.from, m.fromIndex, buffer_);
+  }
+
+  int EmptyColumns() const {
+    int n = 0;
+    for (const auto& column : s_.tableau) n += column.empty();
+    return n;
+  }
+  int EmptyCells() const {
+    int n = 0;
+    for (std::uint8_t card : s_.reserve) n += card == 0;
+    return n;
+  }
+
+  // How many cards may be lifted at once, as the engine counts room.
+  bool Liftable(int size, int card, bool wholeColumn, int emptyColumns, int emptyCells) const {
+    const int et = t_.emptyHoldsAny ? emptyColumns : 0;
+    switch (t_.moveLimit) {
+      case -1: return true;
+      case -12: return size == 1 || CardRank(card) == 13;
+      case -13: return size == 1 || wholeColumn;
+      case -5: return size <= emptyCells + et + 1;
+      case -6: return size <= (et == 0 ? emptyCells + 1 : emptyCells + et);
+      default:
+        if (t_.moveLimit >= 0) return size <= t_.moveLimit;
+        return size <= std::max(et, 1);
+    }
+  }
+
+  int FoundationFor(int card) const {
+    for (int f = 0; f < t_.foundations; ++f) {
+      const auto& pile = s_.foundation[f];
+      if (t_.capacity > 0 && static_cast<int>(pile.size()) >= t_.capacity) continue;
+      if (t_.Found(f, card, pile.empty() ? 0 : pile.back())) return f;
+    }
+    return -1;
+  }
+
+  // Home is the only use left for a card nothing else can be put on.
+  bool Safe(int card) const {
+    for (std::uint8_t holder : t_.holders[card])
+      if (!s_.home[holder]) return false;
+    return true;
+  }
+
+  // Lower is better placed: cards lying above a lower card of the column
+  // must all be moved before that card can go home.
+  int Score() const {
+    int score = 40 * s_.homeCount + 6 * EmptyCells() + 12 * EmptyColumns();
+    for (const auto& column : s_.tableau) {
+      int lowest = 99;
+      for (std::size_t k = 0; k < column.size(); ++k) {
+        const int rank = CardRank(column[k]);
+        if (rank > lowest) score -= 3;
+        lowest = std::min(lowest, rank);
+        if (k > 0 && t_.Seq(column[k - 1], column[k])) score += 2;
+      }
+    }
+    return score;
+  }
+
+  std::vector<CMove> Generate(bool forceSafe = true) {
+    std::vector<CMove> moves;
+    const int emptyColumns = EmptyColumns(), emptyCells = EmptyCells();
+    auto add = [&](Place from, int fi, Place to, int ti, int count, int card) {
+      moves.push_back({from, to, static_cast<std::uint8_t>(fi), static_cast<std::uint8_t>(ti),
+                       static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(card), 0});
+    };
+    // A safe move home is the only move worth making.
+    for (int i = 0; i < t_.reserves; ++i) {
+      const int card = s_.reserve[i];
+      if (!card) continue;
+      const int f = FoundationFor(card);
+      if (f >= 0) {
+        add(kReserve, i, kFoundation, f, 1, card);
+        if (forceSafe && Safe(card)) return {moves.back()};
+      }
+    }
+    for (int i = 0; i < t_.tableaus; ++i) {
+      const auto& column = s_.tableau[i];
+      if (column.empty() || t_.moveLimit == 0) continue;
+      const int card = column.back();
+      const int f = FoundationFor(card);
+      if (f >= 0) {
+        add(kTableau, i, kFoundation, f, 1, card);
+        if (forceSafe && Safe(card)) return {moves.back()};
+      }
+    }
+    const int firstEmptyCell =
+        static_cast<int>(std::find(s_.reserve.begin(), s_.reserve.end(), 0) - s_.reserve.begin());
+    for (int i = 0; i < t_.tableaus; ++i) {
+      const auto& column = s_.tableau[i];
+      const int n = static_cast<int>(column.size());
+      for (int size = 1; size <= n; ++size) {
+        const int card = column[n - size];
+        if (size > 1 && t_.sequenceRule != 0 && !t_.Seq(column[n - size], column[n - size + 1])) break;
+        const bool whole = size == n;
+        if (!Liftable(size, card, whole, emptyColumns, emptyCells)) {
+          if (t_.moveLimit == -12 || t_.moveLimit == -13) continue;
+          break;
+        }
+        bool emptyTried = false;
+        for (int d = 0; d < t_.tableaus; ++d) {
+          if (d == i) continue;
+          const auto& dest = s_.tableau[d];
+          if (dest.empty()) {
+            // Columns are interchangeable: one empty column stands for all.
+            if (whole || emptyTried) continue;
+            emptyTried = true;
+            if (size > 1 && t_.emptySingleOnly) continue;
+            if (!t_.Tab(card, 0)) continue;
+            if (size > 1 && t_.moveLimit == -5 &&
+                size > emptyCells + (t_.emptyHoldsAny ? emptyColumns - 1 : emptyColumns) + 1)
+              continue;
+            add(kTableau, i, kTableau, d, size, card);
+          } else if (t_.Tab(card, dest.back())) {
+            add(kTableau, i, kTableau, d, size, card);
+          }
+        }
+      }
+      if (n > 0 && firstEmptyCell < t_.reserves && t_.moveLimit != 0)
+        add(kTableau, i, kReserve, firstEmptyCell, 1, column.back());
+    }
+    for (int i = 0; i < t_.reserves; ++i) {
+      const int card = s_.reserve[i];
+      if (!card) continue;
+      bool emptyTried = false;
+      for (int d = 0; d < t_.tableaus; ++d) {
+        const auto& dest = s_.tableau[d];
+        if (dest.empty()) {
+          if (emptyTried || !t_.Tab(card, 0)) continue;
+          emptyTried = true;
+          add(kReserve, i, kTableau, d, 1, card);
+        } else if (t_.Tab(card, dest.back())) {
+          add(kReserve, i, kTableau, d, 1, card);
+        }
+      }
+    }
+    if (t_.take != 0) {
+      for (int f = 0; f < t_.foundations; ++f) {
+        const auto& pile = s_.foundation[f];
+        if (pile.empty() || (t_.take == 2 && pile.size() < 2) || t_.take > 2) continue;
+        const int card = pile.back();
+        bool emptyTried = false;
+        for (int d = 0; d < t_.tableaus; ++d) {
+          const auto& dest = s_.tableau[d];
+          if (dest.empty()) {
+            if (emptyTried || !t_.Tab(card, 0)) continue;
+            emptyTried = true;
+            add(kFoundation, f, kTableau, d, 1, card);
+          } else if (t_.Tab(card, dest.back())) {
+            add(kFoundation, f, kTableau, d, 1, card);
+          }
+        }
+        if (firstEmptyCell < t_.reserves) add(kFoundation, f, kReserve, firstEmptyCell, 1, card);
+      }
+    }
+    for (CMove& m : moves) {
+      Do(m);
+      m.score = Score();
+      if (m.to == kReserve) m.score -= 4;
+      if (m.from == kFoundation) m.score -= 100;
+      Undo(m);
+    }
+    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.score > b.score; });
+    return moves;
+  }
+
+  Tables t_;
+  SolveOptions options_;
+  State s_;
+  std::vector<std::uint8_t> buffer_;
+  std::array<std::uint64_t, 2 * kCards> zobrist_{};
+  std::unordered_set<std::uint64_t> seen_;
+};
+
+}  // namespace
+
+std::optional<Result> SolveCompact(const Session& start, const SolveOptions& options) {
+  std::optional<Tables> tables = AskEngine(start);
+  if (!tables) return std::nullopt;
+  auto search = std::make_unique<CompactSearch>(start, std::move(*tables), options);
+  return search->Run();
+}
+
+std::optional<std::vector<Move>> CompactMoves(const Session& start) {
+  std::optional<Tables> tables = AskEngine(start);
+  if (!tables) return std::nullopt;
+  CompactSearch search(start, std::move(*tables), SolveOptions{});
+  return search.Offered();
+}
+
+}  // namespace cardoria::solver
