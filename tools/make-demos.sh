@@ -5,16 +5,22 @@
 set -euo pipefail
 cli=$1
 dir=$2
-budget=${DEMO_BUDGET:-20000}
-deals=(4831926750418 7770001135980 2718281828459 1234567890123)
+export DEMO_BUDGET=${DEMO_BUDGET:-5000}
 mkdir -p "$dir/Demos"
-"$cli" --program-dir "$dir" games | while read -r number _family name; do
+
+record() {
+  local cli=$1 dir=$2 number=$3 file deal
   file=$(printf '%s/Demos/G%04d.GAM' "$dir" "$number")
   rm -f "$file"
-  for deal in "${deals[@]}"; do
-    if "$cli" --program-dir "$dir" solve "$number" "$deal" --budget "$budget" --demo "$file" >/dev/null 2>&1; then
-      echo "demo of $name: deal $deal"
-      break
+  for deal in 4831926750418 7770001135980 2718281828459 1234567890123; do
+    if "$cli" --program-dir "$dir" solve "$number" "$deal" --budget "$DEMO_BUDGET" --demo "$file" >/dev/null 2>&1; then
+      echo "game $number: demo from deal $deal"
+      return 0
     fi
   done
-done
+  echo "game $number: no win found, no demo"
+}
+export -f record
+
+"$cli" --program-dir "$dir" games | cut -d' ' -f1 |
+  xargs -P "$(nproc)" -I{} bash -c 'record "$0" "$1" "$2"' "$cli" "$dir" {} | sort -n -k2
