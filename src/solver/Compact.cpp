@@ -324,8 +324,9 @@ class CompactSearch {
       return;
     }
     auto& pile = Column(place, index);
-    into.insert(into.end(), pile.end() - count, pile.end());
-    pile.resize(pile.size() - count);
+    const std::size_t keep = pile.size() - static_cast<std::size_t>(count);
+    for (std::size_t i = keep; i < pile.size(); ++i) into.push_back(pile[i]);
+    pile.resize(keep);
     if (place == kFoundation) {
       for (std::uint8_t c : into) s_.home[c] = 0;
       s_.homeCount -= count;
