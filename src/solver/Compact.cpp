@@ -475,37 +475,29 @@ class CompactSearch {
       if (n > 0 && firstEmptyCell < t_.reserves && t_.moveLimit != 0)
         add(kTableau, i, kReserve, firstEmptyCell, 1, column.back());
     }
-    for (int i = 0; i < t_.reserves; ++i) {
-      const int card = s_.reserve[i];
-      if (!card) continue;
+    // A single card onto every column that takes it; one empty column is as
+    // good as another.
+    auto toColumns = [&](Place from, int index, int card) {
       bool emptyTried = false;
       for (int d = 0; d < t_.tableaus; ++d) {
         const auto& dest = s_.tableau[d];
         if (dest.empty()) {
           if (emptyTried || !t_.Tab(card, 0)) continue;
           emptyTried = true;
-          add(kReserve, i, kTableau, d, 1, card);
+          add(from, index, kTableau, d, 1, card);
         } else if (t_.Tab(card, dest.back())) {
-          add(kReserve, i, kTableau, d, 1, card);
+          add(from, index, kTableau, d, 1, card);
         }
       }
-    }
+    };
+    for (int i = 0; i < t_.reserves; ++i)
+      if (const int card = s_.reserve[i]) toColumns(kReserve, i, card);
     if (t_.take != 0) {
       for (int f = 0; f < t_.foundations; ++f) {
         const auto& pile = s_.foundation[f];
         if (pile.empty() || (t_.take == 2 && pile.size() < 2) || t_.take > 2) continue;
         const int card = pile.back();
-        bool emptyTried = false;
-        for (int d = 0; d < t_.tableaus; ++d) {
-          const auto& dest = s_.tableau[d];
-          if (dest.empty()) {
-            if (emptyTried || !t_.Tab(card, 0)) continue;
-            emptyTried = true;
-            add(kFoundation, f, kTableau, d, 1, card);
-          } else if (t_.Tab(card, dest.back())) {
-            add(kFoundation, f, kTableau, d, 1, card);
-          }
-        }
+        toColumns(kFoundation, f, card);
         if (firstEmptyCell < t_.reserves) add(kFoundation, f, kReserve, firstEmptyCell, 1, card);
       }
     }

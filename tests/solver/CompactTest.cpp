@@ -11,30 +11,13 @@
 #include "solver/Replay.h"
 #include "solver/Solver.h"
 #include "support/PlayFixture.h"
+#include "support/SolverReplay.h"
 
 namespace cardoria::test {
 namespace {
 
 using solver::Move;
 using solver::Verdict;
-
-solver::SolveOptions Budget(std::int64_t positions) {
-  solver::SolveOptions options;
-  options.maxPositions = positions;
-  return options;
-}
-
-bool Replays(PlayFixture& f, const std::vector<Move>& moves) {
-  int played = 0;
-  for (const Move& move : moves) {
-    if (!solver::PlayMove(f.engine, f.session, move)) {
-      ADD_FAILURE() << "move " << played + 1 << " changed nothing: " << move.Command();
-      return false;
-    }
-    ++played;
-  }
-  return f.table.gamesEnded > 0 && f.table.lastResult.won;
-}
 
 TEST(CompactTest, CellGamesAreWonAndTheWinsReplayThroughTheMouse) {
   struct Case {
@@ -50,7 +33,7 @@ TEST(CompactTest, CellGamesAreWonAndTheWinsReplayThroughTheMouse) {
     ASSERT_TRUE(result);
     ASSERT_EQ(result->verdict, Verdict::Winnable) << solver::Describe(*result);
     EXPECT_EQ(result->knowledge, solver::Knowledge::Visible);
-    EXPECT_TRUE(Replays(f, result->moves));
+    EXPECT_EQ(ReplayToWin(f, result->moves), static_cast<int>(result->moves.size()));
     EXPECT_TRUE(f.PackIntact());
   }
 }
@@ -122,7 +105,9 @@ TEST(CompactTest, EveryOfferedMoveIsOneTheEngineTakes) {
       const auto offered = solver::CompactMoves(f.session);
       ASSERT_TRUE(offered);
       if (offered->empty() || f.table.gamesEnded > 0) break;
-      if (step == 0) EXPECT_GT(offered->size(), 3u);
+      if (step == 0) {
+        EXPECT_GT(offered->size(), 3u);
+      }
       const Session before = f.session;
       for (const Move& move : *offered) {
         SCOPED_TRACE(move.Command());

@@ -9,6 +9,7 @@
 #include "solver/Replay.h"
 #include "solver/Solver.h"
 #include "support/PlayFixture.h"
+#include "support/SolverReplay.h"
 
 namespace cardoria::test {
 namespace {
@@ -16,27 +17,6 @@ namespace {
 using solver::Knowledge;
 using solver::Move;
 using solver::Verdict;
-
-solver::SolveOptions Budget(std::int64_t positions) {
-  solver::SolveOptions options;
-  options.maxPositions = positions;
-  return options;
-}
-
-// Plays the moves on the fixture's own table; the count of moves carried
-// out before the game was won, or -1 when a move changed nothing or the
-// game was not won at the end.
-int ReplayToWin(PlayFixture& f, const std::vector<Move>& moves) {
-  int played = 0;
-  for (const Move& move : moves) {
-    if (!solver::PlayMove(f.engine, f.session, move)) {
-      ADD_FAILURE() << "move " << played + 1 << " changed nothing: " << move.Command();
-      return -1;
-    }
-    ++played;
-  }
-  return f.table.gamesEnded > 0 && f.table.lastResult.won ? played : -1;
-}
 
 std::string Codes(std::initializer_list<int> cards) {
   std::string pile;
