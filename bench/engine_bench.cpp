@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "BenchGame.h"
 #include "core/Cards.h"
 #include "core/Catalogue.h"
 #include "core/Session.h"
@@ -18,28 +19,7 @@
 namespace cardoria {
 namespace {
 
-// A dealt game of the installed catalogue.
-struct Game {
-  explicit Game(int number, const char* deal = "8", bool autoplay = false) {
-    session.programDir = std::string(CARDORIA_BUILD_DIR) + "/";
-    session.store.Set(pos::kScoreScheme, 2, "01");
-    session.store.Set(pos::kCardSize, 1, "B");
-    session.store.Set(pos::kUndoEnabled, 1, "0");
-    LoadCatalogue(session, messages);
-    session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));
-    session.store.Set(pos::kDealNumber, 15, deal);
-    session.autoplayChecked = autoplay;
-    StartGame(session, start, true, false, 1, true);
-  }
-  Session session;
-  SilentMessages messages;
-  FixedScreen screen;
-  Random random{1};
-  JumpClock clock;
-  HeadlessTable table{session, TableGeometry{}};
-  Engine engine{session, PlayPorts{messages, clock, table, table, table}};
-  GameStartPorts start{messages, screen, random, clock, table, engine};
-};
+using bench::Game;
 
 void BM_ExecuteTableauMove(benchmark::State& state) {
   Game game(1);

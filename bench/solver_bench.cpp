@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchGame.h"
 #include "core/Catalogue.h"
 #include "core/Session.h"
 #include "deal/GameStart.h"
@@ -14,28 +15,7 @@
 namespace cardoria {
 namespace {
 
-// A dealt game of the installed catalogue, played without autoplay.
-struct Game {
-  Game(int number, const char* deal) {
-    session.programDir = std::string(CARDORIA_BUILD_DIR) + "/";
-    session.store.Set(pos::kScoreScheme, 2, "01");
-    session.store.Set(pos::kCardSize, 1, "B");
-    session.store.Set(pos::kUndoEnabled, 1, "0");
-    LoadCatalogue(session, messages);
-    session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));
-    session.store.Set(pos::kGameName, 50, GameNameOf(session, number));
-    session.store.Set(pos::kDealNumber, 15, deal);
-    StartGame(session, start, true, false, 1, false);
-  }
-  Session session;
-  SilentMessages messages;
-  FixedScreen screen;
-  Random random{1};
-  JumpClock clock;
-  HeadlessTable table{session, TableGeometry{}};
-  Engine engine{session, PlayPorts{messages, clock, table, table, table}};
-  GameStartPorts start{messages, screen, random, clock, table, engine};
-};
+using bench::Game;
 
 // Arguments: game, deal (as the last digits of a 13-digit number).
 void BM_Solve(benchmark::State& state) {
