@@ -51,6 +51,13 @@ struct Tables {
   int capacity = 0;
   bool emptyHoldsAny = false;              // an empty column counts as room on the way
   bool emptySingleOnly = false;            // an empty column takes one card at a time
+  bool autoplay = false;                   // every card that can go home goes there after each move
+  bool faceUp = false;                     // an uncovered face-down card turns up by itself
+  bool suitsHome = false;                  // a completed suit leaves the columns for a foundation
+  int stockMode = 0;                       // 0 no stock, 1 dealt to the waste, 2 one card to every column
+  int perDeal = 1;                         // cards to the waste per click
+  int redeals = 0;                         // turns of the waste, -1 without end
+  bool dealNeedsFull = false;              // the stock deals only when no column is empty
   std::vector<std::uint8_t> onTableau;     // [card * kCards + top], top 0 = empty column
   std::vector<std::uint8_t> inSequence;    // [lower * kCards + upper]: upper may lie on lower within a moving group
   std::vector<std::uint8_t> onFoundation;  // [(f * kCards + card) * kCards + top]
@@ -68,23 +75,58 @@ struct Tables {
 std::optional<Tables> AskEngine(const Session& start) {
   const auto& r = start.rules;
   if (r[rule::GameFamily] != 0 || r[rule::PairingSum] != 0 || r[rule::StockFirstRule] != 0) return std::nullopt;
-  if (start.autoplayChecked && start.autoplayEnabled) return std::nullopt;
-  if (!start.piles.Pile(PileGroup::Stock, kStockItem).empty() ||
-      !start.piles.Pile(PileGroup::Stock, kWasteItem).empty())
-    return std::nullopt;
+  // Cards the engine deals on by itself after a move are moves this search
+  // does not make.
+  if (r[rule::AutoFillSource] != 0 || r[rule::TableauLayout] == 8) return std::nullopt;
+  if (r[rule::FillAfterFirstMove] != 0 && start.positions[PositionTable::kMovesMade] == 0) return std::nullopt;
+  if (r[rule::FoundationsFirst] != 0 && start.positions[PositionTable::kMovesMade] == 0) return std::nullopt;
   if (!start.piles.Pile(PileGroup::Stock, kSecondWasteItem).empty()) return std::nullopt;
-  if (r[rule::HasStock] != 0 && r[rule::StockDealCount] > 0) return std::nullopt;
+  const bool stockCards = !start.piles.Pile(PileGroup::Stock, kStockItem).empty() ||
+                          !start.piles.Pile(PileGroup::Stock, kWasteItem).empty();
   Tables t;
   t.tableaus = Tableaus(start);
   t.reserves = Reserves(start);
   t.foundations = Foundations(start);
   if (t.tableaus == 0 || t.foundations == 0) return std::nullopt;
+  t.autoplay = start.autoplayChecked && start.autoplayEnabled;
+  if (r[rule::HasStock] != 0 || stockCards) {
+    // A stock that deals to the waste, or one card to every column; other
+    // deals (to reserves, a second waste, redeals of the table) it leaves
+    // to the general search.
+    if (r[rule::RedealKind] != 0 || r[rule::DealToSecondWaste] != 0) return std::nullopt;
+    for (int i = 0; i < std::max(Reserves(start), 1); ++i)
+      if (r[rule::ReserveAddKind + i] != 0) return std::nullopt;
+    const int add = r[rule::TableauAddKind];
+    for (int i = 0; i < t.tableaus; ++i)
+      if (r[rule::TableauAddKind + i] != add) return std::nullopt;
+    if (r[rule::StockDealsToWaste] == 1) {
+      if (add != 0 || r[rule::StockDealOnlyEmptyWaste] != 0 || r[rule::WasteLocked] != 0) return std::nullopt;
+      t.stockMode = 1;
+      t.perDeal = std::max(r[rule::CardsPerDeal], 1);
+      t.redeals = r[rule::Redeals];
+      if (t.redeals < -1) return std::nullopt;
+    } else if (add == 1 || add == 2) {
+      if (!start.piles.Pile(PileGroup::Stock, kWasteItem).empty()) return std::nullopt;
+      t.stockMode = 2;
+      t.dealNeedsFull = add == 2;
+    } else {
+      return std::nullopt;
+    }
+  }
+  // Face-down cards lie under the face-up ones and turn up by themselves
+  // when uncovered, or the play has a move (the turn) this search lacks.
+  t.faceUp = start.store.Get(pos::kAutomaticFaceUp, 1) != "N" && r[rule::AutoFaceUpAllowed] == 1;
   for (int i = 0; i < t.tableaus; ++i) {
     const std::string& pile = start.piles.Pile(PileGroup::Tableau, i);
+    bool faceUpSeen = false;
     for (int k = 0; k < PileCardCount(pile); ++k) {
       const int card = CardAt(pile, k);
-      if (card <= 0 || card >= kCards || start.cards.IsFaceDown(card)) return std::nullopt;
+      if (card <= 0 || card >= kCards) return std::nullopt;
+      const bool down = start.cards.IsFaceDown(card);
+      if (down && (faceUpSeen || !t.faceUp)) return std::nullopt;
+      faceUpSeen = faceUpSeen || !down;
     }
+    if (!pile.empty() && start.cards.IsFaceDown(TopCard(pile))) return std::nullopt;
     // One rule for every column keeps the columns interchangeable.
     for (int rule : {rule::TableauBuild, rule::TableauDirection, rule::TableauWrap, rule::TableauSpace})
       if (r[rule + i] != r[rule]) return std::nullopt;
@@ -96,15 +138,21 @@ std::optional<Tables> AskEngine(const Session& start) {
     if (PileCardCount(pile) > 1) return std::nullopt;
     if (!pile.empty() && (TopCard(pile) <= 0 || start.cards.IsFaceDown(TopCard(pile)))) return std::nullopt;
   }
+  // Foundations built card by card, or (every one of them) taking whole
+  // suits from King down to Ace as the table completes them.
+  t.suitsHome = r[rule::FoundationBase] == rule::kS;
   for (int f = 0; f < t.foundations; ++f) {
     const int code = r[rule::FoundationBuild + f];
     const int base = r[rule::FoundationBase + f];
-    if (!PureBuildCode(code) || !(base == -1 || (base >= 1 && base <= 13))) return std::nullopt;
+    if (t.suitsHome ? base != rule::kS : !PureBuildCode(code) || !(base == -1 || (base >= 1 && base <= 13)))
+      return std::nullopt;
   }
+  if (t.suitsHome && (t.autoplay || t.reserves > 0)) return std::nullopt;
   if (!PureBuildCode(r[rule::TableauBuild]) || !PureEmptyRule(r[rule::TableauSpace])) return std::nullopt;
   t.sequenceRule = r[rule::SequenceRule];
   if (t.sequenceRule != 0 && t.sequenceRule != 1 && t.sequenceRule != 10) return std::nullopt;
   t.moveLimit = r[rule::MoveLimit];
+  if (t.autoplay && t.moveLimit == 0) return std::nullopt;
   t.take = r[rule::FoundationTake];
   t.capacity = r[rule::FoundationCapacity];
   const int space = r[rule::TableauSpace];
@@ -118,7 +166,7 @@ std::optional<Tables> AskEngine(const Session& start) {
   t.inSequence.assign(kCards * kCards, 0);
   t.onFoundation.assign(static_cast<std::size_t>(t.foundations) * kCards * kCards, 0);
   std::vector<int> present;
-  for (auto group : {PileGroup::Tableau, PileGroup::Reserve, PileGroup::Foundation})
+  for (auto group : {PileGroup::Tableau, PileGroup::Reserve, PileGroup::Foundation, PileGroup::Stock})
     for (const std::string& pile : start.piles.Items(group))
       for (int k = 0; k < PileCardCount(pile); ++k) present.push_back(CardAt(pile, k));
   t.cards = static_cast<int>(present.size());
@@ -179,18 +227,29 @@ std::optional<Tables> AskEngine(const Session& start) {
   return t;
 }
 
-enum Place : std::uint8_t { kTableau, kReserve, kFoundation };
+enum Place : std::uint8_t { kTableau, kReserve, kFoundation, kStock, kWaste };
 
 struct CMove {
   Place from, to;
   std::uint8_t fromIndex, toIndex, count, card;
   int score = 0;
+  bool IsDeal() const { return from == kStock; }
+};
+
+// One change to the position, kept so that it can be taken back.
+struct Op {
+  enum Kind : std::uint8_t { Cards, FaceUp, TurnOver } kind;
+  Place from, to;
+  std::uint8_t fromIndex, toIndex, count;
 };
 
 struct State {
   std::vector<std::vector<std::uint8_t>> tableau;
+  std::vector<std::uint8_t> down;     // face-down cards at the bottom of each column
   std::vector<std::uint8_t> reserve;  // 0 when empty
   std::vector<std::vector<std::uint8_t>> foundation;
+  std::vector<std::uint8_t> stock, waste;  // top last
+  int passes = 0;
   std::array<std::uint8_t, kCards> home{};  // 1 when the card lies on a foundation
   int homeCount = 0;
 };
@@ -210,9 +269,14 @@ class CompactSearch {
       : t_(std::move(tables)), options_(options) {
     for (int i = 0; i < 2 * kCards; ++i) zobrist_[i] = Mix(0x9e3779b97f4a7c15ULL * (i + 1));
     s_.tableau.resize(t_.tableaus);
+    s_.down.assign(t_.tableaus, 0);
     for (int i = 0; i < t_.tableaus; ++i) {
       const std::string& pile = start.piles.Pile(PileGroup::Tableau, i);
-      for (int k = 0; k < PileCardCount(pile); ++k) s_.tableau[i].push_back(static_cast<std::uint8_t>(CardAt(pile, k)));
+      for (int k = 0; k < PileCardCount(pile); ++k) {
+        const int card = CardAt(pile, k);
+        s_.tableau[i].push_back(static_cast<std::uint8_t>(card));
+        if (start.cards.IsFaceDown(card)) ++s_.down[i];
+      }
     }
     s_.reserve.assign(t_.reserves, 0);
     for (int i = 0; i < t_.reserves; ++i)
@@ -227,11 +291,34 @@ class CompactSearch {
         ++s_.homeCount;
       }
     }
+    for (int item : {kStockItem, kWasteItem}) {
+      const std::string& pile = start.piles.Pile(PileGroup::Stock, item);
+      auto& into = item == kStockItem ? s_.stock : s_.waste;
+      for (int k = 0; k < PileCardCount(pile); ++k) into.push_back(static_cast<std::uint8_t>(CardAt(pile, k)));
+    }
+    s_.passes = start.positions[PositionTable::kPassCounter];
+    int hidden = static_cast<int>(s_.stock.size());
+    for (std::uint8_t d : s_.down) hidden += d;
+    knowledge_ = hidden > 0 ? Knowledge::FullDeal : Knowledge::Visible;
   }
 
+  // Games that complete suits on the table first try without moving a run
+  // off a card it already builds on (a search that wanders for ever there);
+  // only a full search may then call the deal lost.
   Result Run() {
+    if (!t_.suitsHome) return Round(false, options_.maxPositions);
+    Result first = Round(true, options_.maxPositions);
+    if (first.verdict != Verdict::CannotBeWon) return first;
+    Result full = Round(false, options_.maxPositions - first.positions);
+    full.positions += first.positions;
+    return full;
+  }
+
+  Result Round(bool narrow, std::int64_t budget) {
+    narrow_ = narrow;
+    seen_.clear();
     Result result;
-    result.knowledge = Knowledge::Visible;
+    result.knowledge = knowledge_;
     if (Won()) {
       result.verdict = Verdict::Winnable;
       return result;
@@ -250,15 +337,15 @@ class CompactSearch {
         result.cancelled = true;
         break;
       }
-      if (static_cast<std::int64_t>(seen_.size()) >= options_.maxPositions ||
-          seen_.size() * 48 + stack.size() * 1024 > options_.maxMemoryBytes) {
+      if (static_cast<std::int64_t>(seen_.size()) >= budget ||
+          seen_.size() * 48 + stack.size() * 1024 + journal_.size() * sizeof(Op) > options_.maxMemoryBytes) {
         truncated = true;
         break;
       }
       Frame& frame = stack.back();
       if (frame.next >= frame.moves.size()) {
         stack.pop_back();
-        if (!stack.empty()) Undo(stack.back().moves[stack.back().next - 1]);
+        if (!stack.empty()) Undo();
         continue;
       }
       const CMove move = frame.moves[frame.next++];
@@ -267,15 +354,18 @@ class CompactSearch {
         for (const Frame& f : stack) result.moves.push_back(ToMove(f.moves[f.next - 1]));
         result.verdict = Verdict::Winnable;
         result.positions = static_cast<std::int64_t>(seen_.size());
-        return result;
+        break;
       }
       if (!seen_.insert(Hash()).second) {
-        Undo(move);
+        Undo();
         continue;
       }
       if (options_.progress && seen_.size() % 4096 == 0) options_.progress(static_cast<std::int64_t>(seen_.size()));
       stack.push_back({Generate(), 0});
     }
+    // Back to the start, for a round after this one.
+    while (!marks_.empty()) Undo();
+    if (result.verdict == Verdict::Winnable) return result;
     result.positions = static_cast<std::int64_t>(seen_.size());
     result.verdict = truncated || result.cancelled ? Verdict::Unknown : Verdict::CannotBeWon;
     return result;
@@ -294,19 +384,29 @@ class CompactSearch {
   // regard to which column or cell holds what.
   std::uint64_t Hash() const {
     std::uint64_t h = 0;
-    for (const auto& column : s_.tableau) {
-      std::uint64_t c = 0x51ed270b27eULL;
-      for (std::uint8_t card : column) c = Mix(c ^ card) + card;
+    for (int i = 0; i < t_.tableaus; ++i) {
+      std::uint64_t c = 0x51ed270b27eULL + s_.down[i];
+      for (std::uint8_t card : s_.tableau[i]) c = Mix(c ^ card) + card;
       h += Mix(c);
     }
     for (std::uint8_t card : s_.reserve)
       if (card) h += zobrist_[kCards + card];
     for (const auto& pile : s_.foundation)
       if (!pile.empty()) h ^= zobrist_[pile.back()] * (pile.size() + 1);
+    if (t_.stockMode != 0) {
+      std::uint64_t c = 0x2545f4914f6cdd1dULL;
+      for (std::uint8_t card : s_.stock) c = Mix(c ^ card) + card;
+      c = Mix(c ^ 0xff);
+      for (std::uint8_t card : s_.waste) c = Mix(c ^ card) + card;
+      // With endless redeals the count of passes changes nothing in play.
+      if (t_.redeals >= 0) c = Mix(c ^ (static_cast<std::uint64_t>(s_.passes) << 40));
+      h ^= Mix(c);
+    }
     return h;
   }
 
   Move ToMove(const CMove& m) const {
+    if (m.IsDeal()) return {Move::Click, 0, "Mazzo"};
     const PileGroup group = m.to == kTableau   ? PileGroup::Tableau
                             : m.to == kReserve ? PileGroup::Reserve
                                                : PileGroup::Foundation;
@@ -314,7 +414,12 @@ class CompactSearch {
   }
 
   std::vector<std::uint8_t>& Column(Place place, int index) {
-    return place == kTableau ? s_.tableau[index] : s_.foundation[index];
+    switch (place) {
+      case kTableau: return s_.tableau[index];
+      case kFoundation: return s_.foundation[index];
+      case kStock: return s_.stock;
+      default: return s_.waste;
+    }
   }
 
   void Take(Place place, int index, int count, std::vector<std::uint8_t>& into) {
@@ -344,15 +449,150 @@ class CompactSearch {
       s_.homeCount += static_cast<int>(cards.size());
     }
   }
-  void Do(const CMove& m) {
-    buffer_.clear();
-    Take(m.from, m.fromIndex, m.count, buffer_);
-    Put(m.to, m.toIndex, buffer_);
+
+  // Every change goes through the journal; a move is taken back by undoing
+  // its changes back to the mark it left.
+  void Record(const Op& op) {
+    switch (op.kind) {
+      case Op::Cards:
+        buffer_.clear();
+        Take(op.from, op.fromIndex, op.count, buffer_);
+        Put(op.to, op.toIndex, buffer_);
+        break;
+      case Op::FaceUp: --s_.down[op.fromIndex]; break;
+      case Op::TurnOver:
+        s_.stock.assign(s_.waste.rbegin(), s_.waste.rend());
+        s_.waste.clear();
+        ++s_.passes;
+        break;
+    }
+    journal_.push_back(op);
   }
-  void Undo(const CMove& m) {
-    buffer_.clear();
-    Take(m.to, m.toIndex, m.count, buffer_);
-    Put(m.from, m.fromIndex, buffer_);
+  void Reverse(const Op& op) {
+    switch (op.kind) {
+      case Op::Cards:
+        buffer_.clear();
+        Take(op.to, op.toIndex, op.count, buffer_);
+        Put(op.from, op.fromIndex, buffer_);
+        break;
+      case Op::FaceUp: ++s_.down[op.fromIndex]; break;
+      case Op::TurnOver:
+        s_.waste.assign(s_.stock.rbegin(), s_.stock.rend());
+        s_.stock.clear();
+        --s_.passes;
+        break;
+    }
+  }
+  void MoveCards(Place from, int fromIndex, Place to, int toIndex, int count) {
+    Record({Op::Cards, from, to, static_cast<std::uint8_t>(fromIndex), static_cast<std::uint8_t>(toIndex),
+            static_cast<std::uint8_t>(count)});
+  }
+
+  void Do(const CMove& m) {
+    marks_.push_back(journal_.size());
+    if (m.IsDeal()) {
+      Deal();
+    } else {
+      MoveCards(m.from, m.fromIndex, m.to, m.toIndex, m.count);
+      if (m.to == kTableau) {
+        if (m.from == kTableau) RemoveCompletedSuit(m.fromIndex);
+        RemoveCompletedSuit(m.toIndex);
+      }
+    }
+    if (t_.autoplay) {
+      SendHome();
+    } else {
+      TurnFaceUp();
+    }
+  }
+  void Undo() {
+    const std::size_t mark = marks_.back();
+    marks_.pop_back();
+    while (journal_.size() > mark) {
+      Reverse(journal_.back());
+      journal_.pop_back();
+    }
+  }
+
+  // A click on the stock, as the engine deals.
+  void Deal() {
+    if (t_.stockMode == 1) {
+      if (s_.stock.empty()) Record({Op::TurnOver, kWaste, kStock, 0, 0, 0});
+      // One card at a time, as the engine turns them: the last dealt on top.
+      for (int k = 0; k < t_.perDeal && !s_.stock.empty(); ++k) MoveCards(kStock, 0, kWaste, 0, 1);
+      return;
+    }
+    for (int i = 0; i < t_.tableaus && !s_.stock.empty(); ++i) {
+      MoveCards(kStock, 0, kTableau, i, 1);
+      RemoveCompletedSuit(i);
+    }
+  }
+  bool CanDeal() const {
+    if (t_.stockMode == 1) {
+      if (!s_.stock.empty()) return true;
+      return s_.waste.size() > 1 && (t_.redeals == -1 || s_.passes < t_.redeals);
+    }
+    if (t_.stockMode != 2 || s_.stock.empty()) return false;
+    if (t_.dealNeedsFull)
+      for (const auto& column : s_.tableau)
+        if (column.empty()) return false;
+    return true;
+  }
+
+  // A whole suit from King down to Ace at the top of a column leaves for the
+  // first empty foundation, as the engine clears it.
+  void RemoveCompletedSuit(int column) {
+    if (!t_.suitsHome) return;
+    const auto& pile = s_.tableau[column];
+    const int n = static_cast<int>(pile.size());
+    if (n - s_.down[column] < 13) return;
+    const int top = pile[n - 1];
+    for (int k = 0; k < 13; ++k) {
+      const int card = pile[n - 1 - k];
+      if (CardRank(card) != k + 1 || CardSuit(card) != CardSuit(top)) return;
+    }
+    int target = -1;
+    for (int f = 0; f < t_.foundations && target < 0; ++f)
+      if (s_.foundation[f].empty()) target = f;
+    if (target < 0) return;
+    for (int k = 0; k < 13; ++k) MoveCards(kTableau, column, kFoundation, target, 1);
+  }
+
+  void TurnFaceUp() {
+    for (int i = 0; i < t_.tableaus; ++i)
+      if (s_.down[i] > 0 && s_.down[i] == s_.tableau[i].size())
+        Record({Op::FaceUp, kTableau, kTableau, static_cast<std::uint8_t>(i), 0, 0});
+  }
+
+  // The engine's autoplay, in its order: the cells until none goes home,
+  // the waste, then the columns (each turned face up first), back to the
+  // cells after each column's card when the game has cells; until nothing
+  // moves or the game is won. The order decides which empty foundation an
+  // Ace starts.
+  void SendHome() {
+    auto send = [&](Place from, int index, int card) {
+      const int f = FoundationFor(card);
+      if (f < 0) return false;
+      MoveCards(from, index, kFoundation, f, 1);
+      return true;
+    };
+    for (bool moved = true; moved && !Won();) {
+      moved = false;
+      for (bool again = true; again && !Won();) {
+        again = false;
+        for (int i = 0; i < t_.reserves && !Won(); ++i)
+          if (s_.reserve[i] && send(kReserve, i, s_.reserve[i])) again = moved = true;
+      }
+      if (!Won() && !s_.waste.empty() && send(kWaste, 0, s_.waste.back())) moved = true;
+      for (int i = 0; i < t_.tableaus && !Won(); ++i) {
+        if (s_.tableau[i].empty()) continue;
+        if (s_.down[i] == s_.tableau[i].size() && t_.faceUp)
+          Record({Op::FaceUp, kTableau, kTableau, static_cast<std::uint8_t>(i), 0, 0});
+        if (s_.down[i] == s_.tableau[i].size() || !send(kTableau, i, s_.tableau[i].back())) continue;
+        moved = true;
+        if (t_.reserves > 0) break;
+      }
+    }
   }
 
   int EmptyColumns() const {
@@ -398,16 +638,19 @@ class CompactSearch {
   }
 
   // Lower is better placed: cards lying above a lower card of the column
-  // must all be moved before that card can go home.
+  // must all be moved before that card can go home, and a face-down card
+  // is one the play cannot use yet.
   int Score() const {
     int score = 40 * s_.homeCount + 6 * EmptyCells() + 12 * EmptyColumns();
-    for (const auto& column : s_.tableau) {
+    for (int i = 0; i < t_.tableaus; ++i) {
+      const auto& column = s_.tableau[i];
+      score -= 10 * s_.down[i];
       int lowest = 99;
-      for (std::size_t k = 0; k < column.size(); ++k) {
+      for (std::size_t k = s_.down[i]; k < column.size(); ++k) {
         const int rank = CardRank(column[k]);
         if (rank > lowest) score -= 3;
         lowest = std::min(lowest, rank);
-        if (k > 0 && t_.Seq(column[k - 1], column[k])) score += 2;
+        if (k > s_.down[i] && t_.Seq(column[k - 1], column[k])) score += 2;
       }
     }
     return score;
@@ -421,31 +664,26 @@ class CompactSearch {
                        static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(card), 0});
     };
     // A safe move home is the only move worth making.
-    for (int i = 0; i < t_.reserves; ++i) {
-      const int card = s_.reserve[i];
-      if (!card) continue;
+    auto home = [&](Place from, int index, int card) {
       const int f = FoundationFor(card);
-      if (f >= 0) {
-        add(kReserve, i, kFoundation, f, 1, card);
-        if (forceSafe && Safe(card)) return {moves.back()};
-      }
-    }
+      if (f < 0) return false;
+      add(from, index, kFoundation, f, 1, card);
+      return forceSafe && Safe(card);
+    };
+    for (int i = 0; i < t_.reserves; ++i)
+      if (const int card = s_.reserve[i]; card && home(kReserve, i, card)) return {moves.back()};
+    if (!s_.waste.empty() && home(kWaste, 0, s_.waste.back())) return {moves.back()};
     for (int i = 0; i < t_.tableaus; ++i) {
       const auto& column = s_.tableau[i];
-      if (column.empty() || t_.moveLimit == 0) continue;
-      const int card = column.back();
-      const int f = FoundationFor(card);
-      if (f >= 0) {
-        add(kTableau, i, kFoundation, f, 1, card);
-        if (forceSafe && Safe(card)) return {moves.back()};
-      }
+      if (static_cast<int>(column.size()) <= s_.down[i] || t_.moveLimit == 0) continue;
+      if (home(kTableau, i, column.back())) return {moves.back()};
     }
     const int firstEmptyCell =
         static_cast<int>(std::find(s_.reserve.begin(), s_.reserve.end(), 0) - s_.reserve.begin());
     for (int i = 0; i < t_.tableaus; ++i) {
       const auto& column = s_.tableau[i];
       const int n = static_cast<int>(column.size());
-      for (int size = 1; size <= n; ++size) {
+      for (int size = 1; size <= n - s_.down[i]; ++size) {
         const int card = column[n - size];
         if (size > 1 && t_.sequenceRule != 0 && !t_.Seq(column[n - size], column[n - size + 1])) break;
         const bool whole = size == n;
@@ -453,7 +691,10 @@ class CompactSearch {
           if (t_.moveLimit == -12 || t_.moveLimit == -13) continue;
           break;
         }
-        bool emptyTried = false;
+        // A run that already builds on the card under it moves, in a narrow
+        // round, only to join its own suit.
+        const bool settled = narrow_ && n - size > s_.down[i] && t_.Tab(card, column[n - size - 1]);
+        bool emptyTried = settled;
         for (int d = 0; d < t_.tableaus; ++d) {
           if (d == i) continue;
           const auto& dest = s_.tableau[d];
@@ -468,11 +709,12 @@ class CompactSearch {
               continue;
             add(kTableau, i, kTableau, d, size, card);
           } else if (t_.Tab(card, dest.back())) {
+            if (settled && !(t_.Seq(dest.back(), card) && !t_.Seq(column[n - size - 1], card))) continue;
             add(kTableau, i, kTableau, d, size, card);
           }
         }
       }
-      if (n > 0 && firstEmptyCell < t_.reserves && t_.moveLimit != 0)
+      if (n > s_.down[i] && firstEmptyCell < t_.reserves && t_.moveLimit != 0)
         add(kTableau, i, kReserve, firstEmptyCell, 1, column.back());
     }
     // A single card onto every column that takes it; one empty column is as
@@ -492,7 +734,9 @@ class CompactSearch {
     };
     for (int i = 0; i < t_.reserves; ++i)
       if (const int card = s_.reserve[i]) toColumns(kReserve, i, card);
-    if (t_.take != 0) {
+    if (!s_.waste.empty()) toColumns(kWaste, 0, s_.waste.back());
+    // Under autoplay a card taken from home would go straight back.
+    if (t_.take != 0 && !t_.autoplay) {
       for (int f = 0; f < t_.foundations; ++f) {
         const auto& pile = s_.foundation[f];
         if (pile.empty() || (t_.take == 2 && pile.size() < 2) || t_.take > 2) continue;
@@ -506,16 +750,23 @@ class CompactSearch {
       m.score = Score();
       if (m.to == kReserve) m.score -= 4;
       if (m.from == kFoundation) m.score -= 100;
-      Undo(m);
+      Undo();
     }
     std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.score > b.score; });
+    // The stock comes last: every move on the table is tried before new
+    // cards are dealt.
+    if (CanDeal()) add(kStock, 0, t_.stockMode == 1 ? kWaste : kTableau, 0, 0, 0);
     return moves;
   }
 
   Tables t_;
   SolveOptions options_;
   State s_;
+  Knowledge knowledge_ = Knowledge::Visible;
+  bool narrow_ = false;
   std::vector<std::uint8_t> buffer_;
+  std::vector<Op> journal_;
+  std::vector<std::size_t> marks_;
   std::array<std::uint64_t, 2 * kCards> zobrist_{};
   std::unordered_set<std::uint64_t> seen_;
 };

@@ -491,11 +491,15 @@ bool Replays(const Session& start, const std::vector<Move>& moves) {
 Result Solve(const Session& start, const SolveOptions& options) {
   // The games of cells and columns have a search of their own, hundreds of
   // times faster, that plays by the same judge.
-  if (start.values.Flag(kGameInProgress))
-    if (std::optional<Result> fast = SolveCompact(start, options)) return *fast;
-  auto search = std::make_unique<Search>(start, options);
-  Result result = search->Run();
-  search.reset();
+  std::optional<Result> fast;
+  if (start.values.Flag(kGameInProgress)) fast = SolveCompact(start, options);
+  Result result;
+  if (fast) {
+    result = std::move(*fast);
+  } else {
+    auto search = std::make_unique<Search>(start, options);
+    result = search->Run();
+  }
   if (result.verdict == Verdict::Winnable && !Replays(start, result.moves)) {
     // Never reported: a win the table does not confirm is no win.
     result.verdict = Verdict::Unknown;

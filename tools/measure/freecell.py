@@ -5,7 +5,8 @@ shipped). Usage: freecell.py BUILD_DIR [FIRST] [COUNT] [TIMEOUT_SECONDS]
 
 Each deal is dealt by cardoria-cli, written in the other solver's board
 format, and given to both solvers one process per deal, so both pay the same
-start-up cost."""
+start-up cost. Every win of ours is then replayed through cardoria-cli play
+(outside the timing) and must end won."""
 import os
 import shutil
 import subprocess
@@ -52,6 +53,8 @@ def main():
     boards = {d: board(cli, build, d) for d in deals}
 
     ours = {"won": 0, "lost": 0, "unknown": 0, "seconds": 0.0}
+    replayed = 0
+    failed = []
     theirs = {"won": 0, "lost": 0, "unknown": 0, "seconds": 0.0}
     with tempfile.TemporaryDirectory() as tmp:
         for d in deals:
@@ -64,6 +67,14 @@ def main():
                 key = "unknown"
             ours["seconds"] += time.monotonic() - start
             ours[key] += 1
+            if key == "won":
+                moves = "\n".join(r.splitlines()[2:]) + "\n"
+                played = subprocess.run([cli, "--program-dir", build, "play", "1", str(d)], input=moves,
+                                        capture_output=True, text=True).stdout
+                if "won=yes" in played:
+                    replayed += 1
+                else:
+                    failed.append(d)
 
             path = os.path.join(tmp, "board.txt")
             with open(path, "w") as f:
@@ -83,6 +94,7 @@ def main():
     for name, x in (("ours", ours), ("theirs", theirs)):
         print(f"{name}: won {x['won']}, lost {x['lost']}, unknown {x['unknown']} in {x['seconds']:.1f} s: "
               f"{rate(x):.2f} deals solved per second")
+    print(f"our wins replayed to a win: {replayed} of {ours['won']}" + (f"; failed: {failed}" if failed else ""))
     if rate(theirs):
         print(f"ratio ours/theirs: {rate(ours) / rate(theirs):.2f}")
 
