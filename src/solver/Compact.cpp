@@ -302,15 +302,36 @@ class CompactSearch {
     knowledge_ = hidden > 0 ? Knowledge::FullDeal : Knowledge::Visible;
   }
 
-  // Games that complete suits on the table first try without moving a run
-  // off a card it already builds on (a search that wanders for ever there);
-  // only a full search may then call the deal lost.
+  // One deep search can lose its whole budget under one bad early choice:
+  // the search runs in rounds, each with a budget twice the last and its
+  // ties broken another way. In games that complete suits on the table the
+  // rounds are narrow (no run moved off a card it already builds on), where
+  // the search would wander without end. Only a full round, without limits,
+  // may then call the deal lost.
   Result Run() {
-    if (!t_.suitsHome) return Round(false, options_.maxPositions);
-    Result first = Round(true, options_.maxPositions);
-    if (first.verdict != Verdict::CannotBeWon) return first;
-    Result full = Round(false, options_.maxPositions - first.positions);
-    full.positions += first.positions;
+    std::int64_t spent = 0;
+    std::int64_t slice = std::max<std::int64_t>(options_.maxPositions / 64, 2000);
+    for (int round = 0; spent < options_.maxPositions; ++round) {
+      ties_ = static_cast<std::uint64_t>(round);
+      Result narrow = Round(t_.suitsHome, std::min(slice, options_.maxPositions - spent));
+      spent += narrow.positions;
+      narrow.positions = spent;
+      if (narrow.verdict == Verdict::Winnable || narrow.cancelled || outOfMemory_) return narrow;
+      if (narrow.verdict == Verdict::CannotBeWon) {
+        if (!t_.suitsHome) return narrow;  // a round without limits went through every position
+        break;
+      }
+      slice *= 2;
+    }
+    ties_ = 0;
+    if (spent >= options_.maxPositions) {
+      Result unknown;
+      unknown.knowledge = knowledge_;
+      unknown.positions = spent;
+      return unknown;
+    }
+    Result full = Round(false, options_.maxPositions - spent);
+    full.positions += spent;
     return full;
   }
 
@@ -337,8 +358,11 @@ class CompactSearch {
         result.cancelled = true;
         break;
       }
-      if (static_cast<std::int64_t>(seen_.size()) >= budget ||
-          seen_.size() * 48 + stack.size() * 1024 + journal_.size() * sizeof(Op) > options_.maxMemoryBytes) {
+      if (seen_.size() * 48 + stack.size() * 1024 + journal_.size() * sizeof(Op) > options_.maxMemoryBytes) {
+        outOfMemory_ = truncated = true;
+        break;
+      }
+      if (static_cast<std::int64_t>(seen_.size()) >= budget) {
         truncated = true;
         break;
       }
@@ -750,6 +774,10 @@ class CompactSearch {
       m.score = Score();
       if (m.to == kReserve) m.score -= 4;
       if (m.from == kFoundation) m.score -= 100;
+      // A later round breaks ties (and near ties) another way, the same way
+      // each time for the same deal.
+      if (ties_ != 0)
+        m.score += static_cast<int>(Mix(ties_ * 0x9e3779b97f4a7c15ULL + m.card * 131 + m.to * 17 + m.toIndex) % 5);
       Undo();
     }
     std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.score > b.score; });
@@ -764,6 +792,8 @@ class CompactSearch {
   State s_;
   Knowledge knowledge_ = Knowledge::Visible;
   bool narrow_ = false;
+  std::uint64_t ties_ = 0;
+  bool outOfMemory_ = false;
   std::vector<std::uint8_t> buffer_;
   std::vector<Op> journal_;
   std::vector<std::size_t> marks_;

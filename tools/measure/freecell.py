@@ -53,6 +53,7 @@ def main():
     boards = {d: board(cli, build, d) for d in deals}
 
     ours = {"won": 0, "lost": 0, "unknown": 0, "seconds": 0.0}
+    undecided = []
     replayed = 0
     failed = []
     theirs = {"won": 0, "lost": 0, "unknown": 0, "seconds": 0.0}
@@ -60,13 +61,15 @@ def main():
         for d in deals:
             start = time.monotonic()
             try:
-                r = subprocess.run([cli, "--program-dir", build, "solve", "1", str(d), "--budget", "2000000"],
+                r = subprocess.run([cli, "--program-dir", build, "solve", "1", str(d), "--budget", "8000000"],
                                    capture_output=True, text=True, timeout=timeout).stdout
                 key = "won" if "can be won" in r else "lost" if "cannot be won" in r else "unknown"
             except subprocess.TimeoutExpired:
                 key = "unknown"
             ours["seconds"] += time.monotonic() - start
             ours[key] += 1
+            if key == "unknown":
+                undecided.append(d)
             if key == "won":
                 moves = "\n".join(r.splitlines()[2:]) + "\n"
                 played = subprocess.run([cli, "--program-dir", build, "play", "1", str(d)], input=moves,
@@ -94,6 +97,8 @@ def main():
     for name, x in (("ours", ours), ("theirs", theirs)):
         print(f"{name}: won {x['won']}, lost {x['lost']}, unknown {x['unknown']} in {x['seconds']:.1f} s: "
               f"{rate(x):.2f} deals solved per second")
+    if undecided:
+        print(f"our undecided deals: {undecided}")
     print(f"our wins replayed to a win: {replayed} of {ours['won']}" + (f"; failed: {failed}" if failed else ""))
     if rate(theirs):
         print(f"ratio ours/theirs: {rate(ours) / rate(theirs):.2f}")
