@@ -249,7 +249,7 @@ void TfrmMain::BuildMenus() {
   add(game, "mnuNew", "&New game", QKeySequence(Qt::Key_F2), [this] { NewGame(); }, {Commands::Game});
   add(game, "mnuOpen", "&Open a game", QKeySequence(Qt::CTRL | Qt::Key_F12), [this] { OpenGameCommand(); });
   add(game, "mnuOpenSavedGame", "Open a sa&ved game...", {}, [this] { OpenSavedGameCommand(); });
-  add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartGame(); },
+  add(game, "mnuRestartGame", "&Restart game", QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { RestartCommand(); },
       {Commands::Game});
   add(game, "mnuSelect", "S&elect a game number...", QKeySequence(Qt::Key_F3), [this] { SelectGameNumber(); });
   add(game, "mnuRandomGame", "R&andom game", {}, [this] { RandomGame(); });
@@ -1215,6 +1215,13 @@ bool TfrmMain::PlayGame(int game, const std::string& deal) {
   OpenGame(session_, ports, game, GameNameOf(session_, game), session_.store.Get(pos::kPlayerName, 30),
            deal.empty() ? 2 : 1, true);
   return session_.values.Flag(kGameInProgress);
+}
+
+// A demo is gone through with its bar; a restart or a snapshot in the
+// middle of one would leave the bar counting positions the table lost.
+void TfrmMain::RestartCommand() {
+  if (session_.values.Flag(kDemoMode)) return Beep();
+  RestartGame();
 }
 
 bool TfrmMain::RestartGame() {

@@ -114,6 +114,7 @@ class TfrmMain final : public QMainWindow,
   // The saved-game commands.
   void SaveGameCommand();
   void OpenSavedGameCommand();
+  void RestartCommand();
   void SnapshotCommand();
   void UndoToSnapshotCommand();
   void HoldAndExitCommand();

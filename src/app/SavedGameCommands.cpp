@@ -56,13 +56,13 @@ void TfrmMain::OpenSavedGameCommand() {
 }
 
 void TfrmMain::SnapshotCommand() {
-  if (!session_.values.Flag(kGameInProgress)) return Beep();
+  if (!session_.values.Flag(kGameInProgress) || session_.values.Flag(kDemoMode)) return Beep();
   auto ports = StartPorts();
   SaveSnapshot(session_, ports);
 }
 
 void TfrmMain::UndoToSnapshotCommand() {
-  if (!session_.values.Flag(kGameInProgress)) return Beep();
+  if (!session_.values.Flag(kGameInProgress) || session_.values.Flag(kDemoMode)) return Beep();
   auto ports = StartPorts();
   if (UndoToSnapshot(session_, ports)) RedrawTable();
 }

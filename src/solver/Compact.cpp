@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -375,7 +376,10 @@ class CompactSearch {
       const CMove move = frame.moves[frame.next++];
       Do(move);
       if (Won()) {
-        for (const Frame& f : stack) result.moves.push_back(ToMove(f.moves[f.next - 1]));
+        std::vector<CMove> line;
+        for (const Frame& f : stack) line.push_back(f.moves[f.next - 1]);
+        while (!marks_.empty()) Undo();
+        for (const CMove& m : Shortened(line)) result.moves.push_back(ToMove(m));
         result.verdict = Verdict::Winnable;
         result.positions = static_cast<std::int64_t>(seen_.size());
         break;
@@ -393,6 +397,54 @@ class CompactSearch {
     result.positions = static_cast<std::int64_t>(seen_.size());
     result.verdict = truncated || result.cancelled ? Verdict::Unknown : Verdict::CannotBeWon;
     return result;
+  }
+
+  // A depth-first line wanders: from each position of the winning line the
+  // one move that lands furthest along it is taken instead. Positions are
+  // matched pile for pile, so the rest of the line plays on unchanged.
+  // Starts and ends at the starting position.
+  std::vector<CMove> Shortened(const std::vector<CMove>& line) {
+    std::unordered_map<std::uint64_t, std::size_t> at;  // position -> last index on the line
+    at[ExactHash()] = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      Do(line[i]);
+      at[ExactHash()] = i + 1;
+    }
+    while (!marks_.empty()) Undo();
+    std::vector<CMove> shorter;
+    for (std::size_t i = 0; i < line.size();) {
+      CMove best = line[i];
+      std::size_t reach = i + 1;
+      for (const CMove& m : Generate(false)) {
+        Do(m);
+        const auto found = at.find(ExactHash());
+        if (found != at.end() && found->second > reach) {
+          reach = found->second;
+          best = m;
+        }
+        Undo();
+      }
+      Do(best);
+      shorter.push_back(best);
+      i = reach;
+    }
+    while (!marks_.empty()) Undo();
+    return shorter;
+  }
+
+  std::uint64_t ExactHash() const {
+    std::uint64_t h = 0x6a09e667f3bcc909ULL;
+    auto add = [&](std::uint64_t v) { h = Mix(h ^ v) + v; };
+    for (int i = 0; i < t_.tableaus; ++i) {
+      add(1000 + s_.down[i]);
+      for (std::uint8_t card : s_.tableau[i]) add(card);
+    }
+    for (std::uint8_t card : s_.reserve) add(2000 + card);
+    for (const auto& pile : s_.foundation) add(3000 + pile.size() * 200 + (pile.empty() ? 0 : pile.back()));
+    for (std::uint8_t card : s_.stock) add(4000 + card);
+    for (std::uint8_t card : s_.waste) add(5000 + card);
+    add(6000 + static_cast<std::uint64_t>(t_.redeals >= 0 ? s_.passes : 0));
+    return h;
   }
 
   std::vector<Move> Offered() {

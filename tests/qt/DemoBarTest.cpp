@@ -111,8 +111,18 @@ TEST_F(DemoWindowTest, TheBarMovesThroughTheRecordingAndCloses) {
   EXPECT_EQ(window->Demo().position, steps);
   EXPECT_FALSE(window->DemoPlaying());
 
-  // The menu's Undo would tear the table from the bar.
+  // The menu's Undo would tear the table from the bar, and so would a
+  // restart or a snapshot: refused, the table stays at the bar's position.
   EXPECT_FALSE(Find<QAction>(*window, "mnuUndo")->isEnabled());
+  const std::string table = session.piles.Pile(PileGroup::Stock, kWasteItem);
+  for (const char* command : {"mnuRestartGame", "mnuSnapshotPosition", "mnuUndoToSnapshot"}) {
+    SCOPED_TRACE(command);
+    Find<QAction>(*window, command)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(window->Demo().position, steps);
+    EXPECT_EQ(session.piles.Pile(PileGroup::Stock, kWasteItem), table);
+    EXPECT_TRUE(session.values.Flag(kDemoMode));
+  }
 
   Click(*window, "btnDemoClose");
   EXPECT_FALSE(session.values.Flag(kDemoMode));
