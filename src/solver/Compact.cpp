@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -310,6 +311,14 @@ class CompactSearch {
   // the search would wander without end. Only a full round, without limits,
   // may then call the deal lost.
   Result Run() {
+    Result result = t_.stockMode == 2 ? Staged() : Rounds();
+    if (result.verdict == Verdict::Winnable) {
+      for (const CMove& m : Shortened(winLine_)) result.moves.push_back(ToMove(m));
+    }
+    return result;
+  }
+
+  Result Rounds() {
     std::int64_t spent = 0;
     std::int64_t slice = std::max<std::int64_t>(options_.maxPositions / 64, 2000);
     for (int round = 0; spent < options_.maxPositions; ++round) {
@@ -336,12 +345,76 @@ class CompactSearch {
     return full;
   }
 
+  // Where the stock deals a card onto every column, each deal is a stage
+  // the play cannot go back from. Tried stage by stage: a narrow search
+  // without the stock, to a win or to the best position it meets, which is
+  // taken before the next deal; again with ties broken another way while
+  // the budget lasts. Never a proof of loss.
+  Result Staged() {
+    std::int64_t spent = 0;
+    Result result;
+    result.knowledge = knowledge_;
+    for (int attempt = 0; spent < options_.maxPositions && !result.cancelled; ++attempt) {
+      ties_ = static_cast<std::uint64_t>(attempt);
+      std::vector<CMove> line;
+      const std::int64_t share = std::max<std::int64_t>((options_.maxPositions - spent) / 12, 1000);
+      for (;;) {
+        noDeal_ = track_ = true;
+        Result stage = Round(true, std::min(share, options_.maxPositions - spent));
+        spent += stage.positions;
+        // After the last deal nothing is kept for later: a full search.
+        if (s_.stock.empty() && stage.verdict != Verdict::Winnable && !stage.cancelled && !outOfMemory_ &&
+            spent < options_.maxPositions) {
+          stage = Round(false, std::min(share, options_.maxPositions - spent));
+          spent += stage.positions;
+        }
+        noDeal_ = track_ = false;
+        if (stage.cancelled || outOfMemory_) {
+          result.cancelled = stage.cancelled;
+          break;
+        }
+        if (stage.verdict == Verdict::Winnable) {
+          line.insert(line.end(), winLine_.begin(), winLine_.end());
+          while (!marks_.empty()) Undo();
+          winLine_ = line;
+          result.verdict = Verdict::Winnable;
+          result.positions = spent;
+          return result;
+        }
+        for (const CMove& m : bestLine_) {
+          Do(m);
+          line.push_back(m);
+        }
+        if (!CanDeal() || spent >= options_.maxPositions) break;
+        const CMove deal{kStock, kTableau, 0, 0, 0, 0, 0};
+        Do(deal);
+        line.push_back(deal);
+        if (Won()) {
+          while (!marks_.empty()) Undo();
+          winLine_ = line;
+          result.verdict = Verdict::Winnable;
+          result.positions = spent;
+          return result;
+        }
+      }
+      while (!marks_.empty()) Undo();
+      if (outOfMemory_) break;
+    }
+    ties_ = 0;
+    result.positions = spent;
+    return result;
+  }
+
   Result Round(bool narrow, std::int64_t budget) {
     narrow_ = narrow;
     seen_.clear();
+    const std::size_t base = marks_.size();
+    bestLine_.clear();
+    int bestScore = s_.stock.empty() || !t_.dealNeedsFull || EmptyColumns() == 0 ? Score() : INT_MIN;
     Result result;
     result.knowledge = knowledge_;
     if (Won()) {
+      winLine_.clear();
       result.verdict = Verdict::Winnable;
       return result;
     }
@@ -376,10 +449,8 @@ class CompactSearch {
       const CMove move = frame.moves[frame.next++];
       Do(move);
       if (Won()) {
-        std::vector<CMove> line;
-        for (const Frame& f : stack) line.push_back(f.moves[f.next - 1]);
-        while (!marks_.empty()) Undo();
-        for (const CMove& m : Shortened(line)) result.moves.push_back(ToMove(m));
+        winLine_.clear();
+        for (const Frame& f : stack) winLine_.push_back(f.moves[f.next - 1]);
         result.verdict = Verdict::Winnable;
         result.positions = static_cast<std::int64_t>(seen_.size());
         break;
@@ -388,11 +459,19 @@ class CompactSearch {
         Undo();
         continue;
       }
+      // The stage's best position must be one the stock may deal on.
+      if (track_ && (s_.stock.empty() || !t_.dealNeedsFull || EmptyColumns() == 0)) {
+        if (const int score = Score(); score > bestScore) {
+          bestScore = score;
+          bestLine_.clear();
+          for (const Frame& f : stack) bestLine_.push_back(f.moves[f.next - 1]);
+        }
+      }
       if (options_.progress && seen_.size() % 4096 == 0) options_.progress(static_cast<std::int64_t>(seen_.size()));
       stack.push_back({Generate(), 0});
     }
     // Back to the start, for a round after this one.
-    while (!marks_.empty()) Undo();
+    while (marks_.size() > base) Undo();
     if (result.verdict == Verdict::Winnable) return result;
     result.positions = static_cast<std::int64_t>(seen_.size());
     result.verdict = truncated || result.cancelled ? Verdict::Unknown : Verdict::CannotBeWon;
@@ -717,6 +796,7 @@ class CompactSearch {
   // must all be moved before that card can go home, and a face-down card
   // is one the play cannot use yet.
   int Score() const {
+    if (t_.suitsHome) return SuitScore();
     int score = 40 * s_.homeCount + 6 * EmptyCells() + 12 * EmptyColumns();
     for (int i = 0; i < t_.tableaus; ++i) {
       const auto& column = s_.tableau[i];
@@ -727,6 +807,27 @@ class CompactSearch {
         if (rank > lowest) score -= 3;
         lowest = std::min(lowest, rank);
         if (k > s_.down[i] && t_.Seq(column[k - 1], column[k])) score += 2;
+      }
+    }
+    return score;
+  }
+
+  // Where suits are completed on the table, order by suit is what counts:
+  // runs of one suit, then runs of any suit, an empty column, and above all
+  // the cards still face down.
+  int SuitScore() const {
+    int score = 40 * s_.homeCount + 15 * EmptyColumns();
+    for (int i = 0; i < t_.tableaus; ++i) {
+      const auto& column = s_.tableau[i];
+      score -= 20 * s_.down[i];
+      for (std::size_t k = s_.down[i] + 1; k < column.size(); ++k) {
+        if (t_.Seq(column[k - 1], column[k])) {
+          score += 3;
+        } else if (t_.Tab(column[k], column[k - 1])) {
+          score += 1;
+        } else {
+          score -= 2;
+        }
       }
     }
     return score;
@@ -835,7 +936,7 @@ class CompactSearch {
     std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.score > b.score; });
     // The stock comes last: every move on the table is tried before new
     // cards are dealt.
-    if (CanDeal()) add(kStock, 0, t_.stockMode == 1 ? kWaste : kTableau, 0, 0, 0);
+    if (!noDeal_ && CanDeal()) add(kStock, 0, t_.stockMode == 1 ? kWaste : kTableau, 0, 0, 0);
     return moves;
   }
 
@@ -846,6 +947,9 @@ class CompactSearch {
   bool narrow_ = false;
   std::uint64_t ties_ = 0;
   bool outOfMemory_ = false;
+  bool noDeal_ = false;  // a stage of the staged search ends before the stock
+  bool track_ = false;   // the line to the best position met is kept
+  std::vector<CMove> winLine_, bestLine_;
   std::vector<std::uint8_t> buffer_;
   std::vector<Op> journal_;
   std::vector<std::size_t> marks_;

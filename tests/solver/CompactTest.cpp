@@ -28,16 +28,17 @@ TEST(CompactTest, DealsAreWonAndTheWinsReplayThroughTheMouse) {
     Knowledge knowledge;
   };
   const Case cases[] = {
-      {1, "4831926750418", false, Knowledge::Visible},   // Freecell
-      {1, "0000000000003", false, Knowledge::Visible},   //
-      {1, "2026121000001", true, Knowledge::Visible},    // cards go home by themselves after each move
-      {13, "2026121000013", false, Knowledge::Visible},  //
-      {11, "2026121000011", false, Knowledge::Visible},  //
-      {2, "2026121000002", false, Knowledge::FullDeal},  // Klondike: stock, waste, face-down cards
-      {2, "4831926750418", true, Knowledge::FullDeal},   //
-      {3, "2026121000002", true, Knowledge::FullDeal},   // three cards a click, turned one at a time
-      {19, "4831926750418", true, Knowledge::FullDeal},  // two packs
-      {5, "2026121000002", false, Knowledge::FullDeal},  // Yukon: any face-up group moves
+      {1, "4831926750418", false, Knowledge::Visible},    // Freecell
+      {1, "0000000000003", false, Knowledge::Visible},    //
+      {1, "2026121000001", true, Knowledge::Visible},     // cards go home by themselves after each move
+      {13, "2026121000013", false, Knowledge::Visible},   //
+      {11, "2026121000011", false, Knowledge::Visible},   //
+      {2, "2026121000002", false, Knowledge::FullDeal},   // Klondike: stock, waste, face-down cards
+      {2, "4831926750418", true, Knowledge::FullDeal},    //
+      {3, "2026121000002", true, Knowledge::FullDeal},    // three cards a click, turned one at a time
+      {19, "4831926750418", true, Knowledge::FullDeal},   // two packs
+      {5, "2026121000002", false, Knowledge::FullDeal},   // Yukon: any face-up group moves
+      {18, "2026121100002", false, Knowledge::FullDeal},  // Spiderette: deals to every column, suits leave
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.game) + " " + c.deal + (c.autoplay ? " autoplay" : ""));
