@@ -53,6 +53,18 @@ TEST(CompactTest, DealsAreWonAndTheWinsReplayThroughTheMouse) {
   }
 }
 
+// Four-suit Spider, two packs: a deal the stage-by-stage search wins (it
+// wins few), replayed to the end through the mouse.
+TEST(CompactTest, FourSuitSpiderIsWonFromARealDeal) {
+  PlayFixture f;
+  ASSERT_TRUE(f.Start(4, "2026121100195"));
+  const std::optional<solver::Result> result = solver::SolveCompact(f.session, Budget(100000));
+  ASSERT_TRUE(result);
+  ASSERT_EQ(result->verdict, Verdict::Winnable) << solver::Describe(*result);
+  EXPECT_EQ(ReplayToWin(f, result->moves), static_cast<int>(result->moves.size()));
+  EXPECT_TRUE(f.PackIntact());
+}
+
 // Small Klondike ends, autoplay on: everything home but one red suit from
 // Five up. With the Five face down under the Six nothing can reach it (a
 // black Seven taken from home would go straight back); the other way round

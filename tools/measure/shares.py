@@ -41,10 +41,13 @@ def main():
     seconds = 0.0
     full = 0
     failed = []
+    wins = []
     with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
         for deal, key, spent, replayed, fullDeal in pool.map(
                 lambda d: solve(cli, build, game, d, budget), range(first, first + count)):
             tally[key] += 1
+            if key == "won":
+                wins.append(deal)
             seconds += spent
             full += fullDeal
             if replayed is False:
@@ -55,6 +58,8 @@ def main():
           f"({100 * tally['won'] / count:.1f}%), cannot be won {tally['lost']}; unknown {tally['unknown']}")
     print(f"  verdicts with every card known: {full}")
     print(f"  mean time per deal {seconds / count:.3f} s")
+    if 0 < len(wins) <= 20:
+        print(f"  deals won: {' '.join(map(str, wins))}")
     print(f"  wins replayed to a win: {tally['won'] - len(failed)} of {tally['won']}"
           + (f"; failed: {failed}" if failed else ""))
 
