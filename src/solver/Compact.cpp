@@ -323,6 +323,7 @@ class CompactSearch {
     std::int64_t slice = std::max<std::int64_t>(options_.maxPositions / 64, 2000);
     for (int round = 0; spent < options_.maxPositions; ++round) {
       ties_ = static_cast<std::uint64_t>(round);
+      progressBase_ = spent;
       Result narrow = Round(t_.suitsHome, std::min(slice, options_.maxPositions - spent));
       spent += narrow.positions;
       narrow.positions = spent;
@@ -340,6 +341,7 @@ class CompactSearch {
       unknown.positions = spent;
       return unknown;
     }
+    progressBase_ = spent;
     Result full = Round(false, options_.maxPositions - spent);
     full.positions += spent;
     return full;
@@ -360,11 +362,13 @@ class CompactSearch {
       const std::int64_t share = std::max<std::int64_t>((options_.maxPositions - spent) / 12, 1000);
       for (;;) {
         noDeal_ = track_ = true;
+        progressBase_ = spent;
         Result stage = Round(true, std::min(share, options_.maxPositions - spent));
         spent += stage.positions;
         // After the last deal nothing is kept for later: a full search.
         if (s_.stock.empty() && stage.verdict != Verdict::Winnable && !stage.cancelled && !outOfMemory_ &&
             spent < options_.maxPositions) {
+          progressBase_ = spent;
           stage = Round(false, std::min(share, options_.maxPositions - spent));
           spent += stage.positions;
         }
@@ -467,7 +471,8 @@ class CompactSearch {
           for (const Frame& f : stack) bestLine_.push_back(f.moves[f.next - 1]);
         }
       }
-      if (options_.progress && seen_.size() % 4096 == 0) options_.progress(static_cast<std::int64_t>(seen_.size()));
+      if (options_.progress && seen_.size() % 4096 == 0)
+        options_.progress(progressBase_ + static_cast<std::int64_t>(seen_.size()));
       stack.push_back({Generate(), 0});
     }
     // Back to the start, for a round after this one.
@@ -947,8 +952,9 @@ class CompactSearch {
   bool narrow_ = false;
   std::uint64_t ties_ = 0;
   bool outOfMemory_ = false;
-  bool noDeal_ = false;  // a stage of the staged search ends before the stock
-  bool track_ = false;   // the line to the best position met is kept
+  std::int64_t progressBase_ = 0;  // positions of the rounds before this one, for the progress count
+  bool noDeal_ = false;            // a stage of the staged search ends before the stock
+  bool track_ = false;             // the line to the best position met is kept
   std::vector<CMove> winLine_, bestLine_;
   std::vector<std::uint8_t> buffer_;
   std::vector<Op> journal_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "core/Cards.h"
@@ -63,6 +64,24 @@ TEST(CompactTest, FourSuitSpiderIsWonFromARealDeal) {
   ASSERT_EQ(result->verdict, Verdict::Winnable) << solver::Describe(*result);
   EXPECT_EQ(ReplayToWin(f, result->moves), static_cast<int>(result->moves.size()));
   EXPECT_TRUE(f.PackIntact());
+}
+
+// A search in rounds counts on from round to round: the player's progress
+// count never runs backwards.
+TEST(CompactTest, ProgressCountsOnAcrossRounds) {
+  for (int game : {4, 1}) {
+    SCOPED_TRACE(game);
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(game, game == 4 ? "2026121100001" : "0000000000597"));
+    std::vector<std::int64_t> counts;
+    solver::SolveOptions options = Budget(60000);
+    options.progress = [&](std::int64_t positions) { counts.push_back(positions); };
+    const std::optional<solver::Result> result = solver::SolveCompact(f.session, options);
+    ASSERT_TRUE(result);
+    ASSERT_GT(counts.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
+    EXPECT_LE(counts.back(), result->positions);
+  }
 }
 
 // Small Klondike ends, autoplay on: everything home but one red suit from
