@@ -10,6 +10,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
+#include "engine/FamilyRules.h"
 #include "engine/Legality.h"
 #include "engine/SelectionTests.h"
 #include "platform/HeadlessPorts.h"
@@ -191,6 +192,19 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
     sources.clear();
   }
 
+  if (family == 19 && tableaus > 0) {
+    // The row of stacks: a stack goes onto the stack one or three places to
+    // its left, dropped on that stack's top card.
+    const std::string& row = s.piles.Pile(PileGroup::Tableau, 0);
+    for (int card : sources)
+      for (int at = 0; at < PileCardCount(row); ++at) {
+        const int candidate = CardAt(row, at);
+        if (candidate > 0 && !s.cards.IsFaceDown(candidate) && RowStackAccepts(s, card, candidate))
+          moves.push_back({Move::Drag, card, Name(PileGroup::Tableau, 0), at + 1});
+      }
+    sources.clear();
+  }
+
   if (selecting) {
     for (int card : sources)
       if (!SelectedCardRect(s, card).Empty()) moves.push_back({Move::Select, card, {}});
@@ -239,6 +253,13 @@ int Score(const Session& s) {
         ++place;
       score += 20 * place;
     }
+    return score;
+  }
+  if (s.rules[rule::GameFamily] == 19 && Tableaus(s) > 0) {
+    // The row of stacks: fewer stacks is nearer the one that wins.
+    const std::string& row = s.piles.Pile(PileGroup::Tableau, 0);
+    for (int i = 0; i < PileCardCount(row); ++i)
+      if (CardAt(row, i) > 0 && !s.cards.IsFaceDown(CardAt(row, i))) score -= 20;
     return score;
   }
   const bool selecting = UsesSelection(s);

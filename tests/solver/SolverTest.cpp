@@ -126,6 +126,28 @@ TEST(SolverTest, HandMadePositionsHaveTheirKnownVerdicts) {
               "Cannot tell within the search budget (" + std::to_string(result.positions) + " positions).");
   }
   {
+    // The stacks move by a drop of their own onto the row: a search that did
+    // not offer it would call every deal lost.
+    SCOPED_TRACE("Accordion: two stacks of one suit left, then a whole deal");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(91, "2026121100001"));
+    EXPECT_EQ(solver::Solve(f.session, Budget(50)).verdict, Verdict::Unknown);
+    std::string& row = f.session.piles.Pile(PileGroup::Tableau, 0);
+    row.clear();
+    for (int card = 1; card <= 52; ++card) {
+      if (card == 5 || card == 9) continue;
+      row += CardCode(card);
+      f.session.cards.SetCardFace(card, '0');  // covered by the first stack's top
+    }
+    row += Codes({5, 9});
+    f.session.cards.SetCardFace(5, '1');
+    f.session.cards.SetCardFace(9, '1');
+    ASSERT_TRUE(f.PackIntact());
+    const solver::Result result = solver::Solve(f.session, Budget(100));
+    ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+    EXPECT_EQ(ReplayToWin(f, result.moves), 1);
+  }
+  {
     SCOPED_TRACE("Concentration: played on what the player remembers");
     PlayFixture f;
     ASSERT_TRUE(f.Start(66, "0000000000066"));
