@@ -17,13 +17,14 @@ namespace {
 
 using bench::Game;
 
-// Arguments: game, deal (as the last digits of a 13-digit number).
+// Arguments: game, deal (as the last digits of a 13-digit number), budget in
+// positions.
 void BM_Solve(benchmark::State& state) {
   char deal[16];
   std::snprintf(deal, sizeof deal, "%013lld", static_cast<long long>(state.range(1)));
   Game game(static_cast<int>(state.range(0)), deal);
   solver::SolveOptions options;
-  options.maxPositions = 20000;
+  options.maxPositions = state.range(2);
   std::int64_t positions = 0;
   for (auto _ : state) {
     const solver::Result result = solver::Solve(game.session, options);
@@ -34,12 +35,15 @@ void BM_Solve(benchmark::State& state) {
   state.counters["positions/s"] = benchmark::Counter(static_cast<double>(positions), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Solve)
-    ->ArgNames({"game", "deal"})
-    ->Args({1, 1})
-    ->Args({1, 3})
-    ->Args({1, 5})
-    ->Args({2, 6})
-    ->Args({2, 9})
+    ->ArgNames({"game", "deal", "budget"})
+    ->Args({1, 1, 20000})
+    ->Args({1, 3, 20000})
+    ->Args({1, 5, 20000})
+    ->Args({2, 6, 20000})
+    ->Args({2, 9, 20000})
+    ->Args({18, 2026121100002, 200000})  // Spiderette
+    ->Args({4, 2026121100195, 100000})   // Spider, four suits
+    ->Args({28, 1234567890123, 20000})   // Monte Carlo, by the search of the real table
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

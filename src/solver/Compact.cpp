@@ -304,12 +304,7 @@ class CompactSearch {
     knowledge_ = hidden > 0 ? Knowledge::FullDeal : Knowledge::Visible;
   }
 
-  // One deep search can lose its whole budget under one bad early choice:
-  // the search runs in rounds, each with a budget twice the last and its
-  // ties broken another way. In games that complete suits on the table the
-  // rounds are narrow (no run moved off a card it already builds on), where
-  // the search would wander without end. Only a full round, without limits,
-  // may then call the deal lost.
+  // The verdict, with the winning line shortened for the player.
   Result Run() {
     Result result = t_.stockMode == 2 ? Staged() : Rounds();
     if (result.verdict == Verdict::Winnable) {
@@ -318,6 +313,12 @@ class CompactSearch {
     return result;
   }
 
+  // One deep search can lose its whole budget under one bad early choice:
+  // the search runs in rounds, each with a budget twice the last and its
+  // ties broken another way. In games that complete suits on the table the
+  // rounds are narrow (no run moved off a card it already builds on), where
+  // the search would wander without end. Only a full round, without limits,
+  // may then call the deal lost.
   Result Rounds() {
     std::int64_t spent = 0;
     std::int64_t slice = std::max<std::int64_t>(options_.maxPositions / 64, 2000);
