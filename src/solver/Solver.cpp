@@ -510,8 +510,8 @@ bool Replays(const Session& start, const std::vector<Move>& moves) {
 }  // namespace
 
 Result Solve(const Session& start, const SolveOptions& options) {
-  // The games of cells and columns have a search of their own, hundreds of
-  // times faster, that plays by the same judge.
+  // The games of columns, cells, a stock and a waste have a search of their
+  // own, hundreds of times faster, that plays by the same judge.
   std::optional<Result> fast;
   if (start.values.Flag(kGameInProgress)) fast = SolveCompact(start, options);
   Result result;
