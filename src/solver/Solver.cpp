@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -139,6 +140,39 @@ bool SelectionPlay(const Session& s) {
 
 std::string Name(PileGroup group, int index) { return PileName({group, index}); }
 
+// Every face-up card a press may lift or select; with `turns`, a click on
+// each column whose top card lies face down too.
+std::vector<int> Sources(const Session& s, std::vector<Move>* turns) {
+  std::vector<int> sources;
+  for (int t = 0; t < Tableaus(s); ++t) {
+    const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
+    const int count = PileCardCount(pile);
+    for (int i = 0; i < count; ++i) {
+      const int card = CardAt(pile, i);
+      if (card <= 0 || s.cards.IsFaceDown(card)) continue;
+      sources.push_back(card);
+    }
+    if (turns && count > 0 && CardAt(pile, count - 1) > 0 && s.cards.IsFaceDown(CardAt(pile, count - 1)))
+      turns->push_back({Move::Click, 0, PileName({PileGroup::Tableau, t})});
+  }
+  const std::string& waste = s.piles.Pile(PileGroup::Stock, kWasteItem);
+  if (TopCard(waste) > 0) sources.push_back(TopCard(waste));
+  for (int r = 0; r < Reserves(s); ++r) {
+    const std::string& pile = s.piles.Pile(PileGroup::Reserve, r);
+    const int count = PileCardCount(pile);
+    for (int i = 0; i < count; ++i) {
+      const int card = CardAt(pile, i);
+      if (card > 0 && !s.cards.IsFaceDown(card) && (i + 1 == count || s.rules[rule::ReserveAnyCard] == -11))
+        sources.push_back(card);
+    }
+  }
+  for (int f = 0; f < Foundations(s); ++f) {
+    const int top = TopCard(s.piles.Pile(PileGroup::Foundation, f));
+    if (top > 0 && !(f == 0 && UsesSelection(s))) sources.push_back(top);
+  }
+  return sources;
+}
+
 // Every move worth trying from the position on the scratch table. Drags are
 // offered only where the engine's own judge accepts them with the card
 // lifted as the mouse lifts it; everything offered is still carried out
@@ -150,34 +184,8 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
   const int tableaus = Tableaus(s), foundations = Foundations(s), reserves = Reserves(s);
   const bool selecting = SelectionPlay(s);
 
-  // Sources of drags: every face-up card the press may lift.
-  std::vector<int> sources;
-  for (int t = 0; t < tableaus; ++t) {
-    const std::string& pile = s.piles.Pile(PileGroup::Tableau, t);
-    const int count = PileCardCount(pile);
-    for (int i = 0; i < count; ++i) {
-      const int card = CardAt(pile, i);
-      if (card <= 0 || s.cards.IsFaceDown(card)) continue;
-      sources.push_back(card);
-    }
-    if (count > 0 && CardAt(pile, count - 1) > 0 && s.cards.IsFaceDown(CardAt(pile, count - 1)))
-      moves.push_back({Move::Click, 0, Name(PileGroup::Tableau, t)});
-  }
+  std::vector<int> sources = Sources(s, &moves);
   const std::string& waste = s.piles.Pile(PileGroup::Stock, kWasteItem);
-  if (TopCard(waste) > 0) sources.push_back(TopCard(waste));
-  for (int r = 0; r < reserves; ++r) {
-    const std::string& pile = s.piles.Pile(PileGroup::Reserve, r);
-    const int count = PileCardCount(pile);
-    for (int i = 0; i < count; ++i) {
-      const int card = CardAt(pile, i);
-      if (card > 0 && !s.cards.IsFaceDown(card) && (i + 1 == count || s.rules[rule::ReserveAnyCard] == -11))
-        sources.push_back(card);
-    }
-  }
-  for (int f = 0; f < foundations; ++f) {
-    const int top = TopCard(s.piles.Pile(PileGroup::Foundation, f));
-    if (top > 0 && !(f == 0 && UsesSelection(s))) sources.push_back(top);
-  }
 
   if (family == 32) {
     // In the game of gaps a card goes into a gap of a row, not onto a pile.
@@ -331,7 +339,7 @@ int MoveBonus(const Session& s, const Move& move) {
 }
 
 struct Child {
-  Move move;
+  std::vector<Move> line;  // one move, or the presses of one removal
   int score = 0;
   std::uint64_t hash = 0;
 };
@@ -370,16 +378,22 @@ class Search {
     const std::uint64_t rootHash = PositionHash(s);
     // A press that only selects a card changes nothing the heuristic sees,
     // so departures from its order mean nothing in the selection games:
-    // they are searched depth-first at once.
-    const std::vector<int> limits =
-        SelectionPlay(s) ? std::vector<int>{kUnlimited} : std::vector<int>{0, 1, 2, 4, 8, 16, kUnlimited};
-    for (int limit : limits) {
+    // they are searched depth-first at once, first with whole removals as
+    // moves (presses in one order only, so no proof of a loss), then press
+    // by press.
+    const bool removals = UsesSelection(s);
+    const std::vector<int> limits = SelectionPlay(s) ? std::vector<int>(removals ? 2 : 1, kUnlimited)
+                                                     : std::vector<int>{0, 1, 2, 4, 8, 16, kUnlimited};
+    for (std::size_t round = 0; round < limits.size(); ++round) {
+      const int limit = limits[round];
+      compound_ = removals && round == 0;
+      if (removals && round == 1) seen_.clear();  // the same positions, now searched press by press
       root.Restore(s);
       stack_.clear();
       seen_[rootHash] = limit;
       stack_.emplace_back(s);
       stack_.back().remaining = limit;
-      pruned_ = false;
+      pruned_ = compound_;
       const Outcome outcome = Round(result);
       result.positions = expansions_;
       if (outcome == Outcome::Won) {
@@ -402,9 +416,9 @@ class Search {
   // The moves from the start, best first by the heuristic; empty when none changes the table.
   std::vector<Move> RankedFirstMoves() {
     Frame frame(x_.session);
-    if (auto win = Expand(frame)) return {*win};
+    if (auto win = Expand(frame)) return {win->front()};
     std::vector<Move> moves;
-    for (const Child& child : frame.children) moves.push_back(child.move);
+    for (const Child& child : frame.children) moves.push_back(child.line.front());
     return moves;
   }
 
@@ -428,8 +442,8 @@ class Search {
         if (auto win = Expand(frame)) {
           result.moves.clear();
           for (std::size_t i = 1; i < stack_.size(); ++i)
-            result.moves.push_back(stack_[i - 1].children[stack_[i - 1].next - 1].move);
-          result.moves.push_back(*win);
+            for (const Move& m : stack_[i - 1].children[stack_[i - 1].next - 1].line) result.moves.push_back(m);
+          result.moves.insert(result.moves.end(), win->begin(), win->end());
           return Outcome::Won;
         }
       }
@@ -448,9 +462,9 @@ class Search {
       const auto known = seen_.find(child.hash);
       if (known != seen_.end() && known->second >= remaining) continue;
       seen_[child.hash] = remaining;
-      const Move move = child.move;
+      const std::vector<Move> line = child.line;
       frame.state.Restore(s);
-      x_.Play(move);
+      for (const Move& move : line) x_.Play(move);
       stack_.emplace_back(s);
       stack_.back().remaining = remaining;
     }
@@ -459,24 +473,72 @@ class Search {
 
   // Tries every candidate of the frame's position; a move that wins at once
   // is returned, the others become the frame's children, best first.
-  std::optional<Move> Expand(Frame& frame) {
+  std::optional<std::vector<Move>> Expand(Frame& frame) {
     ++expansions_;
     if (options_.progress && expansions_ % 1000 == 0) options_.progress(expansions_);
     Session& s = x_.session;
     frame.state.Restore(s);
     const std::uint64_t here = PositionHash(s);
     const std::vector<Move> moves = Candidates(x_, frame.state);
+    const bool presses = compound_;
+    std::optional<std::vector<Move>> win;
+    // A line becomes a child once it has changed the table and left nothing
+    // selected; true when it wins.
+    auto settle = [&](const std::vector<Move>& line, int bonus) {
+      if (x_.Won()) {
+        win = line;
+        return true;
+      }
+      if (x_.Over() || (presses && !Selection(s).empty())) return false;
+      const std::uint64_t hash = PositionHash(s);
+      if (hash == here) return false;
+      const auto known = seen_.find(hash);
+      if (known != seen_.end() && known->second >= frame.remaining) return false;
+      frame.children.push_back({line, Score(s) + bonus, hash});
+      return false;
+    };
+    std::vector<Move> line;
+    // In the games of selections a removal takes several presses, each of
+    // which changes nothing else: the presses that end in a removal are one
+    // move, the cards pressed in the order of their codes.
+    constexpr int kStockPress = 1000;  // the stock's card joins a selection last, by a click
+    std::function<bool(const Snapshot&, int)> press = [&](const Snapshot& at, int after) {
+      std::vector<int> cards = Sources(s, nullptr);
+      if (!line.empty() && s.rules[rule::GameFamily] == 4 && !s.piles.Pile(PileGroup::Stock, kStockItem).empty())
+        cards.push_back(kStockPress);
+      const std::string selected = Selection(s);
+      for (int card : cards) {
+        if (card <= after) continue;
+        const Move step = card == kStockPress ? Move{Move::Click, 0, "Mazzo"} : Move{Move::Select, card, {}};
+        if (card != kStockPress && (SelectedCardRect(s, card).Empty() || IsSelected(s, card))) continue;
+        at.Restore(s);
+        x_.Play(step);
+        line.push_back(step);
+        bool won = false;
+        if (Selection(s).empty() || x_.Won() || x_.Over()) {
+          won = settle(line, 0);
+        } else if (Selection(s) != selected && line.size() < 4) {  // a press the table refused leads nowhere
+          const Snapshot next(s);
+          won = press(next, card);
+        }
+        line.pop_back();
+        at.Restore(s);
+        if (won) return true;
+      }
+      return false;
+    };
     for (const Move& move : moves) {
       frame.state.Restore(s);
+      if (presses && move.kind == Move::Select) continue;
       const int bonus = MoveBonus(s, move);
       x_.Play(move);
-      if (x_.Won()) return move;
-      if (x_.Over()) continue;
-      const std::uint64_t hash = PositionHash(s);
-      if (hash == here) continue;
-      const auto known = seen_.find(hash);
-      if (known != seen_.end() && known->second >= frame.remaining) continue;
-      frame.children.push_back({move, Score(s) + bonus, hash});
+      line = {move};
+      if (settle(line, bonus)) return win;
+    }
+    if (presses) {
+      frame.state.Restore(s);
+      line.clear();
+      if (press(frame.state, 0)) return win;
     }
     std::stable_sort(frame.children.begin(), frame.children.end(),
                      [](const Child& a, const Child& b) { return a.score > b.score; });
@@ -495,6 +557,7 @@ class Search {
   std::vector<Frame> stack_;
   std::int64_t expansions_ = 0;
   bool pruned_ = false;
+  bool compound_ = false;  // the presses of one removal make one move
 };
 
 // The moves played from the start on a table of their own end in a win.
