@@ -395,7 +395,7 @@ class Search {
       stack_.back().remaining = limit;
       pruned_ = compound_;
       const Outcome outcome = Round(result);
-      result.positions = expansions_;
+      result.positions = std::min(expansions_, options_.maxPositions);
       if (outcome == Outcome::Won) {
         result.verdict = Verdict::Winnable;
         return result;
@@ -511,6 +511,9 @@ class Search {
         if (card <= after) continue;
         const Move step = card == kStockPress ? Move{Move::Click, 0, "Mazzo"} : Move{Move::Select, card, {}};
         if (card != kStockPress && (SelectedCardRect(s, card).Empty() || IsSelected(s, card))) continue;
+        // Presses count against the budget too, 64 of them a position: a
+        // table with many cards to press costs as much as it is searched.
+        if (++presses_ % 64 == 0 && ++expansions_ >= options_.maxPositions) return false;
         at.Restore(s);
         x_.Play(step);
         line.push_back(step);
@@ -558,6 +561,7 @@ class Search {
   std::int64_t expansions_ = 0;
   bool pruned_ = false;
   bool compound_ = false;  // the presses of one removal make one move
+  std::int64_t presses_ = 0;
 };
 
 // The moves played from the start on a table of their own end in a win.
