@@ -400,6 +400,10 @@ class Search {
         result.verdict = Verdict::Winnable;
         return result;
       }
+      // Whole removals get half the budget; what they leave goes to the
+      // presses one by one, which find removals of any length and order.
+      if (outcome == Outcome::Stopped && compound_ && !result.cancelled && MemoryUsed() <= options_.maxMemoryBytes)
+        continue;
       if (outcome == Outcome::Stopped) {
         result.verdict = Verdict::Unknown;
         return result;
@@ -435,7 +439,7 @@ class Search {
         result.cancelled = true;
         return Outcome::Stopped;
       }
-      if (expansions_ >= options_.maxPositions || MemoryUsed() > options_.maxMemoryBytes) return Outcome::Stopped;
+      if (expansions_ >= Budget() || MemoryUsed() > options_.maxMemoryBytes) return Outcome::Stopped;
       Frame& frame = stack_.back();
       if (!frame.expanded) {
         frame.expanded = true;
@@ -513,7 +517,7 @@ class Search {
         if (card != kStockPress && (SelectedCardRect(s, card).Empty() || IsSelected(s, card))) continue;
         // Presses count against the budget too, 64 of them a position: a
         // table with many cards to press costs as much as it is searched.
-        if (++presses_ % 64 == 0 && ++expansions_ >= options_.maxPositions) return false;
+        if (++presses_ % 64 == 0 && ++expansions_ >= Budget()) return false;
         at.Restore(s);
         x_.Play(step);
         line.push_back(step);
@@ -547,6 +551,8 @@ class Search {
                      [](const Child& a, const Child& b) { return a.score > b.score; });
     return std::nullopt;
   }
+
+  std::int64_t Budget() const { return compound_ ? options_.maxPositions / 2 : options_.maxPositions; }
 
   std::size_t MemoryUsed() const {
     const std::size_t perFrame = stack_.empty() ? 0 : stack_.front().state.Bytes() + 64 * sizeof(Child);
