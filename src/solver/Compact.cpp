@@ -415,7 +415,7 @@ class CompactSearch {
     seen_.clear();
     const std::size_t base = marks_.size();
     bestLine_.clear();
-    int bestScore = s_.stock.empty() || !t_.dealNeedsFull || EmptyColumns() == 0 ? Score() : INT_MIN;
+    int bestScore = s_.stock.empty() || CanDeal() ? Score() : INT_MIN;
     Result result;
     result.knowledge = knowledge_;
     if (Won()) {
@@ -465,7 +465,7 @@ class CompactSearch {
         continue;
       }
       // The stage's best position must be one the stock may deal on.
-      if (track_ && (s_.stock.empty() || !t_.dealNeedsFull || EmptyColumns() == 0)) {
+      if (track_ && (s_.stock.empty() || CanDeal())) {
         if (const int score = Score(); score > bestScore) {
           bestScore = score;
           bestLine_.clear();
@@ -719,10 +719,13 @@ class CompactSearch {
     for (int k = 0; k < 13; ++k) MoveCards(kTableau, column, kFoundation, target, 1);
   }
 
+  // The column's top card lies face down.
+  bool Covered(int column) const { return s_.down[column] > 0 && s_.down[column] == s_.tableau[column].size(); }
+  void TurnUp(int column) { Record({Op::FaceUp, kTableau, kTableau, static_cast<std::uint8_t>(column), 0, 0}); }
+
   void TurnFaceUp() {
     for (int i = 0; i < t_.tableaus; ++i)
-      if (s_.down[i] > 0 && s_.down[i] == s_.tableau[i].size())
-        Record({Op::FaceUp, kTableau, kTableau, static_cast<std::uint8_t>(i), 0, 0});
+      if (Covered(i)) TurnUp(i);
   }
 
   // The engine's autoplay, in its order: the cells until none goes home,
@@ -747,9 +750,8 @@ class CompactSearch {
       if (!Won() && !s_.waste.empty() && send(kWaste, 0, s_.waste.back())) moved = true;
       for (int i = 0; i < t_.tableaus && !Won(); ++i) {
         if (s_.tableau[i].empty()) continue;
-        if (s_.down[i] == s_.tableau[i].size() && t_.faceUp)
-          Record({Op::FaceUp, kTableau, kTableau, static_cast<std::uint8_t>(i), 0, 0});
-        if (s_.down[i] == s_.tableau[i].size() || !send(kTableau, i, s_.tableau[i].back())) continue;
+        if (Covered(i) && t_.faceUp) TurnUp(i);
+        if (Covered(i) || !send(kTableau, i, s_.tableau[i].back())) continue;
         moved = true;
         if (t_.reserves > 0) break;
       }
