@@ -1,6 +1,7 @@
 #include "engine/FamilyRules.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
@@ -105,7 +106,12 @@ bool RowStackAccepts(const Session& s, int card, int candidate) {
   if (card == candidate) return false;
   const int from = RowStackPlace(s, card), to = RowStackPlace(s, candidate);
   if (from < 0 || to < 0) return false;
-  if (from - to != 1 && from - to != 3) return false;
+  if (std::find(std::begin(kRowStackReach), std::end(kRowStackReach), from - to) == std::end(kRowStackReach))
+    return false;
+  return RowStackTopsMatch(card, candidate);
+}
+
+bool RowStackTopsMatch(int card, int candidate) {
   return CardSuit(card) == CardSuit(candidate) || CardRank(card) == CardRank(candidate);
 }
 

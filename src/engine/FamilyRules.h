@@ -31,9 +31,16 @@ int JumpedPile(const Session& session, int fromLocation, int to);
 // that `card` tops, or -1 when it tops none.
 int RowStackPlace(const Session& session, int card);
 
+// How many places to its left a stack may go: onto its neighbour, or onto
+// the stack three places away.
+inline constexpr int kRowStackReach[] = {1, 3};
+
+// Whether two stack tops fit, wherever they lie: a suit or a rank in common.
+bool RowStackTopsMatch(int card, int candidate);
+
 // Whether the stack topped by `card` may go onto the stack topped by
-// `candidate`: the candidate lies one or three places to its left and the two
-// tops share a suit or a rank.
+// `candidate`: the candidate lies one of the reaches to its left and the two
+// tops match.
 bool RowStackAccepts(const Session& session, int card, int candidate);
 
 }  // namespace cardoria

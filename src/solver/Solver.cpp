@@ -17,6 +17,7 @@
 #include "platform/HeadlessPorts.h"
 #include "solver/Compact.h"
 #include "solver/Replay.h"
+#include "solver/RowOfStacks.h"
 #include "table/HeadlessTable.h"
 #include "table/Layout.h"
 
@@ -587,6 +588,7 @@ Result Solve(const Session& start, const SolveOptions& options) {
   // own, hundreds of times faster, that plays by the same judge.
   std::optional<Result> fast;
   if (start.values.Flag(kGameInProgress)) fast = SolveCompact(start, options);
+  if (!fast && start.values.Flag(kGameInProgress)) fast = SolveRowOfStacks(start, options);
   Result result;
   if (fast) {
     result = std::move(*fast);

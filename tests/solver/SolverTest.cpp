@@ -149,6 +149,34 @@ TEST(SolverTest, HandMadePositionsHaveTheirKnownVerdicts) {
     EXPECT_EQ(ReplayToWin(f, result.moves), 1);
   }
   {
+    SCOPED_TRACE("Accordion: three stacks, no two tops of a suit or a rank");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(91, "2026121100001"));
+    std::string& row = f.session.piles.Pile(PileGroup::Tableau, 0);
+    row.clear();
+    for (int card = 1; card <= 52; ++card) {
+      if (card == 14 || card == 28 || card == 42) continue;
+      row += CardCode(card);
+      f.session.cards.SetCardFace(card, '0');
+    }
+    row += Codes({14, 28, 42});  // an Ace, a 2 and a 3 of three suits
+    for (int card : {14, 28, 42}) f.session.cards.SetCardFace(card, '1');
+    ASSERT_TRUE(f.PackIntact());
+    const solver::Result result = solver::Solve(f.session, Budget(100));
+    EXPECT_EQ(result.verdict, Verdict::CannotBeWon) << solver::Describe(result);
+    EXPECT_EQ(result.knowledge, Knowledge::Visible);
+  }
+  {
+    // Each stack that moves carries the cards it covers: the places of the
+    // drags must follow the whole pile, not just the tops.
+    SCOPED_TRACE("Accordion: a whole deal closed up into one stack");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(91, "2026121100005"));
+    const solver::Result result = solver::Solve(f.session, Budget(20000));
+    ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+    EXPECT_EQ(ReplayToWin(f, result.moves), 51);
+  }
+  {
     SCOPED_TRACE("Concentration: played on what the player remembers");
     PlayFixture f;
     ASSERT_TRUE(f.Start(66, "0000000000066"));

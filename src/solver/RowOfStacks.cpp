@@ -1,0 +1,175 @@
+#include "solver/RowOfStacks.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <unordered_set>
+#include <vector>
+
+#include "core/Piles.h"
+#include "core/RuleIndex.h"
+#include "core/Session.h"
+#include "engine/FamilyRules.h"
+#include "engine/Legality.h"
+
+namespace cardoria::solver {
+
+namespace {
+
+constexpr int kRowFamily = 19;
+
+using Tops = std::vector<std::uint8_t>;
+
+// A stack going onto the stack `to` places to its left, both counted among
+// the stacks of the row as it is when the move is made.
+struct Drop {
+  int from = 0;
+  int to = 0;
+};
+
+std::uint64_t HashOf(const Tops& tops) {
+  std::uint64_t h = 1469598103934665603ull;
+  for (std::uint8_t top : tops) {
+    h ^= top;
+    h *= 1099511628211ull;
+  }
+  return h ^ (h >> 29);
+}
+
+std::vector<Drop> DropsOf(const Tops& tops) {
+  std::vector<Drop> drops;
+  for (int from = 1; from < static_cast<int>(tops.size()); ++from)
+    for (int reach : kRowStackReach) {
+      const int to = from - reach;
+      if (to >= 0 && RowStackTopsMatch(tops[static_cast<std::size_t>(from)], tops[static_cast<std::size_t>(to)]))
+        drops.push_back({from, to});
+    }
+  return drops;
+}
+
+void Apply(Tops& tops, const Drop& drop) {
+  tops[static_cast<std::size_t>(drop.to)] = tops[static_cast<std::size_t>(drop.from)];
+  tops.erase(tops.begin() + drop.from);
+}
+
+// The moves that leave the most moves open come first: a row that can
+// still close up in many places is the one most likely to close up whole.
+std::vector<Drop> Ordered(const Tops& tops) {
+  std::vector<Drop> drops = DropsOf(tops);
+  std::vector<std::pair<int, Drop>> scored;
+  scored.reserve(drops.size());
+  for (const Drop& drop : drops) {
+    Tops after = tops;
+    Apply(after, drop);
+    scored.emplace_back(static_cast<int>(DropsOf(after).size()), drop);
+  }
+  std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  drops.clear();
+  for (const auto& [mobility, drop] : scored) drops.push_back(drop);
+  return drops;
+}
+
+struct Frame {
+  Tops tops;
+  std::vector<Drop> drops;
+  std::size_t next = 0;
+};
+
+// The row as stacks: each face-up card with the face-down cards just
+// before it. Nothing when the table holds anything else.
+struct Row {
+  Tops tops;
+  std::vector<int> sizes;
+};
+
+std::optional<Row> ReadRow(const Session& s) {
+  if (s.rules[rule::GameFamily] != kRowFamily || Tableaus(s) < 1) return std::nullopt;
+  for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Reserve})
+    for (const std::string& pile : s.piles.Items(group))
+      if (!pile.empty()) return std::nullopt;
+  for (int t = 1; t < Tableaus(s); ++t)
+    if (!s.piles.Pile(PileGroup::Tableau, t).empty()) return std::nullopt;
+  Row row;
+  const std::string& text = s.piles.Pile(PileGroup::Tableau, 0);
+  int covered = 0;
+  for (int i = 0; i < PileCardCount(text); ++i) {
+    const int card = CardAt(text, i);
+    if (card <= 0 || card > 255) return std::nullopt;
+    if (s.cards.IsFaceDown(card)) {
+      ++covered;
+      continue;
+    }
+    row.tops.push_back(static_cast<std::uint8_t>(card));
+    row.sizes.push_back(covered + 1);
+    covered = 0;
+  }
+  if (covered > 0 || row.tops.empty()) return std::nullopt;
+  return row;
+}
+
+// The drops as drags of the mouse: each stack's top card onto the top card
+// of the stack it covers, at that card's place in the pile.
+std::vector<Move> AsDrags(Row row, const std::vector<Drop>& drops) {
+  std::vector<Move> moves;
+  const std::string pile = PileName({PileGroup::Tableau, 0});
+  for (const Drop& drop : drops) {
+    int place = 0;
+    for (int k = 0; k <= drop.to; ++k) place += row.sizes[static_cast<std::size_t>(k)];
+    moves.push_back({Move::Drag, row.tops[static_cast<std::size_t>(drop.from)], pile, place});
+    row.sizes[static_cast<std::size_t>(drop.to)] += row.sizes[static_cast<std::size_t>(drop.from)];
+    row.sizes.erase(row.sizes.begin() + drop.from);
+    Apply(row.tops, drop);
+  }
+  return moves;
+}
+
+}  // namespace
+
+std::optional<Result> SolveRowOfStacks(const Session& start, const SolveOptions& options) {
+  std::optional<Row> row = ReadRow(start);
+  if (!row) return std::nullopt;
+  Result result;
+  result.knowledge = Knowledge::Visible;
+  // Depth-first over rows of tops, each met once: a row already searched
+  // without a win cannot lead to one by another way.
+  std::unordered_set<std::uint64_t> seen;
+  std::vector<Frame> stack;
+  stack.push_back({row->tops, Ordered(row->tops), 0});
+  seen.insert(HashOf(row->tops));
+  std::int64_t positions = 1;
+  while (!stack.empty()) {
+    Frame& frame = stack.back();
+    if (frame.tops.size() == 1) {
+      std::vector<Drop> line;
+      for (std::size_t i = 0; i + 1 < stack.size(); ++i) line.push_back(stack[i].drops[stack[i].next - 1]);
+      result.verdict = Verdict::Winnable;
+      result.moves = AsDrags(*row, line);
+      result.positions = positions;
+      return result;
+    }
+    if (frame.next >= frame.drops.size()) {
+      stack.pop_back();
+      continue;
+    }
+    Tops next = frame.tops;
+    Apply(next, frame.drops[frame.next++]);
+    if (!seen.insert(HashOf(next)).second) continue;
+    if (options.cancel && options.cancel->load(std::memory_order_relaxed)) {
+      result.cancelled = true;
+      result.positions = positions;
+      return result;
+    }
+    if (positions >= options.maxPositions || seen.size() * 48 > options.maxMemoryBytes) {
+      result.positions = positions;
+      return result;
+    }
+    if (++positions % 1000 == 0 && options.progress) options.progress(positions);
+    std::vector<Drop> drops = Ordered(next);
+    stack.push_back({std::move(next), std::move(drops), 0});
+  }
+  result.verdict = Verdict::CannotBeWon;
+  result.positions = positions;
+  return result;
+}
+
+}  // namespace cardoria::solver
