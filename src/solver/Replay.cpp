@@ -22,13 +22,34 @@ void Mix(std::uint64_t& h, std::uint64_t value) {
   h ^= h >> 29;
 }
 
+std::uint64_t Spread(std::uint64_t x) {
+  x += 0x9e3779b97f4a7c15ULL;
+  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+  return x ^ (x >> 31);
+}
+
 }  // namespace
 
 std::uint64_t PositionHash(const Session& session) {
   std::uint64_t h = 0xcbf29ce484222325ULL;
   for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve}) {
-    for (const std::string& pile : session.piles.Items(group)) {
+    const TextList& piles = session.piles.Items(group);
+    for (std::size_t p = 0; p < piles.size(); ++p) {
+      const std::string& pile = piles[p];
       const int count = PileCardCount(pile);
+      if (group == PileGroup::Stock && p == kSecondWasteItem) {
+        // Discarded cards never come back and play reads at most the top
+        // one (the games of selections not even that): the order they went
+        // in is no part of the position, or every order of the same
+        // removals would be searched again.
+        std::uint64_t gone = 0;
+        for (int i = 0; i < count; ++i) gone += Spread(static_cast<std::uint64_t>(CardAt(pile, i)));
+        Mix(h, gone);
+        if (!UsesSelection(session)) Mix(h, static_cast<std::uint64_t>(TopCard(pile)) + 1);
+        Mix(h, 0xffff);
+        continue;
+      }
       for (int i = 0; i < count; ++i) {
         const int card = CardAt(pile, i);
         Mix(h, static_cast<std::uint64_t>(card) * 2 + (session.cards.IsFaceDown(card) ? 1 : 0) + 1);

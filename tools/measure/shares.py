@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """How much of a game's deals the solver decides within a budget.
-Usage: shares.py BUILD_DIR GAME [COUNT] [BUDGET] [JOBS] [FIRST]
+Usage: shares.py BUILD_DIR GAME [COUNT] [BUDGET] [JOBS]
 
-Solves COUNT deals (13-digit numbers from FIRST, default 2026121100001) with
-cardoria-cli, JOBS at a time, and prints the share decided (won or proved
+Solves COUNT deals (13-digit numbers spread as New game spreads them, the
+same on every run: see deals.py) with cardoria-cli, JOBS at a time, and prints the share decided (won or proved
 lost), the share won, and the mean time per deal. Every win is replayed
 through cardoria-cli play and must end won."""
 import concurrent.futures
@@ -11,6 +11,8 @@ import os
 import subprocess
 import sys
 import time
+
+from deals import deals
 
 
 def solve(cli, build, game, deal, budget):
@@ -35,7 +37,6 @@ def main():
     count = int(sys.argv[3]) if len(sys.argv) > 3 else 1000
     budget = int(sys.argv[4]) if len(sys.argv) > 4 else 200000
     jobs = int(sys.argv[5]) if len(sys.argv) > 5 else 2
-    first = int(sys.argv[6]) if len(sys.argv) > 6 else 2026121100001
     cli = os.path.join(build, "cardoria-cli")
     tally = {"won": 0, "lost": 0, "unknown": 0}
     seconds = 0.0
@@ -44,7 +45,7 @@ def main():
     wins = []
     with concurrent.futures.ThreadPoolExecutor(jobs) as pool:
         for deal, key, spent, replayed, fullDeal in pool.map(
-                lambda d: solve(cli, build, game, d, budget), range(first, first + count)):
+                lambda d: solve(cli, build, game, d, budget), deals(count)):
             tally[key] += 1
             if key == "won":
                 wins.append(deal)
@@ -53,7 +54,7 @@ def main():
             if replayed is False:
                 failed.append(deal)
     decided = tally["won"] + tally["lost"]
-    print(f"game {game}, {count} deals from {first}, budget {budget} positions:")
+    print(f"game {game}, {count} deals, budget {budget} positions:")
     print(f"  decided {decided} ({100 * decided / count:.1f}%): won {tally['won']} "
           f"({100 * tally['won'] / count:.1f}%), cannot be won {tally['lost']}; unknown {tally['unknown']}")
     print(f"  verdicts with every card known: {full}")
