@@ -246,6 +246,25 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
   return moves;
 }
 
+// A row of ten places that leaves only as a run of ranks: a card is worth
+// something there only in its place of the run the other cards already
+// make; in another place it blocks the row until it moves again.
+int RunOfTenScore(const Session& s) {
+  int best = 0, filled = 0;
+  for (int start = 1; start <= 13; ++start) {
+    int fitting = 0;
+    filled = 0;
+    for (int i = 0; i < 10; ++i) {
+      const int card = TopCard(s.piles.Pile(PileGroup::Tableau, i));
+      if (card <= 0) continue;
+      ++filled;
+      if (IsJoker(card) || CardRank(card) == (start - 1 + i) % 13 + 1) ++fitting;
+    }
+    best = std::max(best, fitting);
+  }
+  return 8 * best - 12 * (filled - best);
+}
+
 // Higher is nearer a win: cards gone to the foundations or discarded, cards
 // turned up, room made.
 int Score(const Session& s) {
@@ -271,6 +290,7 @@ int Score(const Session& s) {
       if (CardAt(row, i) > 0 && !s.cards.IsFaceDown(CardAt(row, i))) score -= 20;
     return score;
   }
+  if (s.rules[rule::TableauBuild] == 69 && Tableaus(s) >= 10) score += RunOfTenScore(s);
   const bool selecting = UsesSelection(s);
   for (int f = 0; f < Foundations(s); ++f)
     if (!(f == 0 && selecting)) score += 20 * PileCardCount(s.piles.Pile(PileGroup::Foundation, f));

@@ -52,7 +52,9 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
   for (const Case& c : {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000003", Knowledge::FullDeal},
                         Case{25, "0000000000003", Knowledge::FullDeal}, Case{76, "0000000000005", Knowledge::FullDeal},
                         // Pairs pressed card by card: each removal is searched as one move.
-                        Case{55, "2026121100002", Knowledge::FullDeal}}) {
+                        Case{55, "2026121100002", Knowledge::FullDeal},
+                        // The row of ten must be filled as a run: cards out of place lead nowhere.
+                        Case{79, "0234435102048", Knowledge::FullDeal}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, c.deal));
