@@ -9,6 +9,8 @@
 # GAMES.DAT it should play. Each of DEALS deals (13-digit numbers spread as
 # New game spreads them, the same on every run: see deals.py) gets BUDGET
 # positions (default 20000). Only the GAMES named are tried, when any are.
+# A game's line is printed as soon as it is done (pipe through sort -n for
+# the catalogue's order).
 set -eu
 cli=$1
 dir=$2
@@ -47,5 +49,4 @@ shift $(($# < 4 ? $# : 4))
 printf '%-5s %-24s %6s %6s %6s %8s\n' game name won lost unknown seconds
 "$cli" --program-dir "$dir" games | while read -r number family name; do
   if [ $# -eq 0 ] || printf ' %s ' "$*" | grep -q " $number "; then printf '%s\t%s\n' "$number" "$name"; fi
-done | tr '\n' '\0' | xargs -0 -P 2 -I{} sh -c 'n=$(printf "%s" "$1" | cut -f1); m=$(printf "%s" "$1" | cut -f2); exec "$0" --one "$2" "$3" "$4" "$5" "$n" "$m"' "$0" {} "$cli" "$dir" "$deals" "$budget" |
-  sort -n
+done | tr '\n' '\0' | xargs -0 -P 2 -I{} sh -c 'n=$(printf "%s" "$1" | cut -f1); m=$(printf "%s" "$1" | cut -f2); exec "$0" --one "$2" "$3" "$4" "$5" "$n" "$m"' "$0" {} "$cli" "$dir" "$deals" "$budget"
