@@ -1,12 +1,14 @@
 #include "solver/Replay.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/Cards.h"
 #include "core/Piles.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
+#include "engine/Legality.h"
 #include "engine/SelectionTests.h"
 #include "table/Layout.h"
 
@@ -29,12 +31,45 @@ std::uint64_t Spread(std::uint64_t x) {
   return x ^ (x >> 31);
 }
 
+std::uint64_t PileHash(const Session& session, const std::string& pile) {
+  std::uint64_t h = 0xcbf29ce484222325ULL;
+  for (int i = 0; i < PileCardCount(pile); ++i) {
+    const int card = CardAt(pile, i);
+    Mix(h, static_cast<std::uint64_t>(card) * 2 + (session.cards.IsFaceDown(card) ? 1 : 0) + 1);
+  }
+  return h;
+}
+
+// Foundations that all build alike, by a rule that never asks which
+// foundation it is: which of them holds what changes nothing in play, so
+// eight of them do not make each card's way home eight positions.
+bool FoundationsInterchangeable(const Session& s) {
+  const int n = Foundations(s);
+  if (n < 2 || UsesSelection(s) || s.rules[rule::FoundationSorted] != 0) return false;
+  for (int f = 0; f < n; ++f) {
+    const int code = s.rules[rule::FoundationBuild + f];
+    if (code < 0 || (code > 3 && code != 39)) return false;
+    for (int r : {rule::FoundationBuild, rule::FoundationBase, rule::FoundationDirection, rule::FoundationStart})
+      if (s.rules[r + f] != s.rules[r]) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::uint64_t PositionHash(const Session& session) {
   std::uint64_t h = 0xcbf29ce484222325ULL;
+  const bool interchangeable = FoundationsInterchangeable(session);
   for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve}) {
     const TextList& piles = session.piles.Items(group);
+    if (group == PileGroup::Foundation && interchangeable) {
+      std::vector<std::uint64_t> each;
+      for (const std::string& pile : piles) each.push_back(PileHash(session, pile));
+      std::sort(each.begin(), each.end());
+      for (std::uint64_t pile : each) Mix(h, pile);
+      Mix(h, 0xfffff);
+      continue;
+    }
     for (std::size_t p = 0; p < piles.size(); ++p) {
       const std::string& pile = piles[p];
       const int count = PileCardCount(pile);

@@ -265,6 +265,16 @@ int RunOfTenScore(const Session& s) {
   return 8 * best - 12 * (filled - best);
 }
 
+// Every foundation builds up regardless of suit.
+bool AnySuitHome(const Session& s) {
+  if (Foundations(s) < 1 || UsesSelection(s)) return false;
+  for (int f = 0; f < Foundations(s); ++f) {
+    const int code = s.rules[rule::FoundationBuild + f];
+    if (code != 2 && code != 39) return false;
+  }
+  return true;
+}
+
 // Higher is nearer a win: cards gone to the foundations or discarded, cards
 // turned up, room made.
 int Score(const Session& s) {
@@ -331,6 +341,19 @@ int Score(const Session& s) {
     }
   }
   for (int suit = 0; suit < 4; ++suit) score -= 3 * depth[suit];
+  // Foundations of any suit take the lowest cards first whatever their
+  // suit: every card lying on a lower one keeps that one from going home.
+  if (AnySuitHome(s)) {
+    for (auto group : {PileGroup::Tableau, PileGroup::Reserve})
+      for (const std::string& pile : s.piles.Items(group)) {
+        const int count = PileCardCount(pile);
+        for (int i = 0; i < count; ++i)
+          for (int j = i + 1; j < count; ++j) {
+            const int below = CardAt(pile, i), above = CardAt(pile, j);
+            if (below > 0 && above > 0 && CardRank(below) < CardRank(above)) score -= 3;
+          }
+      }
+  }
   for (int r = 0; r < Reserves(s); ++r)
     if (s.piles.Pile(PileGroup::Reserve, r).empty()) score += 3;
   return score;

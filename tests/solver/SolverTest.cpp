@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "core/Cards.h"
+#include "core/RuleIndex.h"
 #include "solver/Replay.h"
 #include "solver/Solver.h"
 #include "support/PlayFixture.h"
@@ -54,7 +55,9 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
                         // Pairs pressed card by card: each removal is searched as one move.
                         Case{55, "2026121100002", Knowledge::FullDeal},
                         // The row of ten must be filled as a run: cards out of place lead nowhere.
-                        Case{79, "0234435102048", Knowledge::FullDeal}}) {
+                        Case{79, "0234435102048", Knowledge::FullDeal},
+                        // Eight foundations of any suit: which one a card goes to is no choice.
+                        Case{90, "0234435102048", Knowledge::Visible}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, c.deal));
@@ -221,6 +224,34 @@ TEST(SolverTest, RemovalsMadeInEitherOrderReachOnePosition) {
   const auto twosFirst = removeInOrder({2, 15, 1, 14});
   ASSERT_NE(acesFirst.second, twosFirst.second);  // the discards lie in another order...
   EXPECT_EQ(acesFirst.first, twosFirst.first);    // ...which play never reads
+}
+
+TEST(SolverTest, FoundationsThatBuildAlikeAreInterchangeableToTheSearch) {
+  struct Case {
+    int game;
+    const char* deal;
+    bool same;
+  };
+  // Calculation's foundations build by ones, twos, threes and fours: which
+  // one holds the card decides what may follow.
+  for (const Case& c :
+       {Case{90, "0234435102048", true}, Case{1, "0000000000007", true}, Case{75, "0234435102048", false}}) {
+    SCOPED_TRACE(c.game);
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(c.game, c.deal));
+    const int ace = 27;
+    for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
+      for (std::string& pile : f.session.piles.Items(group)) {
+        const std::size_t at = pile.find(CardCode(ace));
+        if (at != std::string::npos && at % 3 == 0) pile.erase(at, 3);
+      }
+    f.session.piles.Pile(PileGroup::Foundation, 0) += CardCode(ace);
+    const std::uint64_t before = solver::PositionHash(f.session);
+    // The first foundation's cards and the last one's change places.
+    const int last = f.session.rules[rule::FoundationCount] - 1;
+    std::swap(f.session.piles.Pile(PileGroup::Foundation, 0), f.session.piles.Pile(PileGroup::Foundation, last));
+    EXPECT_EQ(solver::PositionHash(f.session) == before, c.same);
+  }
 }
 
 TEST(SolverTest, ACancelledSearchIsUnknownNeverLost) {
