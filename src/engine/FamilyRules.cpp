@@ -1,6 +1,7 @@
 #include "engine/FamilyRules.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 #include "core/Cards.h"
@@ -109,6 +110,29 @@ bool RowStackAccepts(const Session& s, int card, int candidate) {
   if (std::find(std::begin(kRowStackReach), std::end(kRowStackReach), from - to) == std::end(kRowStackReach))
     return false;
   return RowStackTopsMatch(card, candidate);
+}
+
+bool DiscardFits(const Session& s, int card, int top, int pile) {
+  if (top <= 0 || card <= 0) return false;
+  const int family = s.rules[rule::GameFamily];
+  const int r = CardRank(card), t = CardRank(top);
+  if (family == 12) return std::abs(r - t) == 1 || (r == 1 && t == 13) || (r == 13 && t == 1);
+  if ((r == 13 && t == 1) || (r == 1 && t == 13)) return family == 15;
+  BuildQuery query;
+  query.emptyRule = -1;
+  query.drop = false;
+  query.pile = pile;
+  query.wrap = false;
+  query.foundation = false;
+  query.code = 2;
+  query.direction = 1;
+  query.base = -1;
+  query.top = top;
+  query.card = card;
+  if (CanBuild(s, query)) return true;
+  query.top = card;
+  query.card = top;
+  return CanBuild(s, query);
 }
 
 bool RowStackTopsMatch(int card, int candidate) {

@@ -31,6 +31,11 @@ int JumpedPile(const Session& session, int fromLocation, int to);
 // that `card` tops, or -1 when it tops none.
 int RowStackPlace(const Session& session, int card);
 
+// Whether a top card of tableau pile `pile` (0-based) may go onto the
+// discards whose top card is `top`: one rank up or down, whatever the suit,
+// round the corner from King to Ace where the family says so.
+bool DiscardFits(const Session& session, int card, int top, int pile);
+
 // How many places to its left a stack may go: onto its neighbour, or onto
 // the stack three places away.
 inline constexpr int kRowStackReach[] = {1, 3};

@@ -8,6 +8,7 @@
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
+#include "engine/FamilyRules.h"
 #include "engine/Legality.h"
 #include "engine/SelectionTests.h"
 #include "table/Layout.h"
@@ -121,27 +122,7 @@ void Engine::SelectForSum(int card, const Rect& rect) {
 }
 
 bool Engine::CanDiscard(int card, int pile) const {
-  const int s = TopCard(s_.piles.Pile(PileGroup::Stock, kSecondWasteItem));
-  if (s <= 0 || card <= 0) return false;
-  const int family = s_.rules[rule::GameFamily];
-  const int r = CardRank(card), t = CardRank(s);
-  if (family == 12) return std::abs(r - t) == 1 || (r == 1 && t == 13) || (r == 13 && t == 1);
-  if ((r == 13 && t == 1) || (r == 1 && t == 13)) return family == 15;
-  BuildQuery query;
-  query.emptyRule = -1;
-  query.drop = false;
-  query.pile = pile;
-  query.wrap = false;
-  query.foundation = false;
-  query.code = 2;
-  query.direction = 1;
-  query.base = -1;
-  query.top = s;
-  query.card = card;
-  if (CanBuild(s_, query)) return true;
-  query.top = card;
-  query.card = s;
-  return CanBuild(s_, query);
+  return DiscardFits(s_, card, TopCard(s_.piles.Pile(PileGroup::Stock, kSecondWasteItem)), pile);
 }
 
 bool Engine::FamilyTableauPress(int button, const HitResult& hit) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
-#include <unordered_set>
 #include <vector>
 
 #include "core/Piles.h"
@@ -11,6 +10,7 @@
 #include "core/Session.h"
 #include "engine/FamilyRules.h"
 #include "engine/Legality.h"
+#include "solver/DepthFirst.h"
 
 namespace cardoria::solver {
 
@@ -54,25 +54,26 @@ void Apply(Tops& tops, const Drop& drop) {
 
 // The moves that leave the most moves open come first: a row that can
 // still close up in many places is the one most likely to close up whole.
-std::vector<Drop> Ordered(const Tops& tops) {
-  std::vector<Drop> drops = DropsOf(tops);
-  std::vector<std::pair<int, Drop>> scored;
-  scored.reserve(drops.size());
-  for (const Drop& drop : drops) {
-    Tops after = tops;
-    Apply(after, drop);
-    scored.emplace_back(static_cast<int>(DropsOf(after).size()), drop);
+struct RowGame {
+  bool Won(const Tops& tops) const { return tops.size() == 1; }
+  std::uint64_t Hash(const Tops& tops) const { return HashOf(tops); }
+  std::vector<std::pair<Drop, Tops>> Children(const Tops& tops) const {
+    std::vector<std::pair<Drop, Tops>> children;
+    std::vector<int> mobility;
+    for (const Drop& drop : DropsOf(tops)) {
+      Tops after = tops;
+      Apply(after, drop);
+      mobility.push_back(static_cast<int>(DropsOf(after).size()));
+      children.emplace_back(drop, std::move(after));
+    }
+    std::vector<std::size_t> order(children.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return mobility[a] > mobility[b]; });
+    std::vector<std::pair<Drop, Tops>> sorted;
+    for (std::size_t i : order) sorted.push_back(std::move(children[i]));
+    return sorted;
   }
-  std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-  drops.clear();
-  for (const auto& [mobility, drop] : scored) drops.push_back(drop);
-  return drops;
-}
-
-struct Frame {
-  Tops tops;
-  std::vector<Drop> drops;
-  std::size_t next = 0;
 };
 
 // The row as stacks: each face-up card with the face-down cards just
@@ -128,47 +129,13 @@ std::vector<Move> AsDrags(Row row, const std::vector<Drop>& drops) {
 std::optional<Result> SolveRowOfStacks(const Session& start, const SolveOptions& options) {
   std::optional<Row> row = ReadRow(start);
   if (!row) return std::nullopt;
+  const DepthFirstResult<Drop> found = SearchDepthFirst<Drop>(row->tops, RowGame{}, options);
   Result result;
   result.knowledge = Knowledge::Visible;
-  // Depth-first over rows of tops, each met once: a row already searched
-  // without a win cannot lead to one by another way.
-  std::unordered_set<std::uint64_t> seen;
-  std::vector<Frame> stack;
-  stack.push_back({row->tops, Ordered(row->tops), 0});
-  seen.insert(HashOf(row->tops));
-  std::int64_t positions = 1;
-  while (!stack.empty()) {
-    Frame& frame = stack.back();
-    if (frame.tops.size() == 1) {
-      std::vector<Drop> line;
-      for (std::size_t i = 0; i + 1 < stack.size(); ++i) line.push_back(stack[i].drops[stack[i].next - 1]);
-      result.verdict = Verdict::Winnable;
-      result.moves = AsDrags(*row, line);
-      result.positions = positions;
-      return result;
-    }
-    if (frame.next >= frame.drops.size()) {
-      stack.pop_back();
-      continue;
-    }
-    Tops next = frame.tops;
-    Apply(next, frame.drops[frame.next++]);
-    if (!seen.insert(HashOf(next)).second) continue;
-    if (options.cancel && options.cancel->load(std::memory_order_relaxed)) {
-      result.cancelled = true;
-      result.positions = positions;
-      return result;
-    }
-    if (positions >= options.maxPositions || seen.size() * 48 > options.maxMemoryBytes) {
-      result.positions = positions;
-      return result;
-    }
-    if (++positions % 1000 == 0 && options.progress) options.progress(positions);
-    std::vector<Drop> drops = Ordered(next);
-    stack.push_back({std::move(next), std::move(drops), 0});
-  }
-  result.verdict = Verdict::CannotBeWon;
-  result.positions = positions;
+  result.verdict = found.verdict;
+  result.positions = found.positions;
+  result.cancelled = found.cancelled;
+  if (found.verdict == Verdict::Winnable) result.moves = AsDrags(*row, found.line);
   return result;
 }
 

@@ -16,6 +16,7 @@
 #include "engine/SelectionTests.h"
 #include "platform/HeadlessPorts.h"
 #include "solver/Compact.h"
+#include "solver/Discards.h"
 #include "solver/Replay.h"
 #include "solver/RowOfStacks.h"
 #include "table/HeadlessTable.h"
@@ -632,6 +633,7 @@ Result Solve(const Session& start, const SolveOptions& options) {
   std::optional<Result> fast;
   if (start.values.Flag(kGameInProgress)) fast = SolveCompact(start, options);
   if (!fast && start.values.Flag(kGameInProgress)) fast = SolveRowOfStacks(start, options);
+  if (!fast && start.values.Flag(kGameInProgress)) fast = SolveDiscards(start, options);
   Result result;
   if (fast) {
     result = std::move(*fast);

@@ -193,6 +193,27 @@ TEST(SolverTest, HandMadePositionsHaveTheirKnownVerdicts) {
   }
 }
 
+TEST(SolverTest, GolfDealsAreWonOrProvedLostWhole) {
+  {
+    SCOPED_TRACE("a deal the columns and the stock clear together");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(26, "0644822914239"));
+    const solver::Result result = solver::Solve(f.session, Budget(20000));
+    ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+    EXPECT_EQ(result.knowledge, Knowledge::FullDeal);
+    EXPECT_EQ(ReplayToWin(f, result.moves), 51);
+  }
+  {
+    // Every order of clicks is tried before the answer: no budget cut it short.
+    SCOPED_TRACE("a deal no order of clicks clears");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(26, "0828214926252"));
+    const solver::Result big = solver::Solve(f.session, Budget(400000));
+    EXPECT_EQ(big.verdict, Verdict::CannotBeWon) << solver::Describe(big);
+    EXPECT_EQ(solver::Solve(f.session, Budget(big.positions - 1)).verdict, Verdict::Unknown);
+  }
+}
+
 TEST(SolverTest, RemovalsMadeInEitherOrderReachOnePosition) {
   // Nestor with two pairs on top: Aces on the first two columns, 2s on the next two.
   auto table = [](PlayFixture& f) {
