@@ -55,19 +55,41 @@ bool FoundationsInterchangeable(const Session& s) {
   return true;
 }
 
+// Reserves all of one kind, none refilling the columns: a card in one of
+// them is as good as the same card in another.
+bool ReservesInterchangeable(const Session& s) {
+  const int n = Reserves(s);
+  if (n < 2 || s.rules[rule::AutoFillSource] != 0) return false;
+  for (int r = 1; r < n; ++r)
+    if (s.rules[rule::ReserveKind + r] != s.rules[rule::ReserveKind] ||
+        s.rules[rule::ReserveAddKind + r] != s.rules[rule::ReserveAddKind])
+      return false;
+  return true;
+}
+
+// The piles of a group as one set: the same piles in another order hash alike.
+void MixAsSet(std::uint64_t& h, const Session& session, const TextList& piles, std::size_t count) {
+  std::vector<std::uint64_t> each;
+  for (std::size_t p = 0; p < count && p < piles.size(); ++p) each.push_back(PileHash(session, piles[p]));
+  std::sort(each.begin(), each.end());
+  for (std::uint64_t pile : each) Mix(h, pile);
+  for (std::size_t p = count; p < piles.size(); ++p) Mix(h, PileHash(session, piles[p]));
+  Mix(h, 0xfffff);
+}
+
 }  // namespace
 
 std::uint64_t PositionHash(const Session& session) {
   std::uint64_t h = 0xcbf29ce484222325ULL;
-  const bool interchangeable = FoundationsInterchangeable(session);
+  const bool foundations = FoundationsInterchangeable(session), reserves = ReservesInterchangeable(session);
   for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve}) {
     const TextList& piles = session.piles.Items(group);
-    if (group == PileGroup::Foundation && interchangeable) {
-      std::vector<std::uint64_t> each;
-      for (const std::string& pile : piles) each.push_back(PileHash(session, pile));
-      std::sort(each.begin(), each.end());
-      for (std::uint64_t pile : each) Mix(h, pile);
-      Mix(h, 0xfffff);
+    if (group == PileGroup::Foundation && foundations) {
+      MixAsSet(h, session, piles, piles.size());
+      continue;
+    }
+    if (group == PileGroup::Reserve && reserves) {
+      MixAsSet(h, session, piles, static_cast<std::size_t>(Reserves(session)));
       continue;
     }
     for (std::size_t p = 0; p < piles.size(); ++p) {

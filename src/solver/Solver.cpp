@@ -625,6 +625,60 @@ bool Replays(const Session& start, const std::vector<Move>& moves) {
   return x->Won();
 }
 
+// The winning line with its detours cut out: from each position on it, the
+// move that lands furthest along it (positions told apart by their hash,
+// pile for pile) is
+// taken instead of the line's own. Depth-first lines wander: a card moved to
+// and fro between columns that differ only in their place makes new
+// positions all the way.
+// Pile for pile: piles that the search counts as interchangeable are told
+// apart here, as the line's moves name them.
+std::uint64_t ExactHash(const Session& s) {
+  std::uint64_t h = PositionHash(s);
+  for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
+    for (const std::string& pile : s.piles.Items(group)) {
+      h = (h ^ std::hash<std::string>{}(pile)) * 0x100000001b3ULL;
+      h ^= h >> 29;
+    }
+  return h;
+}
+
+std::vector<Move> Shortened(const Session& start, const std::vector<Move>& line) {
+  auto x = std::make_unique<Scratch>(start);
+  std::unordered_map<std::uint64_t, std::size_t> furthest{{ExactHash(x->session), 0}};
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    x->Play(line[i]);
+    furthest[ExactHash(x->session)] = i + 1;
+  }
+  x = std::make_unique<Scratch>(start);
+  std::vector<Move> shorter;
+  std::size_t at = 0;
+  while (at < line.size() && !x->Over()) {
+    const Snapshot here(x->session);
+    std::size_t best = at + 1;
+    Move chosen = line[at];
+    for (const Move& move : Candidates(*x, here)) {
+      here.Restore(x->session);
+      x->Play(move);
+      if (x->Won()) {
+        best = line.size();
+        chosen = move;
+        break;
+      }
+      const auto known = furthest.find(ExactHash(x->session));
+      if (known != furthest.end() && known->second > best) {
+        best = known->second;
+        chosen = move;
+      }
+    }
+    here.Restore(x->session);
+    x->Play(chosen);
+    shorter.push_back(chosen);
+    at = best;
+  }
+  return shorter;
+}
+
 }  // namespace
 
 Result Solve(const Session& start, const SolveOptions& options) {
@@ -640,6 +694,10 @@ Result Solve(const Session& start, const SolveOptions& options) {
   } else {
     auto search = std::make_unique<Search>(start, options);
     result = search->Run();
+    if (result.verdict == Verdict::Winnable) {
+      std::vector<Move> shorter = Shortened(start, result.moves);
+      if (shorter.size() < result.moves.size() && Replays(start, shorter)) result.moves = std::move(shorter);
+    }
   }
   if (result.verdict == Verdict::Winnable && !Replays(start, result.moves)) {
     // Never reported: a win the table does not confirm is no win.

@@ -275,6 +275,43 @@ TEST(SolverTest, FoundationsThatBuildAlikeAreInterchangeableToTheSearch) {
   }
 }
 
+TEST(SolverTest, ReservesOfOneKindAreInterchangeableColumnsNever) {
+  struct Case {
+    int game;
+    PileGroup group;
+    bool same;
+  };
+  // Freecell's cells, Salic Law's row of spaces for court cards, Freecell's columns.
+  for (const Case& c :
+       {Case{1, PileGroup::Reserve, true}, Case{88, PileGroup::Reserve, true}, Case{1, PileGroup::Tableau, false}}) {
+    SCOPED_TRACE(c.game);
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(c.game, "0234435102048"));
+    const int king = 13;
+    for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
+      for (std::string& pile : f.session.piles.Items(group)) {
+        const std::size_t at = pile.find(CardCode(king));
+        if (at != std::string::npos && at % 3 == 0) pile.erase(at, 3);
+      }
+    f.session.piles.Pile(c.group, 0) += CardCode(king);
+    const std::uint64_t before = solver::PositionHash(f.session);
+    std::swap(f.session.piles.Pile(c.group, 0), f.session.piles.Pile(c.group, 1));
+    ASSERT_NE(f.session.piles.Pile(c.group, 0), f.session.piles.Pile(c.group, 1));
+    EXPECT_EQ(solver::PositionHash(f.session) == before, c.same);
+  }
+}
+
+TEST(SolverTest, AWanderingLineIsCutShortBeforeItIsReported) {
+  // The search's own line moves court cards to and fro between the row and
+  // the columns for thousands of moves.
+  PlayFixture f;
+  ASSERT_TRUE(f.Start(88, "0234435102048"));
+  const solver::Result result = solver::Solve(f.session, Budget(20000));
+  ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+  EXPECT_LT(result.moves.size(), 1000u);
+  EXPECT_EQ(ReplayToWin(f, result.moves), static_cast<int>(result.moves.size()));
+}
+
 TEST(SolverTest, ACancelledSearchIsUnknownNeverLost) {
   PlayFixture f;
   ASSERT_TRUE(f.Start(2, "0000000000002"));
