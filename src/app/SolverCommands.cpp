@@ -32,7 +32,8 @@ std::vector<Rect> MoveRects(const Session& s, const solver::Move& move) {
     case solver::Move::Drag: {
       add(CardRectangle(s, move.card));
       if (const auto pile = ParsePileName(move.pile)) {
-        const Rect next = NextCardRect(s, *pile);
+        // A drop on a place of a row lands on that place, not at the row's end.
+        const Rect next = move.place > 0 ? CardInPileRect(s, *pile, move.place - 1) : NextCardRect(s, *pile);
         add(next.Empty() ? TopCardRect(s, *pile) : next);
       }
       break;

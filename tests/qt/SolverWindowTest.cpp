@@ -21,7 +21,7 @@
 namespace cardoria {
 namespace {
 
-constexpr int kFreecell = 1, kKlondike = 2, kSpider = 4, kGolf = 26, kMonteCarlo = 28;
+constexpr int kFreecell = 1, kKlondike = 2, kSpider = 4, kGolf = 26, kMonteCarlo = 28, kAccordion = 91;
 
 class SolverWindowTest : public test::MainWindowTest {
  protected:
@@ -76,6 +76,22 @@ TEST_F(SolverWindowTest, TheHintLightsAMoveThatTheMouseThenMakes) {
   Trigger("mnuHint");
   EXPECT_FALSE(window->HintRects().empty());
   EXPECT_TRUE(Infos().empty());
+}
+
+TEST_F(SolverWindowTest, AHintInARowLightsTheStackToCover) {
+  Start(kAccordion, "2026121100005");
+  window->solverBudgets.hintPositions = 20000;
+  const auto hint = solver::Hint(session, solver::SolveOptions{});
+  ASSERT_TRUE(hint && hint->place > 0);
+  Trigger("mnuHint");
+  const std::vector<Rect> lit = window->HintRects();
+  ASSERT_EQ(lit.size(), 2u);
+  // The stack's top card, and the top card it goes onto (not the row's end).
+  const int covered = CardAt(session.piles.Pile(PileGroup::Tableau, 0), hint->place - 1);
+  const Rect card = CardRectangle(session, hint->card), target = CardRectangle(session, covered);
+  EXPECT_EQ(std::make_pair(lit[0].left, lit[0].top), std::make_pair(card.left, card.top));
+  EXPECT_EQ(std::make_pair(lit[1].left, lit[1].top), std::make_pair(target.left, target.top));
+  EXPECT_TRUE(solver::PlayMove(window->PlayEngine(), session, *hint));
 }
 
 TEST_F(SolverWindowTest, NoMovesLeftOnADeadTable) {
