@@ -55,14 +55,14 @@ bool FoundationsInterchangeable(const Session& s) {
   return true;
 }
 
-// Reserves all of one kind, none refilling the columns: a card in one of
-// them is as good as the same card in another.
+// Reserves all of one kind, none refilling the columns and none dealt to by
+// the stock (which serves them in their order): a card in one of them is as
+// good as the same card in another.
 bool ReservesInterchangeable(const Session& s) {
   const int n = Reserves(s);
   if (n < 2 || s.rules[rule::AutoFillSource] != 0) return false;
-  for (int r = 1; r < n; ++r)
-    if (s.rules[rule::ReserveKind + r] != s.rules[rule::ReserveKind] ||
-        s.rules[rule::ReserveAddKind + r] != s.rules[rule::ReserveAddKind])
+  for (int r = 0; r < n; ++r)
+    if (s.rules[rule::ReserveKind + r] != s.rules[rule::ReserveKind] || s.rules[rule::ReserveAddKind + r] != 0)
       return false;
   return true;
 }

@@ -280,13 +280,17 @@ TEST(SolverTest, ReservesOfOneKindAreInterchangeableColumnsNever) {
     int game;
     PileGroup group;
     bool same;
+    bool stockDealsToReserves = false;
   };
-  // Freecell's cells, Salic Law's row of spaces for court cards, Freecell's columns.
-  for (const Case& c :
-       {Case{1, PileGroup::Reserve, true}, Case{88, PileGroup::Reserve, true}, Case{1, PileGroup::Tableau, false}}) {
+  // Freecell's cells, Salic Law's row of spaces for court cards, Freecell's
+  // columns, and cells the stock would deal to in their order.
+  for (const Case& c : {Case{1, PileGroup::Reserve, true}, Case{88, PileGroup::Reserve, true},
+                        Case{1, PileGroup::Tableau, false}, Case{1, PileGroup::Reserve, false, true}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, "0234435102048"));
+    if (c.stockDealsToReserves)
+      for (int r = 0; r < 4; ++r) f.session.rules.Set(rule::ReserveAddKind + r, 1);
     const int king = 13;
     for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
       for (std::string& pile : f.session.piles.Items(group)) {
