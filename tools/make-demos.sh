@@ -14,7 +14,8 @@ record() {
   local cli=$1 dir=$2 number=$3 file deal verdict moves best="" fewest=0
   file=$(printf '%s/Demos/G%04d.GAM' "$dir" "$number")
   rm -f "$file"
-  local deals="4831926750418 7770001135980 2718281828459 1234567890123 2026121100002 2026121100003"
+  local deals="4831926750418 7770001135980 2718281828459 1234567890123 2026121100002 2026121100003
+    0234435102048 0828214926252 0442799606466"
   local budget=$DEMO_BUDGET
   # Four-suit Spider is won only now and then, and with a larger budget.
   if [ "$number" = 4 ]; then
