@@ -453,8 +453,11 @@ class Search {
         result.verdict = Verdict::Unknown;
         return result;
       }
+      // A game that counts as won when it is ended with enough points may be
+      // won without ever reaching a won table, by a move (ending it) the
+      // search does not make: every position seen is no proof of a loss.
       if (!pruned_) {
-        result.verdict = Verdict::CannotBeWon;
+        result.verdict = s.rules[rule::WinScore] != 0 ? Verdict::Unknown : Verdict::CannotBeWon;
         return result;
       }
     }

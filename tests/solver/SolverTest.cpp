@@ -316,6 +316,30 @@ TEST(SolverTest, AWanderingLineIsCutShortBeforeItIsReported) {
   EXPECT_EQ(ReplayToWin(f, result.moves), static_cast<int>(result.moves.size()));
 }
 
+TEST(SolverTest, AGameWonByItsScoreWhenEndedIsNeverCalledLost) {
+  // Chain Crossing with two cards left in its first column and 130 points:
+  // no chain can reach the right column any more, yet ending the game now
+  // wins it.
+  PlayFixture f;
+  ASSERT_TRUE(f.Start(56, "0234435102048"));
+  std::vector<int> left;
+  for (auto group : {PileGroup::Stock, PileGroup::Tableau})
+    for (std::string& pile : f.session.piles.Items(group)) {
+      for (int i = 0; i < PileCardCount(pile) && left.size() < 2; ++i) left.push_back(CardAt(pile, i));
+      pile.clear();
+    }
+  std::string& discards = f.session.piles.Pile(PileGroup::Stock, kSecondWasteItem);
+  for (int card = 1; card <= 52; ++card)
+    if (card != left[0] && card != left[1]) discards += CardCode(card);
+  f.session.piles.Pile(PileGroup::Tableau, 0) = CardCode(left[0]);
+  f.session.piles.Pile(PileGroup::Tableau, 7) = CardCode(left[1]);
+  ASSERT_TRUE(f.PackIntact());
+  f.session.store.Set(pos::kScore, 6, "130");
+  const solver::Result result = solver::Solve(f.session, Budget(1000));
+  EXPECT_EQ(result.verdict, Verdict::Unknown) << solver::Describe(result);
+  EXPECT_LT(result.positions, 1000);  // the search did end: every position was seen
+}
+
 TEST(SolverTest, ACancelledSearchIsUnknownNeverLost) {
   PlayFixture f;
   ASSERT_TRUE(f.Start(2, "0000000000002"));
