@@ -44,6 +44,9 @@ BENCHMARK(BM_Solve)
     ->Args({18, 2026121100002, 200000})  // Spiderette
     ->Args({4, 2026121100195, 100000})   // Spider, four suits
     ->Args({28, 1234567890123, 20000})   // Monte Carlo, by the search of the real table
+    ->Args({91, 2026121100005, 20000})   // Accordion, the row of stacks
+    ->Args({26, 3350060682804, 200000})  // Golf, one discard pile
+    ->Args({88, 234435102048, 20000})    // Salic Law, the real table and a line cut short
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
