@@ -4,6 +4,7 @@
 // way. The game supplies its positions; this keeps the budget, the
 // cancellation and the line that wins.
 
+#include <algorithm>
 #include <cstdint>
 #include <unordered_set>
 #include <utility>
@@ -12,6 +13,28 @@
 #include "solver/Solver.h"
 
 namespace cardoria::solver {
+
+// A hash of a position kept as a few small numbers.
+inline std::uint64_t HashBytes(const std::vector<std::uint8_t>& bytes) {
+  std::uint64_t h = 1469598103934665603ull;
+  for (std::uint8_t byte : bytes) {
+    h ^= byte;
+    h *= 1099511628211ull;
+  }
+  return h ^ (h >> 29);
+}
+
+// The children in the order of their keys, highest first, ties as they came.
+template <typename Child>
+std::vector<Child> HighestFirst(std::vector<Child> children, const std::vector<int>& keys) {
+  std::vector<std::size_t> order(children.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] > keys[b]; });
+  std::vector<Child> sorted;
+  sorted.reserve(children.size());
+  for (std::size_t i : order) sorted.push_back(std::move(children[i]));
+  return sorted;
+}
 
 template <typename Step>
 struct DepthFirstResult {

@@ -69,15 +69,10 @@ class DiscardGame {
   }
 
   std::uint64_t Hash(const Position& at) const {
-    std::uint64_t h = 1469598103934665603ull;
-    auto mix = [&h](std::uint64_t v) {
-      h ^= v;
-      h *= 1099511628211ull;
-    };
-    for (std::uint8_t height : at.heights) mix(height);
-    mix(static_cast<std::uint64_t>(at.stock) + 300);
-    mix(static_cast<std::uint64_t>(at.top) + 600);
-    return h ^ (h >> 29);
+    std::vector<std::uint8_t> bytes = at.heights;
+    bytes.push_back(static_cast<std::uint8_t>(at.stock));
+    bytes.push_back(static_cast<std::uint8_t>(at.top));
+    return HashBytes(bytes);
   }
 
   // Clicks on columns first, the tallest column first (its cards are the
@@ -96,11 +91,7 @@ class DiscardGame {
       tall.push_back(at.heights[p]);
       children.emplace_back(static_cast<Click>(p), std::move(next));
     }
-    std::vector<std::size_t> order(children.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return tall[a] > tall[b]; });
-    std::vector<std::pair<Click, Position>> sorted;
-    for (std::size_t i : order) sorted.push_back(std::move(children[i]));
+    std::vector<std::pair<Click, Position>> sorted = HighestFirst(std::move(children), tall);
     if (at.stock > 0) {
       Position next = at;
       next.top = NextStockCard(at);
@@ -155,6 +146,7 @@ bool PlainDiscardTable(const Session& s) {
       if (card <= 0 || card > 108 || s.cards.IsFaceDown(card)) return false;
     }
   }
+  if (PileCardCount(stock) > 255) return false;
   for (int i = 0; i < PileCardCount(stock); ++i)
     if (CardAt(stock, i) <= 0 || CardAt(stock, i) > 108) return false;
   return true;

@@ -27,15 +27,6 @@ struct Drop {
   int to = 0;
 };
 
-std::uint64_t HashOf(const Tops& tops) {
-  std::uint64_t h = 1469598103934665603ull;
-  for (std::uint8_t top : tops) {
-    h ^= top;
-    h *= 1099511628211ull;
-  }
-  return h ^ (h >> 29);
-}
-
 std::vector<Drop> DropsOf(const Tops& tops) {
   std::vector<Drop> drops;
   for (int from = 1; from < static_cast<int>(tops.size()); ++from)
@@ -56,7 +47,7 @@ void Apply(Tops& tops, const Drop& drop) {
 // still close up in many places is the one most likely to close up whole.
 struct RowGame {
   bool Won(const Tops& tops) const { return tops.size() == 1; }
-  std::uint64_t Hash(const Tops& tops) const { return HashOf(tops); }
+  std::uint64_t Hash(const Tops& tops) const { return HashBytes(tops); }
   std::vector<std::pair<Drop, Tops>> Children(const Tops& tops) const {
     std::vector<std::pair<Drop, Tops>> children;
     std::vector<int> mobility;
@@ -66,13 +57,7 @@ struct RowGame {
       mobility.push_back(static_cast<int>(DropsOf(after).size()));
       children.emplace_back(drop, std::move(after));
     }
-    std::vector<std::size_t> order(children.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return mobility[a] > mobility[b]; });
-    std::vector<std::pair<Drop, Tops>> sorted;
-    for (std::size_t i : order) sorted.push_back(std::move(children[i]));
-    return sorted;
+    return HighestFirst(std::move(children), mobility);
   }
 };
 

@@ -1,6 +1,7 @@
 #include "solver/Solver.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -251,15 +252,18 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
 // something there only in its place of the run the other cards already
 // make; in another place it blocks the row until it moves again.
 int RunOfTenScore(const Session& s) {
-  int best = 0, filled = 0;
+  std::array<int, 10> row{};
+  int filled = 0;
+  for (int i = 0; i < 10; ++i) {
+    row[static_cast<std::size_t>(i)] = TopCard(s.piles.Pile(PileGroup::Tableau, i));
+    if (row[static_cast<std::size_t>(i)] > 0) ++filled;
+  }
+  int best = 0;
   for (int start = 1; start <= 13; ++start) {
     int fitting = 0;
-    filled = 0;
     for (int i = 0; i < 10; ++i) {
-      const int card = TopCard(s.piles.Pile(PileGroup::Tableau, i));
-      if (card <= 0) continue;
-      ++filled;
-      if (IsJoker(card) || CardRank(card) == (start - 1 + i) % 13 + 1) ++fitting;
+      const int card = row[static_cast<std::size_t>(i)];
+      if (card > 0 && (IsJoker(card) || CardRank(card) == (start - 1 + i) % 13 + 1)) ++fitting;
     }
     best = std::max(best, fitting);
   }
@@ -628,14 +632,8 @@ bool Replays(const Session& start, const std::vector<Move>& moves) {
   return x->Won();
 }
 
-// The winning line with its detours cut out: from each position on it, the
-// move that lands furthest along it (positions told apart by their hash,
-// pile for pile) is
-// taken instead of the line's own. Depth-first lines wander: a card moved to
-// and fro between columns that differ only in their place makes new
-// positions all the way.
-// Pile for pile: piles that the search counts as interchangeable are told
-// apart here, as the line's moves name them.
+// The position pile for pile: piles that the search counts as
+// interchangeable are told apart here, as the moves of a line name them.
 std::uint64_t ExactHash(const Session& s) {
   std::uint64_t h = PositionHash(s);
   for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
@@ -646,6 +644,11 @@ std::uint64_t ExactHash(const Session& s) {
   return h;
 }
 
+// The winning line with its detours cut out: from each position on it, the
+// move that lands furthest along it (positions told apart pile for pile) is
+// taken instead of the line's own. Depth-first lines wander: a card moved to
+// and fro between columns that differ only in their place makes new
+// positions all the way.
 std::vector<Move> Shortened(const Session& start, const std::vector<Move>& line) {
   auto x = std::make_unique<Scratch>(start);
   std::unordered_map<std::uint64_t, std::size_t> furthest{{ExactHash(x->session), 0}};
@@ -688,10 +691,13 @@ Result Solve(const Session& start, const SolveOptions& options) {
   // The games of columns, cells, a stock and a waste have a search of their
   // own, hundreds of times faster, that plays by the same judge.
   std::optional<Result> fast;
-  if (start.values.Flag(kGameInProgress)) fast = SolveCompact(start, options);
-  if (!fast && start.values.Flag(kGameInProgress)) fast = SolveRowOfStacks(start, options);
-  if (!fast && start.values.Flag(kGameInProgress)) fast = SolveDiscards(start, options);
+  if (start.values.Flag(kGameInProgress)) {
+    fast = SolveCompact(start, options);
+    if (!fast) fast = SolveRowOfStacks(start, options);
+    if (!fast) fast = SolveDiscards(start, options);
+  }
   Result result;
+  bool confirmed = false;
   if (fast) {
     result = std::move(*fast);
   } else {
@@ -699,10 +705,13 @@ Result Solve(const Session& start, const SolveOptions& options) {
     result = search->Run();
     if (result.verdict == Verdict::Winnable) {
       std::vector<Move> shorter = Shortened(start, result.moves);
-      if (shorter.size() < result.moves.size() && Replays(start, shorter)) result.moves = std::move(shorter);
+      if (shorter.size() < result.moves.size() && Replays(start, shorter)) {
+        result.moves = std::move(shorter);
+        confirmed = true;
+      }
     }
   }
-  if (result.verdict == Verdict::Winnable && !Replays(start, result.moves)) {
+  if (result.verdict == Verdict::Winnable && !confirmed && !Replays(start, result.moves)) {
     // Never reported: a win the table does not confirm is no win.
     result.verdict = Verdict::Unknown;
     result.moves.clear();
