@@ -60,6 +60,8 @@ struct Tables {
   int perDeal = 1;                         // cards to the waste per click
   int redeals = 0;                         // turns of the waste, -1 without end
   bool dealNeedsFull = false;              // the stock deals only when no column is empty
+  std::vector<bool> served;                // the columns the stock deals to
+  bool someUnserved = false;               // columns differ while the stock lasts
   std::vector<std::uint8_t> onTableau;     // [card * kCards + top], top 0 = empty column
   std::vector<std::uint8_t> inSequence;    // [lower * kCards + upper]: upper may lie on lower within a moving group
   std::vector<std::uint8_t> onFoundation;  // [(f * kCards + card) * kCards + top]
@@ -98,19 +100,29 @@ std::optional<Tables> AskEngine(const Session& start) {
     if (r[rule::RedealKind] != 0 || r[rule::DealToSecondWaste] != 0) return std::nullopt;
     for (int i = 0; i < std::max(Reserves(start), 1); ++i)
       if (r[rule::ReserveAddKind + i] != 0) return std::nullopt;
+    // The stock deals by the first or the last column's kind, as the
+    // engine's click reads it, to every column of kind 1 to 4.
     const int add = r[rule::TableauAddKind];
-    for (int i = 0; i < t.tableaus; ++i)
-      if (r[rule::TableauAddKind + i] != add) return std::nullopt;
+    const int lastAdd = r[rule::TableauAddKind + t.tableaus - 1];
+    t.served.assign(t.tableaus, false);
+    for (int i = 0; i < t.tableaus; ++i) {
+      const int kind = r[rule::TableauAddKind + i];
+      if (kind < 0 || kind > 4) return std::nullopt;
+      t.served[i] = kind != 0;
+    }
     if (r[rule::StockDealsToWaste] == 1) {
-      if (add != 0 || r[rule::StockDealOnlyEmptyWaste] != 0 || r[rule::WasteLocked] != 0) return std::nullopt;
+      for (int i = 0; i < t.tableaus; ++i)
+        if (t.served[i]) return std::nullopt;
+      if (r[rule::StockDealOnlyEmptyWaste] != 0 || r[rule::WasteLocked] != 0) return std::nullopt;
       t.stockMode = 1;
       t.perDeal = std::max(r[rule::CardsPerDeal], 1);
       t.redeals = r[rule::Redeals];
       if (t.redeals < -1) return std::nullopt;
-    } else if (add == 1 || add == 2) {
+    } else if (add == 1 || lastAdd == 1 || add == 2 || lastAdd == 2) {
       if (!start.piles.Pile(PileGroup::Stock, kWasteItem).empty()) return std::nullopt;
       t.stockMode = 2;
-      t.dealNeedsFull = add == 2;
+      t.dealNeedsFull = add != 1 && lastAdd != 1;
+      t.someUnserved = std::find(t.served.begin(), t.served.end(), false) != t.served.end();
     } else {
       return std::nullopt;
     }
@@ -306,7 +318,7 @@ class CompactSearch {
 
   // The verdict, with the winning line shortened for the player.
   Result Run() {
-    Result result = t_.stockMode == 2 ? Staged() : Rounds();
+    Result result = t_.stockMode == 2 && s_.stock.size() > Served() ? Staged() : Rounds();
     if (result.verdict == Verdict::Winnable) {
       for (const CMove& m : Shortened(winLine_)) result.moves.push_back(ToMove(m));
     }
@@ -541,12 +553,18 @@ class CompactSearch {
  private:
   bool Won() const { return s_.homeCount == t_.cards; }
 
+  // The columns the stock still deals to are not the others' equals.
+  bool Apart() const { return t_.someUnserved && !s_.stock.empty(); }
+  // Which of the interchangeable empty columns a column stands for.
+  int EmptyClass(int column) const { return Apart() && t_.served[column] ? 1 : 0; }
+
   // Columns and cells are interchangeable, so a position is hashed without
   // regard to which column or cell holds what.
   std::uint64_t Hash() const {
     std::uint64_t h = 0;
+    const bool apart = Apart();
     for (int i = 0; i < t_.tableaus; ++i) {
-      std::uint64_t c = 0x51ed270b27eULL + s_.down[i];
+      std::uint64_t c = 0x51ed270b27eULL + s_.down[i] + (apart && t_.served[i] ? 0x100 : 0);
       for (std::uint8_t card : s_.tableau[i]) c = Mix(c ^ card) + card;
       h += Mix(c);
     }
@@ -684,10 +702,12 @@ class CompactSearch {
       return;
     }
     for (int i = 0; i < t_.tableaus && !s_.stock.empty(); ++i) {
+      if (!t_.served[i]) continue;
       MoveCards(kStock, 0, kTableau, i, 1);
       RemoveCompletedSuit(i);
     }
   }
+  std::size_t Served() const { return static_cast<std::size_t>(std::count(t_.served.begin(), t_.served.end(), true)); }
   bool CanDeal() const {
     if (t_.stockMode == 1) {
       if (!s_.stock.empty()) return true;
@@ -879,14 +899,14 @@ class CompactSearch {
         // A run that already builds on the card under it moves, in a narrow
         // round, only to join its own suit.
         const bool settled = narrow_ && n - size > s_.down[i] && t_.Tab(card, column[n - size - 1]);
-        bool emptyTried = settled;
+        std::array<bool, 2> emptyTried{settled, settled};
         for (int d = 0; d < t_.tableaus; ++d) {
           if (d == i) continue;
           const auto& dest = s_.tableau[d];
           if (dest.empty()) {
             // Columns are interchangeable: one empty column stands for all.
-            if (whole || emptyTried) continue;
-            emptyTried = true;
+            if ((whole && EmptyClass(i) == EmptyClass(d)) || emptyTried[EmptyClass(d)]) continue;
+            emptyTried[EmptyClass(d)] = true;
             if (size > 1 && t_.emptySingleOnly) continue;
             if (!t_.Tab(card, 0)) continue;
             if (size > 1 && t_.moveLimit == -5 &&
@@ -905,12 +925,12 @@ class CompactSearch {
     // A single card onto every column that takes it; one empty column is as
     // good as another.
     auto toColumns = [&](Place from, int index, int card) {
-      bool emptyTried = false;
+      std::array<bool, 2> emptyTried{false, false};
       for (int d = 0; d < t_.tableaus; ++d) {
         const auto& dest = s_.tableau[d];
         if (dest.empty()) {
-          if (emptyTried || !t_.Tab(card, 0)) continue;
-          emptyTried = true;
+          if (emptyTried[EmptyClass(d)] || !t_.Tab(card, 0)) continue;
+          emptyTried[EmptyClass(d)] = true;
           add(from, index, kTableau, d, 1, card);
         } else if (t_.Tab(card, dest.back())) {
           add(from, index, kTableau, d, 1, card);
