@@ -42,6 +42,7 @@ std::vector<Rect> MoveRects(const Session& s, const solver::Move& move) {
     case solver::Move::Click:
       if (const auto pile = ParsePileName(move.pile)) add(TopCardRect(s, *pile));
       break;
+    case solver::Move::End: break;
   }
   return rects;
 }
@@ -78,6 +79,10 @@ void TfrmMain::HintCommand() {
   RestoreCursor();
   if (!move) {
     ports_.messages.ShowInfo("No moves left");
+    return;
+  }
+  if (move->kind == solver::Move::End) {
+    ports_.messages.ShowInfo("Enough cards are discarded: quit the game now and it counts as won.");
     return;
   }
   hintRects_ = MoveRects(session_, *move);

@@ -190,6 +190,11 @@ bool IsGridNeighbour(const Session& session, int a, int b) {
   return std::abs(pa % 7 - pb % 7) <= 1 && std::abs(pa / 7 - pb / 7) <= 1;
 }
 
+bool ChainLinks(const Session& session, int previous, int next) {
+  const int apart = std::abs(CardRank(previous) - CardRank(next));
+  return (apart == 0 || apart == 1 || apart == 12) && IsGridNeighbour(session, previous, next);
+}
+
 ChainState IsChainValid(const Session& session) {
   const std::vector<int> chain = SelectedCards(session);
   if (chain.empty()) return {};
@@ -199,10 +204,7 @@ ChainState IsChainValid(const Session& session) {
     if (pile < 0) return {};
     if (i == 0 && pile % 7 != 0) return {};
     if (i > 0) {
-      const int a = CardRank(chain[i - 1]), b = CardRank(chain[i]);
-      const int apart = std::abs(a - b);
-      if (apart != 0 && apart != 1 && apart != 12) return {};
-      if (!IsGridNeighbour(session, chain[i - 1], chain[i])) return {};
+      if (!ChainLinks(session, chain[i - 1], chain[i])) return {};
     }
     firstColumn += pile % 7 == 0;
     lastColumn += pile % 7 == 6;

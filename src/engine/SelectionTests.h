@@ -38,6 +38,9 @@ bool AdjacentInFiveColumns(int a, int b);
 bool IsFreeInPyramid(const Session& session, int card);
 // The two cards' piles touch in a grid of seven columns.
 bool IsGridNeighbour(const Session& session, int a, int b);
+// `next` may follow `previous` in a chain: neighbours of the same rank or
+// one apart, a King and an Ace counting as one apart.
+bool ChainLinks(const Session& session, int previous, int next);
 struct ChainState {
   bool valid = false;
   bool complete = false;

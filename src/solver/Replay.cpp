@@ -156,13 +156,15 @@ void PerformMove(Engine& engine, Session& session, const Move& move) {
       engine.OnMouseUp(kLeftButton);
       return;
     }
+    case Move::End: engine.EndGame(); return;
   }
 }
 
 bool PlayMove(Engine& engine, Session& session, const Move& move) {
   const std::uint64_t before = PositionHash(session);
+  const bool playing = session.values.Flag(kGameInProgress);
   PerformMove(engine, session, move);
-  return PositionHash(session) != before;
+  return PositionHash(session) != before || (playing && !session.values.Flag(kGameInProgress));
 }
 
 }  // namespace cardoria::solver

@@ -31,11 +31,13 @@ enum class Knowledge { FullDeal, Visible };
 
 // One action of the player, as `cardoria-cli play` takes it.
 struct Move {
-  enum Kind { Drag, Click, Select } kind = Drag;
+  // End: the game is ended where it stands, as Quit game does; the games
+  // won by their score when ended are won that way.
+  enum Kind { Drag, Click, Select, End } kind = Drag;
   int card = 0;      // Drag and Select: the card code; Click: 0
   std::string pile;  // Drag: the destination ("Fila3", "Dest1", "Appogg2", "Mazzo_Vis"...); Click: the pile clicked
   int place = 0;     // Drag into a gap of a row: its place in the row, from 1; 0 for the end of the pile
-  // "drag 041 Fila3", "drag 041 Fila3 5", "click Mazzo", "select 013".
+  // "drag 041 Fila3", "drag 041 Fila3 5", "click Mazzo", "select 013", "quit".
   std::string Command() const;
   bool operator==(const Move&) const = default;
 };

@@ -16,12 +16,14 @@
 #include "persist/Statistics.h"
 #include "qt/WindowFixture.h"
 #include "solver/Replay.h"
+#include "support/SolverReplay.h"
 #include "table/Layout.h"
 
 namespace cardoria {
 namespace {
 
-constexpr int kFreecell = 1, kKlondike = 2, kSpider = 4, kGolf = 26, kMonteCarlo = 28, kAccordion = 91;
+constexpr int kFreecell = 1, kKlondike = 2, kSpider = 4, kGolf = 26, kMonteCarlo = 28, kChainCrossing = 56,
+              kAccordion = 91;
 
 class SolverWindowTest : public test::MainWindowTest {
  protected:
@@ -92,6 +94,15 @@ TEST_F(SolverWindowTest, AHintInARowLightsTheStackToCover) {
   EXPECT_EQ(std::make_pair(lit[0].left, lit[0].top), std::make_pair(card.left, card.top));
   EXPECT_EQ(std::make_pair(lit[1].left, lit[1].top), std::make_pair(target.left, target.top));
   EXPECT_TRUE(solver::PlayMove(window->PlayEngine(), session, *hint));
+}
+
+TEST_F(SolverWindowTest, WithPointsEnoughTheHintSaysToQuitTheGame) {
+  Start(kChainCrossing, "0234435102048");
+  test::ChainCrossingWithTwoLeft(session);
+  Trigger("mnuHint");
+  EXPECT_EQ(Infos(), std::vector<std::string>{"Enough cards are discarded: quit the game now and it counts as won."});
+  EXPECT_TRUE(window->HintRects().empty());
+  EXPECT_TRUE(session.values.Flag(kGameInProgress));  // the player ends it, not the hint
 }
 
 TEST_F(SolverWindowTest, NoMovesLeftOnADeadTable) {

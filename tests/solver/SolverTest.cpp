@@ -342,28 +342,30 @@ TEST(SolverTest, AWanderingLineIsCutShortBeforeItIsReported) {
   EXPECT_EQ(ReplayToWin(f, result.moves), static_cast<int>(result.moves.size()));
 }
 
-TEST(SolverTest, AGameWonByItsScoreWhenEndedIsNeverCalledLost) {
-  // Chain Crossing with two cards left in its first column and 130 points:
-  // no chain can reach the right column any more, yet ending the game now
-  // wins it.
+TEST(SolverTest, AGameWonByItsScoreWhenEndedIsWonByEndingIt) {
+  // No chain can reach the right column any more, yet with the points of
+  // the cards discarded ending the game wins it.
   PlayFixture f;
   ASSERT_TRUE(f.Start(56, "0234435102048"));
-  std::vector<int> left;
-  for (auto group : {PileGroup::Stock, PileGroup::Tableau})
-    for (std::string& pile : f.session.piles.Items(group)) {
-      for (int i = 0; i < PileCardCount(pile) && left.size() < 2; ++i) left.push_back(CardAt(pile, i));
-      pile.clear();
-    }
-  std::string& discards = f.session.piles.Pile(PileGroup::Stock, kSecondWasteItem);
-  for (int card = 1; card <= 52; ++card)
-    if (card != left[0] && card != left[1]) discards += CardCode(card);
-  f.session.piles.Pile(PileGroup::Tableau, 0) = CardCode(left[0]);
-  f.session.piles.Pile(PileGroup::Tableau, 7) = CardCode(left[1]);
+  ChainCrossingWithTwoLeft(f.session);
   ASSERT_TRUE(f.PackIntact());
-  f.session.store.Set(pos::kScore, 6, "130");
   const solver::Result result = solver::Solve(f.session, Budget(1000));
-  EXPECT_EQ(result.verdict, Verdict::Unknown) << solver::Describe(result);
-  EXPECT_LT(result.positions, 1000);  // the search did end: every position was seen
+  ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+  EXPECT_EQ(result.moves, (std::vector<Move>{{Move::End, 0, {}}}));
+  EXPECT_EQ(ReplayToWin(f, result.moves), 1);
+}
+
+TEST(SolverTest, ChainsAcrossTheGridAreWonByTheirScoreAndTheGameEnded) {
+  PlayFixture f;
+  ASSERT_TRUE(f.Start(56, "7301649516525"));
+  const solver::Result result = solver::Solve(f.session, Budget(20000));
+  ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+  ASSERT_FALSE(result.moves.empty());
+  EXPECT_EQ(result.moves.back().Command(), "quit");
+  // Every chain is pressed card by card through the mouse, the redeals clicked.
+  EXPECT_EQ(ReplayToWin(f, result.moves), static_cast<int>(result.moves.size()));
+  EXPECT_GE(f.session.store.GetInt(pos::kScore, 6), f.session.rules[rule::WinScore]);
+  EXPECT_TRUE(f.PackIntact());
 }
 
 TEST(SolverTest, ACancelledSearchIsUnknownNeverLost) {
@@ -417,6 +419,7 @@ TEST(SolverTest, MovesAreSpelledAsThePlayCommandTakesThem) {
   EXPECT_EQ((Move{Move::Drag, 41, "Fila3"}).Command(), "drag 041 Fila3");
   EXPECT_EQ((Move{Move::Click, 0, "Mazzo"}).Command(), "click Mazzo");
   EXPECT_EQ((Move{Move::Select, 13, {}}).Command(), "select 013");
+  EXPECT_EQ((Move{Move::End, 0, {}}).Command(), "quit");
   solver::Result won;
   won.verdict = Verdict::Winnable;
   won.moves.resize(87);

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/Cards.h"
+#include "core/Piles.h"
+#include "core/Session.h"
 #include "solver/Replay.h"
 #include "solver/Solver.h"
 #include "support/PlayFixture.h"
@@ -30,6 +33,23 @@ inline int ReplayToWin(PlayFixture& f, const std::vector<solver::Move>& moves) {
     ++played;
   }
   return f.table.gamesEnded > 0 && f.table.lastResult.won ? played : -1;
+}
+
+// Chain Crossing near its end: two cards left in the first column, where
+// no chain can start and reach the right column, every other one discarded.
+inline void ChainCrossingWithTwoLeft(Session& s) {
+  std::vector<int> left;
+  for (auto group : {PileGroup::Stock, PileGroup::Tableau})
+    for (std::string& pile : s.piles.Items(group)) {
+      for (int i = 0; i < PileCardCount(pile) && left.size() < 2; ++i) left.push_back(CardAt(pile, i));
+      pile.clear();
+    }
+  std::string& discards = s.piles.Pile(PileGroup::Stock, kSecondWasteItem);
+  for (int card = 1; card <= 52; ++card)
+    if (card != left[0] && card != left[1]) discards += CardCode(card);
+  s.piles.Pile(PileGroup::Tableau, 0) = CardCode(left[0]);
+  s.piles.Pile(PileGroup::Tableau, 7) = CardCode(left[1]);
+  s.store.Set(pos::kScore, 6, "198");  // the points of 50 cards discarded
 }
 
 }  // namespace cardoria::test
