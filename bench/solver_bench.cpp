@@ -47,6 +47,8 @@ BENCHMARK(BM_Solve)
     ->Args({91, 2026121100005, 20000})   // Accordion, the row of stacks
     ->Args({26, 3350060682804, 200000})  // Golf, one discard pile
     ->Args({88, 234435102048, 20000})    // Salic Law, the real table and a line cut short
+    ->Args({10, 693716533440, 20000})    // Scorpion, a stock for three columns
+    ->Args({56, 7301649516525, 20000})   // Chain Crossing, chains through the engine
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
