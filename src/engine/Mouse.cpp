@@ -37,8 +37,14 @@ HitResult HitInPile(const Session& s, PileRef pile, int mode, int x, int y, bool
     Rect strip = card;
     if (i + 1 < count) {
       const Rect next = CardInPileRect(s, pile, i + 1);
-      if (next.top > card.top) strip.bottom = next.top - 1;
-      if (next.left > card.left) strip.right = next.left - 1;
+      // A fan goes down or right. The irregular look shifts the cards of a
+      // column down a pixel or two sideways too: the band above the next
+      // card is still all this card's.
+      if (next.top > card.top) {
+        strip.bottom = next.top - 1;
+      } else if (next.left > card.left) {
+        strip.right = next.left - 1;
+      }
     } else {
       strip.bottom = card.bottom - 1;
     }

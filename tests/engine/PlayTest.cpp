@@ -10,6 +10,7 @@
 #include "persist/UndoLog.h"
 #include "platform/Clock.h"
 #include "support/PlayFixture.h"
+#include "table/Layout.h"
 
 namespace cardoria {
 namespace {
@@ -145,6 +146,27 @@ TEST(Redeal, TheMixingIsFixed) {
   EXPECT_EQ(MixRedeal({"a", "b", "c", "d"}), (TextList{"c", "a", "b", "d"}));
   EXPECT_EQ(MixRedeal({}), TextList{});
   EXPECT_EQ(MixRedeal({"x"}), TextList{"x"});
+}
+
+// The irregular look (the players' default) shifts each card of a column a
+// pixel or two sideways; a covered card is still pressed anywhere on the
+// band that shows of it, whichever way the card on it leans.
+TEST_F(PlayTest, ACoveredCardOfAnIrregularColumnIsHitAcrossItsBand) {
+  s().store.Set(179, 1, "Y");
+  ASSERT_TRUE(play.Start(10, "0693716533440"));  // Scorpion: the last columns lie face up
+  const PileRef column{PileGroup::Tableau, 5};
+  for (int lean : {-1, 0, 2}) {
+    SCOPED_TRACE(lean);
+    s().values.SetJitter(6, 0, 0);
+    s().values.SetJitter(6, 1, lean);
+    const Rect card = CardInPileRect(s(), column, 0), next = CardInPileRect(s(), column, 1);
+    ASSERT_EQ(next.left - card.left, lean);
+    ASSERT_GT(next.top, card.top + 2);
+    for (int x : {card.left + 1, (card.left + card.right) / 2, card.right - 1}) {
+      const HitResult hit = engine().HitTest(x, card.top + 2);
+      EXPECT_EQ(hit.card, CardAt(Pile(PileGroup::Tableau, 5), 0)) << x - card.left;
+    }
+  }
 }
 
 TEST_F(PlayTest, OneLevelUndo) {
