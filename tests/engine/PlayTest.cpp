@@ -148,7 +148,7 @@ TEST(Redeal, TheMixingIsFixed) {
   EXPECT_EQ(MixRedeal({"x"}), TextList{"x"});
 }
 
-// The irregular look (the players' default) shifts each card of a column a
+// The irregular look (a preference) shifts each card of a column a
 // pixel or two sideways; a covered card is still pressed anywhere on the
 // band that shows of it, whichever way the card on it leans.
 TEST_F(PlayTest, ACoveredCardOfAnIrregularColumnIsHitAcrossItsBand) {

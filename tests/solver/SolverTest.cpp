@@ -221,7 +221,7 @@ TEST(SolverTest, ScorpionDealsAreWonOrProvedLostWhole) {
   {
     SCOPED_TRACE("a deal won with the stock dealt half-way");
     PlayFixture f;
-    f.session.store.Set(179, 1, "Y");  // the columns' irregular look, as players have it
+    f.session.store.Set(179, 1, "Y");  // the columns' irregular look, as a player may choose
     ASSERT_TRUE(f.Start(10, "0693716533440"));
     const solver::Result result = solver::Solve(f.session, Budget(20000));
     ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
