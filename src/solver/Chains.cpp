@@ -72,7 +72,14 @@ class ChainSearch {
     // The redeal mixes cards the player cannot follow.
     result.knowledge = Knowledge::FullDeal;
     Session& s = x_.session;
+    // A chain the player has begun is let go first: the search presses
+    // whole chains.
+    std::vector<Move> letGo;
+    for (int card : SelectedCards(s)) letGo.push_back({Move::Select, card, {}});
+    for (const Move& move : letGo) x_.Play(move);
+    if (!Selection(s).empty()) return result;
     if (Reached()) {
+      result.moves = letGo;
       if (!x_.Won()) result.moves.push_back({Move::End, 0, {}});
       result.verdict = Verdict::Winnable;
       return result;
@@ -96,6 +103,7 @@ class ChainSearch {
       frame.state.Restore(s);
       for (const Move& move : line) x_.Play(move);
       if (Reached()) {
+        result.moves = letGo;
         for (const Frame& f : stack)
           for (const Move& m : f.lines[f.next - 1]) result.moves.push_back(m);
         if (!x_.Won()) result.moves.push_back({Move::End, 0, {}});
@@ -106,8 +114,8 @@ class ChainSearch {
       if (++positions % 1000 == 0 && options_.progress) options_.progress(positions);
       stack.push_back(Open());
     }
-    // A redeal mixes the middle anew each time, so positions seen are no
-    // proof that none wins: a search run out is never a loss.
+    // A crowded grid offers more chains than are tried, so a search run
+    // out is no proof of a loss.
     result.positions = positions;
     return result;
   }

@@ -8,6 +8,7 @@
 
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
+#include "engine/SelectionTests.h"
 #include "solver/Replay.h"
 #include "solver/Solver.h"
 #include "support/PlayFixture.h"
@@ -367,6 +368,22 @@ TEST(SolverTest, ChainsAcrossTheGridAreWonByTheirScoreAndTheGameEnded) {
   EXPECT_EQ(ReplayToWin(f, result.moves), static_cast<int>(result.moves.size()));
   EXPECT_GE(f.session.store.GetInt(pos::kScore, 6), f.session.rules[rule::WinScore]);
   EXPECT_TRUE(f.PackIntact());
+}
+
+TEST(SolverTest, AChainThePlayerHasBegunIsLetGoFirst) {
+  PlayFixture f;
+  ASSERT_TRUE(f.Start(56, "7301649516525"));
+  const solver::Result first = solver::Solve(f.session, Budget(20000));
+  ASSERT_EQ(first.verdict, Verdict::Winnable);
+  const auto press =
+      std::find_if(first.moves.begin(), first.moves.end(), [](const Move& m) { return m.kind == Move::Select; });
+  ASSERT_NE(press, first.moves.end());
+  for (auto it = first.moves.begin(); it != press + 1; ++it) ASSERT_TRUE(solver::PlayMove(f.engine, f.session, *it));
+  ASSERT_FALSE(Selection(f.session).empty());
+  const solver::Result result = solver::Solve(f.session, Budget(20000));
+  ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
+  EXPECT_EQ(result.moves.front(), *press);  // the same card pressed again lets it go
+  EXPECT_EQ(ReplayToWin(f, result.moves), static_cast<int>(result.moves.size()));
 }
 
 TEST(SolverTest, ACancelledSearchIsUnknownNeverLost) {
