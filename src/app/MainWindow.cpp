@@ -1590,6 +1590,9 @@ void TfrmMain::ShowDemoPosition(const DemoState& state) { demoBar_->Show(state);
 void TfrmMain::DrawTableAfresh() {
   if (session_.rules[rule::CardCount] == 0) return;
   RedrawTable();
+  // A jump of the demo bar lands many steps away: the score shown is the
+  // one of the table it lands on, as after a single step.
+  engine_->UpdateScore();
 }
 
 }  // namespace cardoria

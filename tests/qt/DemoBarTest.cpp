@@ -16,7 +16,10 @@
 #include "core/Session.h"
 #include "persist/SavedGames.h"
 #include "qt/WindowFixture.h"
+#include "solver/Replay.h"
+#include "solver/Solver.h"
 #include "support/PlayFixture.h"
+#include "support/SolverReplay.h"
 
 namespace cardoria {
 namespace {
@@ -128,6 +131,39 @@ TEST_F(DemoWindowTest, TheBarMovesThroughTheRecordingAndCloses) {
   EXPECT_FALSE(session.values.Flag(kDemoMode));
   EXPECT_FALSE(demo->isChecked());
   EXPECT_FALSE(bar->isVisible());
+}
+
+// Chain Crossing scores each card discarded: a jump of the bar shows the
+// score of the position it lands on, as a single step does.
+TEST_F(DemoWindowTest, TheScoreFollowsTheBarsJumps) {
+  constexpr int kChainCrossing = 56;
+  test::PlayFixture recorder;
+  ASSERT_TRUE(recorder.Start(kChainCrossing, "7301649516525"));
+  const solver::Result win = solver::Solve(recorder.session, test::Budget(20000));
+  ASSERT_EQ(win.verdict, solver::Verdict::Winnable);
+  for (std::size_t i = 0; i + 1 < win.moves.size(); ++i)
+    ASSERT_TRUE(solver::PlayMove(recorder.engine, recorder.session, win.moves[i]));
+  std::filesystem::create_directories(std::string(dir / "Demos"));
+  ASSERT_TRUE(WriteGameFile(recorder.session, recorder.startPorts, dir / "Demos/G0056.GAM"));
+
+  auto window = Open("", kChainCrossing, "1000000000001");
+  Find<QAction>(*window, "mnuDemo")->trigger();
+  QApplication::processEvents();
+  ASSERT_TRUE(session.values.Flag(kDemoMode));
+  QLabel* score = Find<QLabel>(*window, "lblScore");
+  ASSERT_NE(score, nullptr);
+  // Five points a card discarded, from -52.
+  auto discarded = [&] {
+    return QString::number(-52 + 5 * PileCardCount(session.piles.Pile(PileGroup::Stock, kSecondWasteItem)));
+  };
+  EXPECT_EQ(score->text(), "-52");
+  Click(*window, "btnDemoLast");
+  EXPECT_NE(score->text(), "-52");
+  EXPECT_EQ(score->text(), discarded());
+  Click(*window, "btnDemoPrior");
+  EXPECT_EQ(score->text(), discarded());
+  Click(*window, "btnDemoFirst");
+  EXPECT_EQ(score->text(), "-52");
 }
 
 TEST_F(DemoWindowTest, AMissingDemoIsNamedAndTheGameGoesOn) {
