@@ -904,7 +904,8 @@ class CompactSearch {
           if (d == i) continue;
           const auto& dest = s_.tableau[d];
           if (dest.empty()) {
-            // Columns are interchangeable: one empty column stands for all.
+            // Columns are interchangeable: one empty column stands for all of
+            // its kind (served by the stock or not, while it lasts).
             if ((whole && EmptyClass(i) == EmptyClass(d)) || emptyTried[EmptyClass(d)]) continue;
             emptyTried[EmptyClass(d)] = true;
             if (size > 1 && t_.emptySingleOnly) continue;
@@ -923,7 +924,7 @@ class CompactSearch {
         add(kTableau, i, kReserve, firstEmptyCell, 1, column.back());
     }
     // A single card onto every column that takes it; one empty column is as
-    // good as another.
+    // good as another of its kind.
     auto toColumns = [&](Place from, int index, int card) {
       std::array<bool, 2> emptyTried{false, false};
       for (int d = 0; d < t_.tableaus; ++d) {
