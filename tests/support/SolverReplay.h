@@ -1,6 +1,7 @@
 #pragma once
-// What the solver tests share: a budget in positions, and the proof of a
-// solution, which is playing it through the mouse on the fixture's table.
+// What the solver tests share: a budget in positions, the proof of a
+// solution, which is playing it through the mouse on the fixture's table,
+// and a table near its end that the window's tests ask about too.
 
 #include <cstdint>
 #include <vector>
