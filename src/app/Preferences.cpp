@@ -5,6 +5,7 @@
 
 #include "core/Session.h"
 #include "core/TextHelpers.h"
+#include "persist/Players.h"
 #include "table/RandomLooks.h"
 
 namespace cardoria {
@@ -164,10 +165,19 @@ WindowSetup ReadPreferences(Session& session, const Screen& screen) {
   return setup;
 }
 
-void EnsureDefaultPlayer(Session& session) {
-  if (!session.store.Get(pos::kPlayerName, 30).empty()) return;
-  session.store.Set(pos::kPlayerName, 30, "Player 1");
-  session.settings.WriteString(kPreferenceSection, "UserDefault", "Player 1");
+void EnsureDefaultPlayer(Session& session, Messages& messages) {
+  const std::string stored = session.settings.ReadString(kPreferenceSection, "UserDefault", "");
+  if (!stored.empty()) {
+    std::string notice;
+    const std::string name = PlayerNameFromFile(stored, kDefaultPlayer, session.settings.Path(), notice);
+    session.store.Set(pos::kPlayerName, 30, name);
+    if (notice.empty()) return;
+    session.settings.WriteString(kPreferenceSection, "UserDefault", name);
+    messages.ShowInfo(notice);
+    return;
+  }
+  session.store.Set(pos::kPlayerName, 30, kDefaultPlayer);
+  session.settings.WriteString(kPreferenceSection, "UserDefault", kDefaultPlayer);
   if (!session.settings.Entries(kUsersSection).empty()) return;
   session.settings.WriteString(kUsersSection, "User001", "Player 1");
   session.settings.WriteString(kUsersSection, "User002", "Player 2");

@@ -36,8 +36,10 @@ struct WindowSetup {
 WindowSetup ReadPreferences(Session& session, const Screen& screen);
 
 // An empty "UserDefault" becomes "Player 1"; the three default players are
-// written only into an empty player list.
-void EnsureDefaultPlayer(Session& session);
+// written only into an empty player list. A name that can not be used (one
+// that would break the statistics files) becomes "Player 1", and the player
+// is told.
+void EnsureDefaultPlayer(Session& session, Messages& messages);
 
 struct WindowState {
   int left = 50;

@@ -6,6 +6,7 @@
 #include "core/Catalogue.h"
 #include "core/Session.h"
 #include "core/TextHelpers.h"
+#include "persist/DataChange.h"
 #include "persist/FileSystem.h"
 #include "persist/HiScores.h"
 #include "platform/AtomicFile.h"
@@ -57,19 +58,19 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   session.values.SetCounter(kLastMouseMoveTick, -1);
 
   CreateDirectory(session.PathOf("DATA"));
-  // Writes that a crash cut off left their temporary files; nothing else
-  // writes these files yet.
-  std::vector<std::string> written;
-  for (const char* name : {kSettingsFile, kInstallationMarker, kStatFile, kStatLogFile, kHiScoreFile, kOverallFile})
-    written.push_back(session.PathOf(name));
-  RemoveStaleTemporaryFiles(written);
+  // Another window of the installation may be running: the clean-up of what
+  // a crash left behind waits for the folder's lock.
+  const std::string notice = RecoveryNotice(session, TidyDataFolder(session));
+  RemoveStaleTemporaryFiles(session.PathOf(kInstallationMarker));
   TellPreferenceProblems(session, ports.messages);
+  session.settings.UseLock(session.SharedDataLock());
   session.settings.Open(session.PathOf(kSettingsFile));
+  if (!notice.empty()) ports.messages.ShowInfo(notice);
   setup = ReadPreferences(session, ports.screen);
   session.autoplayChecked = setup.autoplay;
   if (ports.screen.Shows256ColorsOrFewer())
     ShowMessageOnce(session, ports.messages, kScreenUnder256Text, "Screen_Under_256_Colors");
-  EnsureDefaultPlayer(session);
+  EnsureDefaultPlayer(session, ports.messages);
   session.positions.Set(PositionTable::kSmallScreenState, 2);
 
   session.store.Set(pos::kRunWins, 4, "0000");
@@ -101,8 +102,9 @@ void FirstActivation(Session& session) {
   if (session.store.Get(pos::kCardsAnimate, 1) == "S") session.store.Set(pos::kCardsAnimate, 1, "Y");
 }
 
-void WriteInstallationMarker(const Session& session) {
+void WriteInstallationMarker(Session& session) {
   const std::string path = session.PathOf(kInstallationMarker);
+  FolderLock::Hold hold(session.DataLock());
   if (FileExists(path)) return;
   WriteFileAtomic(path, std::string(kInstallationMarkerText) + "\n");
 }

@@ -44,7 +44,7 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup);
 // The one-time work of the first activation that needs no later subsystem.
 void FirstActivation(Session& session);
 
-void WriteInstallationMarker(const Session& session);
+void WriteInstallationMarker(Session& session);
 // Relative names of files older installations left behind, as present now.
 std::vector<std::string> OlderInstallationFiles(const Session& session);
 void RemoveOlderInstallationFiles(const Session& session);

@@ -141,6 +141,8 @@ std::string CustomOverrideLine(int cardsPerDeal, int redeals, int emptyRule) {
 CustomGameAdded AddCustomGame(const Session& session, std::string_view name, int base, int cardsPerDeal, int redeals,
                               int emptyRule) {
   CustomGameAdded added;
+  // Read again under the lock: another window may have added a game.
+  FolderLock::Hold hold(session.DataLock());
   const auto read = ReadLines(session);
   // A file that is there but can not be read is not replaced by a new one.
   if (!read && FileExists(session.PathOf(kCustomGamesFile))) {
@@ -172,6 +174,7 @@ CustomGameAdded AddCustomGame(const Session& session, std::string_view name, int
 }
 
 std::optional<std::string> RemoveCustomGame(const Session& session, int number) {
+  FolderLock::Hold hold(session.DataLock());
   auto read = ReadLines(session);
   if (!read || number < kFirstCustomGame) return std::nullopt;
   TextList& lines = *read;

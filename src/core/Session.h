@@ -4,6 +4,7 @@
 // builds its own, so no state leaks between them.
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "core/StepLogs.h"
 #include "core/TextStore.h"
 #include "core/ValueTables.h"
+#include "platform/FolderLock.h"
 #include "platform/IniProfile.h"
 #include "platform/ResourceLibrary.h"
 
@@ -61,6 +63,18 @@ struct Session {
 
   // The full path of a file named relative to the installation directory.
   std::string PathOf(std::string_view relative) const;
+
+  // The lock of the installation's "DATA" folder, which every change of a
+  // data file holds from its first read to its last write. One per process
+  // and folder: copies of the session share it.
+  FolderLock& DataLock() const;
+  std::shared_ptr<FolderLock> SharedDataLock() const;
+
+ private:
+  // Made at the first hold, for the installation directory of that moment.
+  mutable std::shared_ptr<FolderLock> dataLock_;
 };
+
+inline constexpr const char* kDataLockFile = "DATA\\DATA.LCK";
 
 }  // namespace cardoria

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "persist/ChangeJournal.h"
 #include "platform/AtomicFile.h"
 
 namespace cardoria {
@@ -61,93 +62,123 @@ std::optional<std::string> FileSystem::ReadAll(const std::string& path) const {
   return ReadWholeFile(path, std::size_t{1} << 30);
 }
 
+bool FileSystem::Failed(const std::string& path) {
+  failed_ = path;
+  return false;
+}
+
 bool FileSystem::WriteAt(const std::string& path, std::uint64_t offset, std::string_view bytes) {
   if (recording_) {
     const auto old = ReadAt(path, offset, bytes.size());
-    if (!old || old->size() != bytes.size()) return false;
-    undo_.push_back({UndoKind::Overwrite, path, offset, *old});
+    if (!old || old->size() != bytes.size()) return Failed(path);
+    if (!Remember({UndoKind::Overwrite, path, offset, *old})) return false;
   }
   const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return Failed(path);
   bool ok = WriteAllAt(fd, bytes, static_cast<off_t>(offset), false);
   ok = ::fsync(fd) == 0 && ok;
-  return (::close(fd) == 0) && ok;
+  return ((::close(fd) == 0) && ok) || Failed(path);
 }
 
-bool FileSystem::Append(const std::string& path, std::string_view bytes) {
+bool FileSystem::Append(const std::string& path, std::string_view bytes) { return AppendBytes(path, bytes, false); }
+
+bool FileSystem::AppendCommit(const std::string& path, std::string_view bytes) {
+  return AppendBytes(path, bytes, true);
+}
+
+bool FileSystem::AppendBytes(const std::string& path, std::string_view bytes, bool commit) {
   MakeFolderOf(path);
   const auto size = SizeOf(path);
   if (recording_) {
-    if (size)
-      undo_.push_back({UndoKind::Truncate, path, *size, {}});
-    else
-      undo_.push_back({UndoKind::Delete, path, 0, {}});
+    FileUndo undo{UndoKind::Truncate, path, size.value_or(0), {}};
+    if (commit) {
+      undo.kind = UndoKind::Commit;
+      undo.bytes = bytes;
+    } else if (!size) {
+      undo.kind = UndoKind::Delete;
+    }
+    if (!Remember(std::move(undo))) return false;
   }
   const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
+  if (fd < 0) return Failed(path);
   bool ok = WriteAllAt(fd, bytes, 0, true);
   ok = ::fsync(fd) == 0 && ok;
   ok = (::close(fd) == 0) && ok;
   // A half-written line would stay at the end of the file for good.
-  if (!ok && size) Truncate(path, *size);
-  return ok;
+  if (!ok && size) ApplyUndo({UndoKind::Truncate, path, *size, {}});
+  return ok || Failed(path);
 }
 
-bool FileSystem::Remember(Undo undo) {
+bool FileSystem::Remember(FileUndo undo) {
   if (!recording_) return true;
-  if (Exists(undo.path)) {
-    auto old = ReadAll(undo.path);
-    if (!old) return false;
-    undo.kind = UndoKind::Restore;
-    undo.bytes = std::move(*old);
-  } else {
-    undo.kind = UndoKind::Delete;
-  }
+  if (!journal_.empty() && !WriteJournalRecord(journal_, undo)) return Failed(journal_);
   undo_.push_back(std::move(undo));
   return true;
 }
 
+bool FileSystem::RememberWhole(const std::string& path) {
+  if (!recording_) return true;
+  if (!Exists(path)) return Remember({UndoKind::Delete, path, 0, {}});
+  auto old = ReadAll(path);
+  if (!old) return Failed(path);
+  return Remember({UndoKind::Restore, path, 0, std::move(*old)});
+}
+
 bool FileSystem::Replace(const std::string& path, std::string_view content) {
-  if (!Remember({UndoKind::Restore, path, 0, {}})) return false;
+  if (!RememberWhole(path)) return false;
   MakeFolderOf(path);
-  return WriteFileAtomic(path, content, [&](const std::string& temporary) { return BeforeRename(path, temporary); });
+  return WriteFileAtomic(path, content, [&](const std::string& temporary) { return BeforeRename(path, temporary); }) ||
+         Failed(path);
 }
 
 bool FileSystem::Remove(const std::string& path) {
   if (!Exists(path)) return true;
-  if (!Remember({UndoKind::Restore, path, 0, {}})) return false;
-  return ::unlink(path.c_str()) == 0 || errno == ENOENT;
-}
-
-bool FileSystem::Truncate(const std::string& path, std::uint64_t size) {
-  return ::truncate(path.c_str(), static_cast<off_t>(size)) == 0;
+  if (!RememberWhole(path)) return false;
+  return ::unlink(path.c_str()) == 0 || errno == ENOENT || Failed(path);
 }
 
 bool FileSystem::BeforeRename(const std::string&, const std::string&) { return true; }
 
-void FileSystem::BeginChanges() {
-  recording_ = true;
+bool FileSystem::BeginChanges(const std::string& journal) {
   undo_.clear();
+  failed_.clear();
+  journal_ = journal;
+  recording_ = journal.empty() || StartJournal(journal);
+  if (!recording_) {
+    failed_ = journal_;
+    journal_.clear();
+  }
+  return recording_;
 }
 
-void FileSystem::KeepChanges() {
+bool FileSystem::KeepChanges() {
   recording_ = false;
   undo_.clear();
+  const bool ok = journal_.empty() || RemoveJournal(journal_);
+  journal_.clear();
+  return ok;
 }
 
 bool FileSystem::UndoChanges() {
   recording_ = false;
   bool ok = true;
-  for (auto it = undo_.rbegin(); it != undo_.rend(); ++it) {
-    switch (it->kind) {
-      case UndoKind::Truncate: ok = Truncate(it->path, it->offset) && ok; break;
-      case UndoKind::Overwrite: ok = WriteAt(it->path, it->offset, it->bytes) && ok; break;
-      case UndoKind::Restore: ok = WriteFileAtomic(it->path, it->bytes) && ok; break;
-      case UndoKind::Delete: ok = (::unlink(it->path.c_str()) == 0 || errno == ENOENT) && ok; break;
-    }
-  }
+  for (auto it = undo_.rbegin(); it != undo_.rend(); ++it) ok = ApplyUndo(*it) && ok;
   undo_.clear();
+  if (ok && !journal_.empty()) ok = RemoveJournal(journal_);
+  journal_.clear();
   return ok;
+}
+
+FileSystem::Recovery FileSystem::RecoverChanges(const std::string& journal) {
+  if (!SizeOf(journal)) return Recovery::Clean;
+  const auto records = ReadJournal(journal);
+  if (!records) return Recovery::Failed;
+  if (!records->empty() && records->back().kind == UndoKind::Commit && CommitIsOnDisk(records->back()))
+    return RemoveJournal(journal) ? Recovery::Completed : Recovery::Failed;
+  bool ok = true;
+  for (auto it = records->rbegin(); it != records->rend(); ++it) ok = ApplyUndo(*it) && ok;
+  if (!ok || !RemoveJournal(journal)) return Recovery::Failed;
+  return Recovery::TakenBack;
 }
 
 }  // namespace cardoria

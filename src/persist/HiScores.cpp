@@ -8,6 +8,7 @@
 #include "core/CatalogueFile.h"
 #include "core/CustomGames.h"
 #include "core/Session.h"
+#include "persist/DataChange.h"
 #include "persist/FileSystem.h"
 #include "persist/OverallScore.h"
 #include "persist/SectionFile.h"
@@ -140,6 +141,8 @@ std::pair<int, int> ScoreRulesOf(const Session& session, int game) {
 
 TextList ReadHiScores(Session& session, StatsPorts& ports, int game, const std::string& mode) {
   const std::string path = session.PathOf(kHiScoreFile);
+  // Reading may write the invented table.
+  FolderLock::Hold hold(session.DataLock());
   if (!EnsureFile(ports.files, path)) ports.messages.ShowInfo(WriteErrorText(path));
   bool invented = false;
   TextList entries = Normalized(LoadTable(session, ports, game, mode, invented));
@@ -190,28 +193,36 @@ void AnnounceHiScore(Session& session, StatsPorts& ports, int game, int rank) {
 }
 
 int OfferHiScore(Session& session, StatsPorts& ports, const HiScoreOffer& offer) {
-  ports.files.BeginChanges();
-  const auto rank = EnterHiScore(session, ports, offer);
-  if (!rank) {
-    ports.files.UndoChanges();
-    ports.messages.ShowInfo(WriteErrorText(session.PathOf(kHiScoreFile)));
+  std::string failed = session.PathOf(kChangeJournalFile);
+  int rank = -1;
+  bool entered = false;
+  {
+    DataChange change(session, ports.files);
+    if (change.Ready()) {
+      const auto reached = EnterHiScore(session, ports, offer);
+      entered = reached && change.Commit();
+      if (reached) rank = *reached;
+      failed = ports.files.FailedPath().empty() ? session.PathOf(kHiScoreFile) : ports.files.FailedPath();
+    }
+  }
+  if (!entered) {
+    ports.messages.ShowInfo(WriteErrorText(failed));
     return -1;
   }
-  ports.files.KeepChanges();
-  AnnounceHiScore(session, ports, offer.game, *rank);
-  return *rank;
+  AnnounceHiScore(session, ports, offer.game, rank);
+  return rank;
 }
 
 bool ClearHiScores(Session& session, StatsPorts& ports, int game, const std::string& player) {
   FileSystem& files = ports.files;
   const std::string path = session.PathOf(kHiScoreFile), who = TrimRightSpaces(player);
   const bool allGames = game == kAllGames, allPlayers = who.empty();
-  files.BeginChanges();
-  bool ok = true;
-  if (allGames && allPlayers) {
+  DataChange change(session, files);
+  bool ok = change.Ready();
+  if (ok && allGames && allPlayers) {
     ok = files.Replace(path, std::string(kStatVersionLines) + "\r\n[Clear scores]\r\nCleared=Y\r\n");
     if (ok) ResetOverallScores(session, ports);
-  } else if (files.Exists(path)) {
+  } else if (ok && files.Exists(path)) {
     std::vector<int> games;
     if (allGames) {
       for (const std::string& line : session.catalogue) games.push_back(LineNumber(line));
@@ -240,11 +251,12 @@ bool ClearHiScores(Session& session, StatsPorts& ports, int game, const std::str
       if (!ok) break;
     }
   }
-  return FinishClearing(session, ports, ok ? std::string() : path, allGames, game, allPlayers, who);
+  return FinishClearing(session, ports, change, ok ? std::string() : path, allGames, game, allPlayers, who);
 }
 
 bool BlankHiScores(Session& session, StatsPorts& ports, int game, const std::string& mode) {
   const std::string path = session.PathOf(kHiScoreFile);
+  FolderLock::Hold hold(session.DataLock());
   const bool ok = EnsureFile(ports.files, path) &&
                   WriteSectionInPlace(ports.files, path, ZeroPad(game, 4),
                                       TablePairs(mode, TextList(kHiScoreRanks, EmptyHiScoreEntry())));
@@ -254,6 +266,7 @@ bool BlankHiScores(Session& session, StatsPorts& ports, int game, const std::str
 
 bool UpgradeHiScoreFile(Session& session, StatsPorts& ports, IniProfile& settings) {
   const std::string path = session.PathOf(kHiScoreFile);
+  FolderLock::Hold hold(session.DataLock());
   if (!ports.files.Exists(path)) return true;
   bool ok = true;
   if (ReadValue(ports.files, path, "Version", "Version", "0000") < "0300") {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Session.h"
+#include "persist/DataChange.h"
 #include "persist/FileSystem.h"
 #include "persist/SectionFile.h"
 #include "persist/Statistics.h"
@@ -63,7 +64,8 @@ TextList ReadPlayers(const IniProfile& settings) {
   TextList names;
   for (int n = 1; n <= kMaxPlayers; ++n) {
     std::string name = TrimRightSpaces(settings.ReadString("Users", UserKey(n), ""));
-    if (!name.empty()) names.push_back(std::move(name));
+    // A hand-edited name that could break the statistics files is no player.
+    if (!name.empty() && !PlayerNameProblem(name)) names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -82,6 +84,19 @@ std::optional<std::string> PlayerNameProblem(std::string_view typed) {
   return std::nullopt;
 }
 
+std::string PlayerNameFromFile(std::string_view name, const std::string& fallback, const std::string& file,
+                               std::string& notice) {
+  const auto problem = PlayerNameProblem(name);
+  if (!problem) return TrimRightSpaces(name);
+  // Control characters would garble the message itself.
+  std::string shown(name);
+  for (char& c : shown)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
+  notice = "The player name \"" + shown + "\" in " + file + " can not be used: " + *problem + " " + fallback +
+           " plays instead.";
+  return fallback;
+}
+
 bool RenamePlayer(Session& session, StatsPorts& ports, const std::string& oldName, const std::string& newName) {
   const std::string from = TrimRightSpaces(oldName), to = TrimRightSpaces(newName);
   if (const auto problem = PlayerNameProblem(to)) {
@@ -90,10 +105,10 @@ bool RenamePlayer(Session& session, StatsPorts& ports, const std::string& oldNam
   }
   if (from == to || from.empty()) return true;
   FileSystem& files = ports.files;
-  files.BeginChanges();
-  std::string failed;
+  DataChange change(session, files);
+  std::string failed = change.Ready() ? std::string() : session.PathOf(kChangeJournalFile);
   const std::string statPath = session.PathOf(kStatFile);
-  if (const auto content = files.ReadAll(statPath)) {
+  if (const auto content = failed.empty() ? files.ReadAll(statPath) : std::nullopt) {
     const std::string renamed = RenameRecords(*content, from, to);
     if (renamed != JoinLines(SplitLines(*content)) && !files.Replace(statPath, renamed)) failed = statPath;
   }
@@ -102,12 +117,13 @@ bool RenamePlayer(Session& session, StatsPorts& ports, const std::string& oldNam
     const std::string path = session.PathOf(file);
     if (failed.empty() && !ReplaceInLines(files, path, column, PadRight(from, 30), PadRight(to, 30))) failed = path;
   }
+  if (failed.empty() && !change.Commit()) failed = files.FailedPath();
   if (!failed.empty()) {
-    files.UndoChanges();
+    if (!files.FailedPath().empty()) failed = files.FailedPath();
+    change.Abandon();
     ports.messages.ShowInfo(WriteErrorText(failed));
     return false;
   }
-  files.KeepChanges();
   return true;
 }
 
@@ -116,6 +132,7 @@ PlayerList::PlayerList(TextList names, std::string current) : current_(TrimRight
     if (!TrimRightSpaces(name).empty()) names_.push_back(TrimRightSpaces(name));
   }
   std::sort(names_.begin(), names_.end());
+  original_ = names_;
 }
 
 bool PlayerList::Has(const std::string& name) const {
@@ -183,12 +200,23 @@ bool PlayerList::Select(Session& session, const std::string& name) {
 void PlayerList::Save(Session& session, IniProfile& settings) const {
   session.store.Set(pos::kPlayerName, kPlayerNameLength, current_);
   if (changed_) {
-    std::vector<std::pair<std::string, std::string>> entries;
-    for (int n = 1; n <= kMaxPlayers; ++n) {
-      const auto i = static_cast<std::size_t>(n - 1);
-      entries.emplace_back(UserKey(n), i < names_.size() ? names_[i] : std::string());
-    }
-    settings.WriteStrings("Users", entries);
+    settings.Change([&](IniDocument& doc) {
+      TextList names = names_;
+      for (int n = 1; n <= kMaxPlayers; ++n) {
+        std::string name;
+        doc.Find("Users", UserKey(n), name);
+        name = TrimRightSpaces(name);
+        const auto known = [&](const TextList& list) {
+          return std::find(list.begin(), list.end(), name) != list.end();
+        };
+        if (!name.empty() && !known(original_) && !known(names)) names.push_back(name);
+      }
+      std::sort(names.begin(), names.end());
+      for (int n = 1; n <= kMaxPlayers; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        doc.Set("Users", UserKey(n), i < names.size() ? names[i] : std::string());
+      }
+    });
   }
   settings.WriteString("Preference", "UserDefault", current_);
 }

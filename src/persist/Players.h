@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/TextHelpers.h"
 #include "persist/StatsPorts.h"
@@ -24,6 +25,13 @@ TextList ReadPlayers(const IniProfile& settings);
 
 // What is wrong with a typed name (trailing spaces removed), or nothing.
 std::optional<std::string> PlayerNameProblem(std::string_view name);
+
+inline constexpr const char* kDefaultPlayer = "Player 1";
+// A name read from a file (the preferences, a saved or held game, a demo),
+// checked as a typed one is: the name, trailing spaces removed, when it can
+// be used; otherwise `fallback`, and `notice` tells the player why.
+std::string PlayerNameFromFile(std::string_view name, const std::string& fallback, const std::string& file,
+                               std::string& notice);
 
 // The name in the statistics, log and hi-score files, all or none. False,
 // after telling the player, when a file could not be written. Where the new
@@ -55,13 +63,15 @@ class PlayerList {
   bool Select(Session& session, const std::string& name);
 
   // The current player into the session and the preferences, and the list
-  // when it was changed.
+  // when it was changed, with the players that another window added to the
+  // file meanwhile.
   void Save(Session& session, IniProfile& settings) const;
 
  private:
   bool Has(const std::string& name) const;
 
   TextList names_;
+  TextList original_;
   std::string current_;
   bool changed_ = false;
 };

@@ -18,17 +18,22 @@ std::vector<std::string> RecentDeals(const IniProfile& settings) {
 }
 
 void RecordRecentDeal(IniProfile& settings, const std::string& deal) {
-  std::vector<std::string> deals = RecentDeals(settings);
-  // Each removed copy leaves an empty entry at the end.
-  for (auto it = std::find(deals.begin(), deals.end(), deal); it != deals.end();
-       it = std::find(deals.begin(), deals.end(), deal)) {
-    deals.erase(it);
-    deals.emplace_back();
-  }
-  deals.insert(deals.begin(), deal);
-  std::vector<std::pair<std::string, std::string>> entries;
-  for (int i = 0; i < kRecentDeals; ++i) entries.emplace_back(Key(i), deals[static_cast<std::size_t>(i)]);
-  settings.WriteStrings("Game_Numbers", entries);
+  // The list as the file has it now: another window may have added to it.
+  settings.Change([&](IniDocument& doc) {
+    std::vector<std::string> deals;
+    for (int i = 0; i < kRecentDeals; ++i) {
+      std::string value;
+      deals.push_back(doc.Find("Game_Numbers", Key(i), value) ? value : std::string());
+    }
+    // Each removed copy leaves an empty entry at the end.
+    for (auto it = std::find(deals.begin(), deals.end(), deal); it != deals.end();
+         it = std::find(deals.begin(), deals.end(), deal)) {
+      deals.erase(it);
+      deals.emplace_back();
+    }
+    deals.insert(deals.begin(), deal);
+    for (int i = 0; i < kRecentDeals; ++i) doc.Set("Game_Numbers", Key(i), deals[static_cast<std::size_t>(i)]);
+  });
 }
 
 }  // namespace cardoria

@@ -239,6 +239,8 @@ bool AppendSection(FileSystem& fs, const std::string& file, std::string_view sec
 }
 
 bool ReplaceInLines(FileSystem& fs, const std::string& file, int column, std::string_view from, std::string_view to) {
+  // A file not written yet holds nothing to replace.
+  if (!fs.Exists(file)) return true;
   const auto content = fs.ReadAll(file);
   if (!content || column < 1) return content.has_value();
   std::string updated;

@@ -49,7 +49,7 @@ bool WriteSectionInPlace(FileSystem& fs, const std::string& file, std::string_vi
 bool RewriteSection(FileSystem& fs, const std::string& file, std::string_view section, const KeyValues& pairs);
 bool AppendSection(FileSystem& fs, const std::string& file, std::string_view section, const KeyValues& pairs);
 // In every line in which `from` stands at the 1-based column, it is replaced by
-// `to`. Nothing is written when no line matches.
+// `to`. Nothing is written when no line matches or there is no file.
 bool ReplaceInLines(FileSystem& fs, const std::string& file, int column, std::string_view from, std::string_view to);
 
 // Helpers on whole texts for the operations that rewrite a file anyway.

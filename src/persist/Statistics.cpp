@@ -7,6 +7,7 @@
 #include "core/Session.h"
 #include "core/TextHelpers.h"
 #include "engine/PlayPorts.h"
+#include "persist/DataChange.h"
 #include "persist/FileSystem.h"
 #include "persist/SectionFile.h"
 #include "platform/Clock.h"
@@ -207,9 +208,12 @@ StatsReading ReadGameStats(Session& session, StatsPorts& ports, int game, const 
   return reading;
 }
 
+bool AppendGameLogLine(Session& session, FileSystem& files, const GameResult& result) {
+  return files.AppendCommit(session.PathOf(kStatLogFile), FormatGameLogLine(result) + "\r\n");
+}
+
 bool RecordStatistics(Session& session, FileSystem& files, const GameResult& result) {
-  const std::string statPath = session.PathOf(kStatFile), logPath = session.PathOf(kStatLogFile);
-  if (!files.Append(logPath, FormatGameLogLine(result) + "\r\n")) return false;
+  const std::string statPath = session.PathOf(kStatFile);
   if (!files.Exists(statPath) && !files.Replace(statPath, kStatVersionLines)) return false;
   const std::string section = ZeroPad(std::clamp(result.gameNumber, 0, 9999), 4), key = Key(result.player);
   const GameStatsRecord old = ParseStatsRecord(ReadValue(files, statPath, section, key, ""));
@@ -230,9 +234,9 @@ bool ClearStatistics(Session& session, StatsPorts& ports, int game, const std::s
   const std::string statPath = session.PathOf(kStatFile), logPath = session.PathOf(kStatLogFile);
   const std::string key = Key(player), section = game == kAllGames ? std::string() : ZeroPad(game, 4);
   const bool allGames = game == kAllGames, allPlayers = key.empty();
-  files.BeginChanges();
-  std::string failed;
-  if (files.Exists(statPath)) {
+  DataChange change(session, files);
+  std::string failed = change.Ready() ? std::string() : session.PathOf(kChangeJournalFile);
+  if (failed.empty() && files.Exists(statPath)) {
     bool ok = true;
     if (allGames && allPlayers) {
       ok = files.Replace(statPath, kStatVersionLines);
@@ -264,17 +268,20 @@ bool ClearStatistics(Session& session, StatsPorts& ports, int game, const std::s
     }
     if (!content || (kept != *content && !files.Replace(logPath, kept))) failed = logPath;
   }
-  return FinishClearing(session, ports, failed, allGames, game, allPlayers, key);
+  return FinishClearing(session, ports, change, failed, allGames, game, allPlayers, key);
 }
 
-bool FinishClearing(Session& session, StatsPorts& ports, const std::string& failedPath, bool allGames, int game,
-                    bool allPlayers, const std::string& player) {
+bool FinishClearing(Session& session, StatsPorts& ports, DataChange& change, std::string failedPath, bool allGames,
+                    int game, bool allPlayers, const std::string& player) {
+  if (failedPath.empty() && !change.Commit()) failedPath = ports.files.FailedPath();
   if (!failedPath.empty()) {
-    ports.files.UndoChanges();
+    // The file that failed underneath names the fault better than the one
+    // the clearing was at.
+    if (!ports.files.FailedPath().empty()) failedPath = ports.files.FailedPath();
+    change.Abandon();
     ports.messages.ShowInfo(WriteErrorText(failedPath));
     return false;
   }
-  ports.files.KeepChanges();
   const bool touchesCurrent = (allGames || game == session.store.GetInt(pos::kGameNumber, 4)) &&
                               (allPlayers || player == session.store.Get(pos::kPlayerName, 30));
   if (touchesCurrent) ResetRunCounters(session);

@@ -14,6 +14,7 @@ namespace cardoria {
 
 struct Session;
 struct GameResult;
+class DataChange;
 
 struct GameStatsRecord {
   std::int64_t won = 0, lost = 0;
@@ -62,18 +63,21 @@ struct StatsReading {
 // when game and player are the current ones.
 StatsReading ReadGameStats(Session& session, StatsPorts& ports, int game, const std::string& player);
 
-// Appends the log line and updates the player's record and the run counters:
-// the first two steps of recording a finished game. False when a file could
+// Updates the player's record and the run counters. False when the file could
 // not be written (the caller takes the changes back).
 bool RecordStatistics(Session& session, FileSystem& files, const GameResult& result);
+// The game's line at the end of the log: the last step of recording it, which
+// commits the others (see DataChange).
+bool AppendGameLogLine(Session& session, FileSystem& files, const GameResult& result);
 
 void ResetRunCounters(Session& session);
 
-// The end of a clearing: with `failedPath` set every change is taken back and
-// the player told; otherwise the changes stay, and the run counters start
-// again when the cleared records include the current game and player.
-bool FinishClearing(Session& session, StatsPorts& ports, const std::string& failedPath, bool allGames, int game,
-                    bool allPlayers, const std::string& player);
+// The end of a clearing: with `failedPath` set, or when the change can not be
+// committed, every change is taken back and the player told which file
+// failed; otherwise the changes stay, and the run counters start again when
+// the cleared records include the current game and player.
+bool FinishClearing(Session& session, StatsPorts& ports, DataChange& change, std::string failedPath, bool allGames,
+                    int game, bool allPlayers, const std::string& player);
 
 // `game` -1 for all games, an empty `player` for all players. False, after
 // telling the player, when a file could not be written; both files are then

@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,6 +60,15 @@ bool SyncFolder(const fs::path& folder) {
   return ok;
 }
 
+// A writer holds a lock of its temporary file until it is renamed.
+bool BeingWritten(const fs::path& file) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  ::close(fd);
+  return locked;
+}
+
 }  // namespace
 
 bool IsTemporaryFileOf(const std::string& targetName, const std::string& name) {
@@ -82,6 +92,9 @@ bool WriteFileAtomic(const std::string& path, std::string_view content,
   std::string temp = *target + std::string(kTemporaryMarker) + std::string(kTemporarySuffix, 'X');
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
+  // Held until the file is renamed or removed, so that another process's
+  // clean-up of stale temporary files leaves this one alone.
+  (void)::flock(fd, LOCK_EX | LOCK_NB);
   bool ok = WriteAll(fd, content);
   if (exists) {
     // Only a privileged user can give the file back its owner; anyone else
@@ -93,13 +106,14 @@ bool WriteFileAtomic(const std::string& path, std::string_view content,
     ok = ok && ::fchmod(fd, 0644) == 0;
   }
   ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
   if (ok && beforeRename) ok = beforeRename(temp);
   if (!ok || std::rename(temp.c_str(), target->c_str()) != 0) {
     ::unlink(temp.c_str());
+    ::close(fd);
     return false;
   }
-  return SyncFolder(fs::path(*target).parent_path());
+  ok = ::close(fd) == 0;
+  return SyncFolder(fs::path(*target).parent_path()) && ok;
 }
 
 int RemoveStaleTemporaryFiles(const std::string& path) { return RemoveStaleTemporaryFiles(std::vector{path}); }
@@ -121,12 +135,24 @@ int RemoveStaleTemporaryFiles(const std::vector<std::string>& paths) {
       std::error_code kind;
       if (std::none_of(names.begin(), names.end(),
                        [&](const std::string& name) { return IsTemporaryFileOf(name, entry); }) ||
-          !it->is_regular_file(kind))
+          !it->is_regular_file(kind) || BeingWritten(it->path()))
         continue;
       if (fs::remove(it->path(), kind)) ++removed;
     }
   }
   return removed;
+}
+
+int RemoveStaleTemporaryFilesIn(const std::string& folder) {
+  std::vector<std::string> targets;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    const auto marker = name.rfind(kTemporaryMarker);
+    if (marker != std::string::npos && marker > 0 && IsTemporaryFileOf(name.substr(0, marker), name))
+      targets.push_back((it->path().parent_path() / name.substr(0, marker)).string());
+  }
+  return RemoveStaleTemporaryFiles(targets);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit) {

@@ -27,9 +27,12 @@ bool WriteFileAtomic(const std::string& path, std::string_view content,
 bool IsTemporaryFileOf(const std::string& targetName, const std::string& name);
 
 // Removes the temporary files of `path` that an interrupted write left
-// behind; for start-up, before anything writes the file. The number removed.
+// behind; a file that a running write still holds is left alone. The number
+// removed.
 int RemoveStaleTemporaryFiles(const std::string& path);
 int RemoveStaleTemporaryFiles(const std::vector<std::string>& paths);
+// The same for every file of a folder.
+int RemoveStaleTemporaryFilesIn(const std::string& folder);
 
 // The whole content of a file, or nothing when it can not be read. Files
 // larger than `limit` bytes are not read.

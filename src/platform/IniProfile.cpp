@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "platform/AtomicFile.h"
+#include "platform/FolderLock.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/TextLines.h"
@@ -175,27 +177,35 @@ bool IniProfile::WriteString(std::string_view section, std::string_view key, std
   return WriteStrings(section, {{std::string(key), std::string(value)}});
 }
 
-bool IniProfile::WriteStrings(std::string_view section,
-                              const std::vector<std::pair<std::string, std::string>>& entries) {
-  if (!writable_) return false;
+namespace {
+
+void SetAll(IniDocument& doc, std::string_view section,
+            const std::vector<std::pair<std::string, std::string>>& entries) {
   for (const auto& [key, value] : entries) {
     // A line break inside a value would turn into lines of their own.
     std::string clean(value);
     std::replace_if(
         clean.begin(), clean.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    doc_.Set(section, key, clean);
+    doc.Set(section, key, clean);
   }
-  return Flush();
+}
+
+}  // namespace
+
+bool IniProfile::WriteStrings(std::string_view section,
+                              const std::vector<std::pair<std::string, std::string>>& entries) {
+  return Change([&](IniDocument& doc) { SetAll(doc, section, entries); });
 }
 
 bool IniProfile::ReplaceSection(std::string_view section,
                                 const std::vector<std::pair<std::string, std::string>>& entries) {
-  if (!writable_) return false;
-  for (const auto& [key, value] : doc_.Entries(section)) {
-    while (doc_.DeleteKey(section, key)) {
+  return Change([&](IniDocument& doc) {
+    for (const auto& [key, value] : doc.Entries(section)) {
+      while (doc.DeleteKey(section, key)) {
+      }
     }
-  }
-  return WriteStrings(section, entries);
+    SetAll(doc, section, entries);
+  });
 }
 
 bool IniProfile::WriteInt(std::string_view section, std::string_view key, int value) {
@@ -203,15 +213,34 @@ bool IniProfile::WriteInt(std::string_view section, std::string_view key, int va
 }
 
 bool IniProfile::DeleteKey(std::string_view section, std::string_view key) {
-  if (!writable_) return false;
-  return doc_.DeleteKey(section, key) ? Flush() : true;
+  return Change([&](IniDocument& doc) { doc.DeleteKey(section, key); });
 }
 
-bool IniProfile::Flush() {
+bool IniProfile::Change(const std::function<void(IniDocument&)>& edit) {
+  if (!writable_) return false;
+  std::optional<FolderLock::Hold> hold;
+  if (lock_ && !path_.empty()) hold.emplace(*lock_);
+  std::optional<std::string> text;
+  if (!path_.empty() && FileExists(path_)) {
+    text = ReadWholeFile(path_, kLargestProfile);
+    if (!text) {
+      // This run keeps the change; the file keeps what it holds.
+      edit(doc_);
+      if (onProblem_) onProblem_(Problem::NotWritten);
+      return false;
+    }
+  }
+  IniDocument doc = text ? IniDocument(*text) : doc_;
+  const std::string before = doc.Text();
+  edit(doc);
+  const std::string after = doc.Text();
+  doc_ = std::move(doc);
   if (path_.empty()) return false;
-  if (WriteFileAtomic(path_, doc_.Text())) return true;
-  if (onProblem_) onProblem_(Problem::NotWritten);
-  return false;
+  if ((after != before || !text) && !WriteFileAtomic(path_, after)) {
+    if (onProblem_) onProblem_(Problem::NotWritten);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace cardoria

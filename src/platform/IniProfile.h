@@ -6,12 +6,15 @@
 // a temporary file renamed into place.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace cardoria {
+
+class FolderLock;
 
 // The parsed text of one INI file, kept line by line so it can be written
 // back unchanged except for what was set.
@@ -45,7 +48,9 @@ class IniDocument {
 };
 
 // One preferences file on disk. Reads come from the copy loaded at Open;
-// every write updates it and rewrites the file at once.
+// every write reads the file again, changes it and rewrites it at once, all
+// under the lock of its folder when one is shared, so that what another
+// process wrote in between is kept.
 class IniProfile {
  public:
   IniProfile() = default;
@@ -60,6 +65,8 @@ class IniProfile {
   void OnProblem(std::function<void(Problem)> handler) { onProblem_ = std::move(handler); }
 
   void Open(std::string path);
+  // The lock that every write holds; without one, writes lock nothing.
+  void UseLock(std::shared_ptr<FolderLock> lock) { lock_ = std::move(lock); }
   const std::string& Path() const { return path_; }
 
   std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
@@ -78,10 +85,12 @@ class IniProfile {
   bool DeleteKey(std::string_view section, std::string_view key);
   // Every key of the section removed, then these written, in one rewrite.
   bool ReplaceSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
+  // Any change, made to the file as it is on disk now: read, `edit`, write.
+  bool Change(const std::function<void(IniDocument&)>& edit);
 
  private:
-  bool Flush();
   std::string path_;
+  std::shared_ptr<FolderLock> lock_;
   IniDocument doc_;
   bool writable_ = true;
   std::function<void(Problem)> onProblem_;

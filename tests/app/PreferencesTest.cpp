@@ -123,7 +123,8 @@ TEST_F(PreferencesTest, WindowSetupFollowsTheSwitches) {
 
 TEST_F(PreferencesTest, DefaultPlayersAreWrittenOnlyIntoAnEmptyList) {
   Read("");
-  EnsureDefaultPlayer(session);
+  test::RecordingMessages messages;
+  EnsureDefaultPlayer(session, messages);
   EXPECT_EQ(At(pos::kPlayerName, 30), "Player 1");
   IniProfile written(dir / "DATA/CFG.DAT");
   EXPECT_EQ(written.ReadString("Preference", "UserDefault", ""), "Player 1");
@@ -134,12 +135,32 @@ TEST_F(PreferencesTest, DefaultPlayersAreWrittenOnlyIntoAnEmptyList) {
   Session other;
   other.settings.Open(dir / "DATA/CFG.DAT");
   ReadPreferences(other, FakeScreen());
-  EnsureDefaultPlayer(other);
+  EnsureDefaultPlayer(other, messages);
   IniProfile kept(dir / "DATA/CFG.DAT");
   EXPECT_EQ(kept.ReadString("Users", "User001", ""), "Alice");
   EXPECT_EQ(kept.ReadString("Users", "User002", ""), "Bob");
   EXPECT_EQ(kept.ReadString("Users", "User003", "none"), "none");
   EXPECT_EQ(kept.ReadString("Preference", "UserDefault", ""), "Player 1");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(PreferencesTest, AHandEditedPlayerThatCouldBreakTheFilesBecomesTheDefault) {
+  for (const std::string& name :
+       {std::string("[0001]"), std::string("Bob=x"), std::string(31, 'a'), std::string("Ann\x01")}) {
+    Read("UserDefault=" + name + "\n");
+    test::RecordingMessages messages;
+    EnsureDefaultPlayer(session, messages);
+    EXPECT_EQ(At(pos::kPlayerName, 30), "Player 1") << name;
+    EXPECT_EQ(IniProfile(dir / "DATA/CFG.DAT").ReadString("Preference", "UserDefault", ""), "Player 1") << name;
+    ASSERT_EQ(messages.shown.size(), 1u) << name;
+    EXPECT_NE(messages.shown[0].text.find("can not be used"), std::string::npos) << messages.shown[0].text;
+    EXPECT_NE(messages.shown[0].text.find("Player 1 plays instead."), std::string::npos) << messages.shown[0].text;
+  }
+  Read("UserDefault=Ann\n");
+  test::RecordingMessages messages;
+  EnsureDefaultPlayer(session, messages);
+  EXPECT_EQ(At(pos::kPlayerName, 30), "Ann");
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST(WindowState, ReadWithDefaultsAndChecks) {

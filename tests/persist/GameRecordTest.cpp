@@ -78,6 +78,7 @@ TEST_F(GameRecordTest, AWriteThatFailsBeforeItsRenameLeavesEveryFileAsItWas) {
       files.renamesLeft = renames;
       files.failures = 0;
       files.abandoned.clear();
+      files.failedTargets.clear();
       const bool done = op.run();
       if (files.failures == 0) {
         EXPECT_TRUE(done) << op.name;
@@ -88,7 +89,9 @@ TEST_F(GameRecordTest, AWriteThatFailsBeforeItsRenameLeavesEveryFileAsItWas) {
       EXPECT_EQ(Snapshot(), before) << op.name << " failing rename " << renames;
       EXPECT_EQ(session.store.Get(pos::kRunWins, 4), runWins) << op.name;
       ASSERT_FALSE(messages.shown.empty()) << op.name;
-      EXPECT_TRUE(messages.shown.back().text.starts_with("Write error on file ")) << op.name;
+      // The message names the file that could not be written.
+      EXPECT_TRUE(messages.shown.back().text.starts_with("Write error on file " + files.failedTargets.at(0)))
+          << op.name << ": " << messages.shown.back().text;
       EXPECT_NE(files.abandoned.at(0), "<missing>") << op.name;
     }
     EXPECT_GT(renames, 0) << op.name << " never writes through a temporary file";

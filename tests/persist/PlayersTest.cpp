@@ -57,6 +57,44 @@ TEST_F(PlayersTest, TypedNamesAreCheckedBeforeTheyReachAFile) {
   for (const Case& c : cases) EXPECT_EQ(PlayerNameProblem(c.name), c.problem) << c.name;
 }
 
+TEST_F(PlayersTest, NamesReadFromFilesAreCheckedAsTypedOnes) {
+  std::string notice;
+  EXPECT_EQ(PlayerNameFromFile("Ann  ", "Bob", "x.gam", notice), "Ann");
+  EXPECT_EQ(notice, "");
+  EXPECT_EQ(PlayerNameFromFile("[0001]", "Bob", "x.gam", notice), "Bob");
+  EXPECT_EQ(notice,
+            "The player name \"[0001]\" in x.gam can not be used: A player name can not contain \"[\", \"]\", \"=\" or "
+            "control characters. Bob plays instead.");
+  EXPECT_EQ(PlayerNameFromFile("A\rB", "Bob", "x.gam", notice), "Bob");
+  EXPECT_EQ(notice.find('\r'), std::string::npos) << "the message stays one line";
+
+  dir.Write("CFG.DAT", "[Users]\nUser001=Ann\nUser002=[0002]\nUser003=Bob=x\nUser004=Cid\n");
+  EXPECT_EQ(ReadPlayers(IniProfile(dir / "CFG.DAT")), (TextList{"Ann", "Cid"}));
+}
+
+TEST_F(PlayersTest, RenamingBeforeAnyGameIsRecordedNeedsNoFile) {
+  std::filesystem::remove_all(dir / "DATA");
+  PlayerList list({"Player 1", "Player 2"}, "Player 1");
+  EXPECT_TRUE(list.Edit(session, ports, "Player 1", "Ann"));
+  EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
+  EXPECT_EQ(list.Current(), "Ann");
+  EXPECT_FALSE(dir.Exists("DATA/STAT.DAT"));
+  EXPECT_FALSE(dir.Exists("DATA/STAT_LOG.DAT"));
+}
+
+TEST_F(PlayersTest, SavingKeepsThePlayersAnotherWindowAddedMeanwhile) {
+  dir.Write("CFG.DAT", "[Users]\nUser001=Ann\nUser002=Bob\n");
+  IniProfile settings(dir / "CFG.DAT");
+  PlayerList list(ReadPlayers(settings), "Ann");
+  ASSERT_TRUE(list.Add(messages, "Cid"));
+  ASSERT_TRUE(list.Delete(session, ports, "Bob"));
+  // Meanwhile another window adds Dan to the file.
+  IniProfile other(dir / "CFG.DAT");
+  other.WriteString("Users", "User003", "Dan");
+  list.Save(session, settings);
+  EXPECT_EQ(ReadPlayers(IniProfile(dir / "CFG.DAT")), (TextList{"Ann", "Cid", "Dan"}));
+}
+
 TEST_F(PlayersTest, RenamingFollowsThePlayerThroughAllThreeFiles) {
   Play(true, "Ann", "40");
   Play(false, "Anne", "30");

@@ -27,12 +27,14 @@ class FailingFiles final : public FileSystem {
   int failures = 0;
   // The temporary file held the whole new content when the rename failed.
   std::vector<std::string> abandoned;
+  std::vector<std::string> failedTargets;
 
  protected:
-  bool BeforeRename(const std::string&, const std::string& temporary) override {
+  bool BeforeRename(const std::string& target, const std::string& temporary) override {
     if (renamesLeft == 0) {
       ++failures;
       abandoned.push_back(ReadWholeFile(temporary).value_or("<missing>"));
+      failedTargets.push_back(target);
       return false;
     }
     if (renamesLeft > 0) --renamesLeft;

@@ -27,6 +27,7 @@
 #include "deal/Shuffle.h"
 #include "engine/Engine.h"
 #include "engine/SelectionTests.h"
+#include "persist/DataChange.h"
 #include "persist/FileSystem.h"
 #include "persist/GameRecord.h"
 #include "persist/Players.h"
@@ -359,6 +360,12 @@ int main(int argc, char** argv) {
     session.settings.Open(session.PathOf("DATA\\CFG.DAT"));
     const WindowSetup setup = ReadPreferences(session, screen);
     session.autoplayChecked = setup.autoplay;
+    if (const std::string stored = session.settings.ReadString("Preference", "UserDefault", ""); !stored.empty()) {
+      std::string notice;
+      session.store.Set(pos::kPlayerName, kPlayerNameLength,
+                        PlayerNameFromFile(stored, kDefaultPlayer, session.settings.Path(), notice));
+      if (!notice.empty()) messages.ShowInfo(notice, {});
+    }
     session.settings = IniProfile();
   }
   if (!LoadCatalogue(session, messages)) return 1;
@@ -428,8 +435,13 @@ int main(int argc, char** argv) {
   FileSystem files;
   QuietStatsView statsView;
   StatsPorts statsPorts{files, messages, clock, random, statsView};
-  if (command == "play")
+  if (command == "play") {
+    // As the window does at its start: what a crash of any process left half
+    // done is put right before this run records anything.
+    if (const std::string notice = RecoveryNotice(session, TidyDataFolder(session)); !notice.empty())
+      messages.ShowInfo(notice, {});
     table.recorder = [&](const GameResult& result) { RecordGameResult(session, result, statsPorts); };
+  }
   Engine engine(session, PlayPorts{messages, clock, table, table, table});
   GameStartPorts ports{messages, screen, random, clock, table, engine};
   session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));
