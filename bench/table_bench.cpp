@@ -39,8 +39,7 @@ struct Table {
     session.store.Set(pos::kGameNumber, 4, "0002");
     session.store.Set(pos::kDealNumber, 15, "1");
     StartGame(session, start, true, false, 1, true);
-    QString missing;
-    images.Load(session, *session.resources, missing);
+    images.Load(session, *session.resources);
     images.SetScale(scale);
     table = QImage(ToPixels(1950, scale), ToPixels(1110, scale), QImage::Format_ARGB32_Premultiplied);
     background = table;

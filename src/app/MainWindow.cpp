@@ -486,19 +486,19 @@ bool TfrmMain::Create() {
   for (Commands c : {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo})
     SetCommandsEnabled(c, false);
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
-  QString missing;
-  if (!images_.Load(session_, *session_.resources, missing)) {
-    StopForMissingImage(missing.toStdString());
-    return false;
-  }
+  TellUnreadablePictures(images_.Load(session_, *session_.resources));
   return true;
 }
 
-void TfrmMain::StopForMissingImage(const std::string& path) {
-  ports_.messages.Fatal("Cannot find images file:\r" + path +
-                            "\rSome program components cannot be shown correctly.\rCopy the file into the "
-                            "directory that above is specified\ror reinstall the program.",
-                        "Error");
+void TfrmMain::TellUnreadablePictures(const std::vector<std::string>& names) {
+  // Once a run: every change of look would load the same files again.
+  if (names.empty() || unreadablePicturesTold_) return;
+  unreadablePicturesTold_ = true;
+  std::string list;
+  for (const std::string& name : names) list += "\r" + name;
+  ports_.messages.ShowInfo("These pictures can not be read:" + list +
+                           "\rThe program draws the cards itself in their place. Reinstalling the program puts the "
+                           "files back.");
 }
 
 void TfrmMain::ApplyWindowState(const WindowState& state) {
@@ -820,10 +820,7 @@ void TfrmMain::SetScoreText(const std::string& text) {
 
 void TfrmMain::ReloadCardImages() {
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
-  QString missing;
-  // Cards without pictures can not be played: the program stops as at start-up.
-  if (session_.resources && !images_.Load(session_, *session_.resources, missing))
-    StopForMissingImage(missing.toStdString());
+  if (session_.resources) TellUnreadablePictures(images_.Load(session_, *session_.resources));
   images_.SetScale(scale_);
 }
 
@@ -841,7 +838,12 @@ void TfrmMain::PaintBackgroundImage() {
       }
     } else if (const int number = store.GetInt(pos::kBackgroundBmp, 4); number >= 1 && number <= 499) {
       const std::string path = session_.PathOf("Images\\B" + ZeroPad(number, 3) + ".bmp");
-      if (!FileExists(path)) StopForMissingImage(path);
+      if (QImage(QString::fromStdString(path)).isNull()) {
+        // For this run only: the file may come back with a reinstall.
+        ports_.messages.ShowInfo("The background picture " + path +
+                                 " can not be read. The table is shown in the default colour instead.");
+        store.Set(pos::kBackgroundDef, 1, "Y");
+      }
     }
   }
   PaintBackground(session_, backgroundImage_, ports_.screen.Info().colorDepth > 8, scale_);

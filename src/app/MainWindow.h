@@ -315,7 +315,8 @@ class TfrmMain final : public QMainWindow,
   void PaintPause(QPainter& painter, const QSize& pixels) const;
   void RefreshUndoCommands();
   void PaintBackgroundImage();
-  void StopForMissingImage(const std::string& path);
+  // The pictures that had to be drawn in place of files that can not be read.
+  void TellUnreadablePictures(const std::vector<std::string>& names);
   GameStartPorts StartPorts();
   SaveDialogs& Dialogs();
   // At closing: holds the game or asks as the preferences say; false when the
@@ -358,6 +359,7 @@ class TfrmMain final : public QMainWindow,
   bool undoAllowed_ = false;
   bool relayoutPending_ = false;
   double scale_ = 1.0, fixedScale_ = 0.0;
+  bool unreadablePicturesTold_ = false;
   // The device pixel ratio the scale was chosen for.
   double scaleRatio_ = 1.0;
   bool fitCards_ = true;

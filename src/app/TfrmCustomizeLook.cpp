@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/TfrmCustomize.h"
+#include "art/CardArt.h"
 #include "core/Session.h"
 #include "core/TextHelpers.h"
 #include "platform/Messages.h"
@@ -486,13 +487,12 @@ void TfrmCustomize::DrawBackSample() {
   WaitCursor wait;
   // The big back whatever size is chosen: it is only a sample.
   const std::string path = c_.session.PathOf("Images\\DB" + ZeroPad(state, 3) + ".bmp");
-  const QImage back(QString::fromStdString(path));
+  QImage back(QString::fromStdString(path));
   if (back.isNull()) {
-    c_.messages.Fatal("Cannot find images file:\r" + path +
-                          "\rSome program components cannot be shown correctly.\rCopy the file into the directory "
-                          "that above is specified\ror reinstall the program.",
-                      "Error");
-    return;
+    // The art code draws every back; the file only saves the drawing.
+    back = Back(state, CardSizeOf('B'));
+    c_.messages.ShowInfo("The picture " + path +
+                         " can not be read. The sample shows the back as the program draws it.");
   }
   if (deckSampleBase_.isNull()) PaintSampleBackgrounds(false);
   deckSample_ = deckSampleBase_;

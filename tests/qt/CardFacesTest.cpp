@@ -30,8 +30,7 @@ struct Dealt {
     play.session.store.Set(pos::kBackCard, 3, "011");
     started = play.Start(game, "1234567890123");
     const auto library = ResourceLibrary::Load(CARDORIA_RGF);
-    QString missing;
-    loaded = library && images.Load(play.session, *library, missing);
+    loaded = library && images.Load(play.session, *library).empty();
   }
   test::PlayFixture play;
   CardImages images;

@@ -287,36 +287,43 @@ TEST_F(TableWindowTest, AMissingBackgroundOfThePlayersIsForgotten) {
   EXPECT_EQ(table.pixel(table.width() - 3, table.height() - 3), qRgb(0, 96, 0));  // the default colour
 }
 
-TEST_F(TableWindowTest, MissingPicturesStopTheProgram) {
+TEST_F(TableWindowTest, PicturesThatCanNotBeReadAreToldAndThePlayGoesOn) {
+  dir.Write("Images/B008.bmp", "");
   struct Case {
     const char* preferences;
-    const char* missing;  // none: the window goes on
+    const char* unreadable;  // none: nothing to tell
   } cases[] = {
       {"Background_bmp=7\n", "Images/B007.bmp"},
-      {"Background_bmp=512\n", nullptr},  // drawn once at the corner, when it is there
+      {"Background_bmp=8\n", "Images/B008.bmp"},  // there, but empty
+      {"Background_bmp=512\n", nullptr},          // drawn once at the corner, when it is there
       {"Background_bmp=101\n", nullptr},
   };
   for (const Case& c : cases) {
     messages.shown.clear();
     OpenGame(2, "1", c.preferences);
-    if (!c.missing) {
+    if (!c.unreadable) {
       EXPECT_TRUE(messages.shown.empty()) << c.preferences << messages.shown.front().text;
       continue;
     }
-    ASSERT_FALSE(messages.shown.empty()) << c.preferences;
-    EXPECT_EQ(messages.shown[0].kind, "fatal");
-    EXPECT_TRUE(messages.shown[0].text.starts_with("Cannot find images file:\r" + (dir / c.missing)))
-        << messages.shown[0].text;
+    ASSERT_EQ(messages.shown.size(), 1u) << c.preferences;
+    EXPECT_EQ(messages.shown[0].kind, "info");
+    EXPECT_EQ(messages.shown[0].text, "The background picture " + (dir / c.unreadable) +
+                                          " can not be read. The table is shown in the default colour instead.");
+    EXPECT_TRUE(session.values.Flag(kGameInProgress)) << c.preferences;
+    const QImage table = window->TableImage();
+    EXPECT_EQ(table.pixel(table.width() - 3, table.height() - 3), qRgb(0, 96, 0)) << c.preferences;
   }
-  // A change of card size whose back is missing.
-  std::filesystem::remove(dir / "Images/DM011.bmp");
+  // A change of card size whose back is empty: the back is drawn instead.
+  dir.Write("Images/DM011.bmp", "");
   messages.shown.clear();
   session.store.Set(pos::kCardSize, 1, "M");
   window->ReloadCardImages();
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].kind, "fatal");
-  EXPECT_TRUE(messages.shown[0].text.starts_with("Cannot find images file:\r" + (dir / "Images/DM011.bmp")))
-      << messages.shown[0].text;
+  EXPECT_EQ(messages.shown[0].kind, "info");
+  EXPECT_EQ(messages.shown[0].text, "These pictures can not be read:\r" + (dir / "Images/DM011.bmp") +
+                                        "\rThe program draws the cards itself in their place. Reinstalling the "
+                                        "program puts the files back.");
+  EXPECT_TRUE(session.values.Flag(kGameInProgress));
 }
 
 class NoGameTest : public TableWindowTest, public ::testing::WithParamInterface<const char*> {};

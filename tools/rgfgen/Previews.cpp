@@ -56,8 +56,7 @@ std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programD
       }
     }
     CardImages images;
-    QString missing;
-    if (!images.Load(s, library, missing)) continue;
+    images.Load(s, library);
     QImage picture(560, 420, QImage::Format_ARGB32_Premultiplied);
     QImage background = picture;
     PaintBackground(s, background, true);

@@ -37,7 +37,7 @@ const QImage& CardImages::Face(int card) const {
   return none_;
 }
 
-bool CardImages::Load(const Session& session, const ResourceLibrary& library, QString& missing) {
+std::vector<std::string> CardImages::Load(const Session& session, const ResourceLibrary& library) {
   const std::string size = session.store.Get(pos::kCardSize, 1);
   const std::string x = size == "M" || size == "L" ? size : "B";
   width_ = session.layout.cardWidth;
@@ -50,19 +50,22 @@ bool CardImages::Load(const Session& session, const ResourceLibrary& library, QS
   scale_ = 1.0;
   size_ = x[0];
   set_ = std::clamp(LenientInt(set, 1), 1, 5);
+  std::vector<std::string> unreadable;
   Pictures& p = *loaded_;
+  const CardSize& card = CardSizeOf(size_);
   static const char kSuits[4] = {'H', 'D', 'C', 'S'};
   for (int suit = 0; suit < 4; ++suit) {
     const std::string name = "C" + x + set + kSuits[suit];
     const QImage strip = LibraryImage(library, name);
-    if (strip.isNull() || strip.width() < 5 * width_ || strip.height() < 3 * height_) {
-      missing = QString::fromStdString(name);
-      return false;
+    const bool whole = !strip.isNull() && strip.width() >= 5 * width_ && strip.height() >= 3 * height_;
+    if (!whole) unreadable.push_back(name);
+    for (int rank = 1; rank <= 13; ++rank) {
+      const int row = (rank - 1) / 5, column = (rank - 1) % 5;
+      // The art code draws any card the library can not give.
+      p.faces[static_cast<std::size_t>(13 * suit + rank - 1)] =
+          whole ? strip.copy(column * width_, row * height_, width_, height_)
+                : Premultiplied(cardoria::Face(set_, rank, suit, card));
     }
-    for (int row = 0; row < 3; ++row)
-      for (int column = 0; column < 5 && 5 * row + column < 13; ++column)
-        p.faces[static_cast<std::size_t>(13 * suit + 5 * row + column)] =
-            strip.copy(column * width_, row * height_, width_, height_);
   }
   p.faces[52] = LibraryImage(library, "JOKER_" + x);
   for (const char* code : kMarkCodes) p.marks.insert(code, LibraryImage(library, "W" + x + code));
@@ -75,10 +78,10 @@ bool CardImages::Load(const Session& session, const ResourceLibrary& library, QS
   const std::string path = session.PathOf("Images\\D" + x + backNumber + ".bmp");
   p.back = Premultiplied(QImage(QString::fromStdString(path)));
   if (p.back.isNull() || p.back.width() == 0) {
-    missing = QString::fromStdString(path);
-    return false;
+    unreadable.push_back(path);
+    p.back = Premultiplied(Back(back_, card));
   }
-  return true;
+  return unreadable;
 }
 
 CardImages::Pictures CardImages::Draw(char size, int set, int back, double scale) {

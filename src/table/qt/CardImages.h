@@ -18,10 +18,10 @@ class ResourceLibrary;
 
 class CardImages {
  public:
-  // Loads everything for the session's Card_Size, Card and Back_Card. On a
-  // missing picture returns false and names it in `missing`. The scale goes
-  // back to 1.
-  bool Load(const Session& session, const ResourceLibrary& library, QString& missing);
+  // Loads everything for the session's Card_Size, Card and Back_Card. A
+  // card picture or back that can not be read is drawn by the art code
+  // instead and named in the answer. The scale goes back to 1.
+  std::vector<std::string> Load(const Session& session, const ResourceLibrary& library);
 
   // The pictures at `scale` (1: those loaded), drawn once per pixel size and
   // kept for the next time the window comes back to it.
