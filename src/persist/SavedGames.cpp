@@ -16,6 +16,8 @@
 #include "core/Session.h"
 #include "engine/Engine.h"
 #include "engine/SelectionTests.h"
+#include "persist/Players.h"
+#include "persist/SavedGameCheck.h"
 #include "persist/UndoLog.h"
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
@@ -117,6 +119,14 @@ void ConvertOlderTable(std::vector<Line>& lines, const std::string& version) {
 }
 
 bool IsTextByte(unsigned char c) { return c >= 0x20 ? c != 0x7f : c == '\t' || c == '\r' || c == '\n'; }
+
+GameFileCheck CheckedAgainstGame(GameFile file, const GameFileRules& rules) {
+  if (rules.catalogue) {
+    if (std::string problem = GameFileMismatch(*rules.catalogue, file); !problem.empty())
+      return GameFileCheck{std::nullopt, std::move(problem)};
+  }
+  return GameFileCheck{std::move(file), {}};
+}
 
 }  // namespace
 
@@ -241,7 +251,8 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
   if (second.size() < kSecondLineWidth)
     return fail("line 2 has " + std::to_string(second.size()) + " characters where " +
                 std::to_string(kSecondLineWidth) + " are needed");
-  file.player = TrimRightSpaces(Columns(second, 1, 30));
+  // The whole field: a name longer than a player's is no player's name.
+  file.player = TrimRightSpaces(Columns(second, 1, 50));
   file.dealNumber = TrimRightSpaces(Columns(second, 51, 15));
   if (file.dealNumber.empty() || !IsAllDigits(file.dealNumber))
     return fail("line 2, columns 51-65: the deal number \"" + file.dealNumber + "\" is not a number");
@@ -264,7 +275,7 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
     file.undoHistoryDropped = std::any_of(lines.begin() + kMainLines, lines.end(), [](const Line& l) {
       return !l.text.empty() && !l.text.starts_with("[UNDO - ");
     });
-    return GameFileCheck{std::move(file), {}};
+    return CheckedAgainstGame(std::move(file), rules);
   }
 
   // The five sections follow the table in their order, nothing between.
@@ -310,7 +321,7 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
       return fail(error);
   }
   file.undoLog = sections[4][0]->text;
-  return GameFileCheck{std::move(file), {}};
+  return CheckedAgainstGame(std::move(file), rules);
 }
 
 int ElapsedGameSeconds(const Session& s, Clock& clock) {
@@ -388,7 +399,11 @@ bool LoadGame(Session& s, GameStartPorts& ports, const GameFile& file, const std
   }
   store.Set(pos::kGameNumber, 4, ZeroPad(file.gameNumber, 4));
   store.Set(pos::kGameName, 50, GameNameOf(s, file.gameNumber));
-  store.Set(pos::kPlayerName, 30, file.player);
+  std::string notice;
+  const std::string current = store.Get(pos::kPlayerName, 30);
+  store.Set(pos::kPlayerName, 30,
+            PlayerNameFromFile(file.player, current.empty() ? kDefaultPlayer : current, path, notice));
+  if (!notice.empty()) ports.messages.ShowInfo(notice);
   store.Set(pos::kDealNumber, 15, file.dealNumber);
   RestoreTable(s, file.table);
   s.history.undo = file.undo;
@@ -510,27 +525,32 @@ std::string HeldGamePath(const Session& s, int n) { return s.PathOf("DATA\\Stat_
 
 bool HoldGame(Session& s, GameStartPorts& ports) {
   CreateDirectory(s.PathOf("DATA"));
-  std::string path;
-  for (int n = 1; n <= kHeldGameNames && path.empty(); ++n) {
-    const std::string candidate = HeldGamePath(s, n);
-    // Made at once, so no other run can take the same name.
-    const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd >= 0) {
-      close(fd);
-      path = candidate;
-    } else if (errno != EEXIST) {
-      ports.messages.ShowInfo("The game could not be held: " + candidate + " can not be made.");
-      return false;
+  std::string path, problem;
+  {
+    // Named and written under the lock: another window starting meanwhile
+    // never finds the file empty and takes it for a damaged one.
+    FolderLock::Hold hold(s.DataLock());
+    for (int n = 1; n <= kHeldGameNames && path.empty() && problem.empty(); ++n) {
+      const std::string candidate = HeldGamePath(s, n);
+      const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+      if (fd >= 0) {
+        close(fd);
+        path = candidate;
+      } else if (errno != EEXIST) {
+        problem = "The game could not be held: " + candidate + " can not be made.";
+      }
+    }
+    if (path.empty() && problem.empty())
+      problem = "The game could not be held: all " + std::to_string(kHeldGameNames) + " held-game files (" +
+                HeldGamePath(s, 1) + " to " + HeldGamePath(s, kHeldGameNames) +
+                ") are in use. Start the program to resume them first.";
+    if (!path.empty() && !WriteFileAtomic(path, FormatGameFile(s, ElapsedGameSeconds(s, ports.clock)))) {
+      DeleteFile(path);
+      problem = "The game could not be saved to " + path + ".";
     }
   }
-  if (path.empty()) {
-    ports.messages.ShowInfo("The game could not be held: all " + std::to_string(kHeldGameNames) + " held-game files (" +
-                            HeldGamePath(s, 1) + " to " + HeldGamePath(s, kHeldGameNames) +
-                            ") are in use. Start the program to resume them first.");
-    return false;
-  }
-  if (!WriteGameFile(s, ports, path)) {
-    DeleteFile(path);
+  if (!problem.empty()) {
+    ports.messages.ShowInfo(problem);
     return false;
   }
   // Ended without a result: a held game is neither won nor lost.
@@ -544,26 +564,53 @@ bool HoldGame(Session& s, GameStartPorts& ports) {
   return true;
 }
 
+namespace {
+
+// Kept for the player under a name start-up does not look for; false when it
+// could not be renamed.
+bool KeepAside(const std::string& from, const std::string& held, std::string& aside) {
+  std::error_code ec;
+  for (int k = 0; k < 1000; ++k) {
+    aside = held + ".unreadable" + (k ? "." + std::to_string(k) : std::string());
+    if (!std::filesystem::exists(aside, ec)) break;
+  }
+  std::filesystem::rename(from, aside, ec);
+  return !ec;
+}
+
+}  // namespace
+
 bool ResumeHeldGame(Session& s, GameStartPorts& ports) {
   for (int n = 0; n <= kHeldGameNames; ++n) {
     const std::string path = HeldGamePath(s, n);
-    if (!FileExists(path)) continue;
-    const auto content = ReadWholeFile(path);
-    const GameFileCheck check =
-        content ? ParseGameFile(*content, GameFileRules{true, &s}) : GameFileCheck{std::nullopt, "it can not be read"};
-    if (check.file) return LoadGame(s, ports, *check.file, path, LoadSource::HeldFile);
-    // Kept for the player under a name start-up does not look for.
-    std::string aside;
-    std::error_code ec;
-    for (int k = 0; k < 1000; ++k) {
-      aside = path + ".unreadable" + (k ? "." + std::to_string(k) : std::string());
-      if (!std::filesystem::exists(aside, ec)) break;
+    GameFileCheck check;
+    std::string taken;
+    {
+      FolderLock::Hold hold(s.DataLock());
+      if (!FileExists(path)) continue;
+      const auto content = ReadWholeFile(path);
+      check = content ? ParseGameFile(*content, GameFileRules{true, &s})
+                      : GameFileCheck{std::nullopt, "it can not be read"};
+      // Taken under the lock, so that a second window starting at the same
+      // time does not resume the same game.
+      std::error_code ec;
+      if (check.file) std::filesystem::rename(path, path + ".resuming", ec);
+      if (check.file && ec) check = GameFileCheck{std::nullopt, "it can not be renamed"};
+      if (check.file) taken = path + ".resuming";
     }
-    std::filesystem::rename(path, aside, ec);
+    // Loading deletes the file once the game is on the table.
+    if (check.file && LoadGame(s, ports, *check.file, taken, LoadSource::HeldFile)) return true;
+    if (check.file) check.error = "it could not be played";
+    std::string aside;
+    bool kept = false;
+    {
+      FolderLock::Hold hold(s.DataLock());
+      kept = KeepAside(taken.empty() ? path : taken, path, aside);
+    }
     ports.messages.ShowInfo(
         "The held game " + path + " can not be resumed: " + check.error + ". " +
-        (ec ? std::string("It could not be renamed and stays where it is.") : "It has been kept as " + aside + "."));
-    if (ec) return false;
+        (kept ? "It has been kept as " + aside + "." : std::string("It could not be renamed and stays where it is.")));
+    if (!kept) return false;
   }
   return false;
 }

@@ -318,6 +318,30 @@ TEST(SavedGames, DamagedFilesLeaveTheGameOnTheTable) {
                      *(at + 15) = firstCard + "0";
                    }),
                    "lies twice in undo step 1"});
+  // Checked against the game the file names.
+  cases.push_back({"renumbered as Freecell", edit([](auto& l) { l[0].replace(8, 4, "0001"); }),
+                   "lies on the stock, which this game does not have"});
+  cases.push_back({"renumbered as Spider", edit([](auto& l) { l[0].replace(8, 4, "0004"); }), "is missing"});
+  cases.push_back({"a card missing", edit([](auto& l) { l[37].resize(l[37].size() - 4); }), "is missing"});
+  cases.push_back({"a card on a column the game does not have", edit([](auto& l) {
+                     l[44] = l[37].substr(l[37].size() - 4);
+                     l[37].resize(l[37].size() - 4);
+                   }),
+                   "lies on column 14, which this game does not have"});
+  cases.push_back({"a card missing in a step", edit([](auto& l) {
+                     const auto at = std::find(l.begin(), l.end(), "[UNDO - Piles]");
+                     std::string& column = *(at + 7);
+                     column.resize(column.size() - 4);
+                   }),
+                   "in undo step 1, card"});
+  cases.push_back({"pass counter 999999", edit([](auto& l) { l[0].replace(89, 6, "999999"); }),
+                   "the pass counter 999999 is not between 0 and 32767"});
+  cases.push_back({"15-digit deal number", edit([](auto& l) { l[1].replace(50, 15, "471100000081599"); }),
+                   "does not have 13 digits"});
+  saved.dir.Write("DATA/GAM_CUST.DAT", "[R-0301]\r\n" + ZeroPad(8000, 4) + PadRight("Lost base", 50) + "0999\r\n" +
+                                           "001-010\r\n" + std::string(28, '\n'));
+  cases.push_back({"customized game without its base", edit([](auto& l) { l[0].replace(8, 4, "8000"); }),
+                   "which the catalogue does not hold"});
   cases.push_back({"binary file", std::string("[S-0303]\0\x01\xff\x7f", 12), "not a text file"});
   cases.push_back({"empty file", "", "the file is empty"});
   // Cut at every line boundary short of the whole file.
@@ -347,6 +371,22 @@ TEST(SavedGames, DamagedFilesLeaveTheGameOnTheTable) {
   // The real file itself still loads.
   saved.messages.shown.clear();
   EXPECT_TRUE(saved.Load(saved.path));
+}
+
+TEST(SavedGames, APlayerNameThatCouldBreakTheStatisticsGivesWayToTheCurrentPlayer) {
+  SavedKlondike saved;
+  for (const char* name : {"[0001]", "Bob=x"}) {
+    std::vector<std::string> lines = SplitLines(saved.text);
+    lines[1].replace(0, 50, PadRight(name, 50));
+    saved.dir.Write("named.gam", JoinLines(lines));
+    saved.messages.shown.clear();
+    ASSERT_TRUE(saved.Load(saved.dir / "named.gam")) << name;
+    EXPECT_EQ(saved.session.store.Get(pos::kPlayerName, 30), "Ann Player") << name;
+    ASSERT_FALSE(saved.messages.shown.empty()) << name;
+    const std::string& told = saved.messages.shown.back().text;
+    EXPECT_NE(told.find(std::string("The player name \"") + name + "\" in "), std::string::npos) << told;
+    EXPECT_NE(told.find("Ann Player plays instead."), std::string::npos) << told;
+  }
 }
 
 TEST(SavedGames, RandomlyDamagedSavesLoadWholeOrNotAtAll) {
@@ -391,17 +431,10 @@ TEST(SavedGames, RandomlyDamagedSavesLoadWholeOrNotAtAll) {
       if (target.Load(target.dir / "damaged.gam")) {
         ++loaded;
         ASSERT_TRUE(target.session.values.Flag(kGameInProgress));
-        // What passed the checks is a table the engine can play.
-        std::vector<int> seen(109, 0);
-        for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
-          for (const std::string& pile : target.session.piles.Items(group))
-            for (int i = 0; i < PileCardCount(pile); ++i) {
-              const int card = CardAt(pile, i);
-              ASSERT_TRUE(card >= 0 && card <= target.session.rules[rule::CardCount]) << card;
-              if (card > 0) {
-                ASSERT_EQ(++seen[static_cast<std::size_t>(card)], 1) << card;
-              }
-            }
+        // What passed the checks is the whole pack of its game, on its piles.
+        if (!DealsPartOfThePack(target.session)) {
+          ASSERT_TRUE(target.PackIntact());
+        }
         for (int k = target.session.history.undo.Steps(); k > 0; --k) ASSERT_TRUE(target.engine.Undo());
         target.session.store.Set(pos::kPlayerName, 30, "Ann Player");
         ASSERT_TRUE(target.Start(kKlondike, "4711000000815"));
@@ -533,6 +566,28 @@ TEST(SavedGames, HeldGamesWaitTheirTurnAndDamagedOnesAreKeptAside) {
   ASSERT_EQ(later.messages.shown.size(), 1u);
   EXPECT_NE(later.messages.shown[0].text.find("Stat_e07.dat.unreadable"), std::string::npos);
   EXPECT_FALSE(ResumeHeldGame(later.session, later.startPorts));
+}
+
+TEST(SavedGames, AHeldGameWhoseCustomizedGameLostItsBaseIsKeptAsideOnce) {
+  SavedKlondike saved;
+  std::vector<std::string> lines = SplitLines(saved.text);
+  lines[0].replace(8, 4, "8000");
+  Game later;
+  later.session.values.SetFlag(kGameInProgress, false);
+  later.dir.Write("DATA/GAM_CUST.DAT", "[R-0301]\r\n" + ZeroPad(8000, 4) + PadRight("Lost base", 50) + "0999\r\n" +
+                                           "001-010\r\n" + std::string(28, '\n'));
+  later.dir.Write("DATA/Stat_e02.dat", JoinLines(lines));
+  EXPECT_FALSE(ResumeHeldGame(later.session, later.startPorts));
+  EXPECT_FALSE(later.dir.Exists("DATA/Stat_e02.dat"));
+  EXPECT_EQ(later.dir.Read("DATA/Stat_e02.dat.unreadable"), JoinLines(lines));
+  ASSERT_EQ(later.messages.shown.size(), 1u);
+  EXPECT_NE(later.messages.shown[0].text.find("which the catalogue does not hold"), std::string::npos)
+      << later.messages.shown[0].text;
+  EXPECT_EQ(later.table.gamesEnded, 0);
+  // The next start has nothing left to fail on.
+  later.messages.shown.clear();
+  EXPECT_FALSE(ResumeHeldGame(later.session, later.startPorts));
+  EXPECT_TRUE(later.messages.shown.empty());
 }
 
 TEST(SavedGames, HoldingWithEveryNameTakenKeepsTheGame) {

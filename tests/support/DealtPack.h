@@ -1,23 +1,15 @@
 #pragma once
-// How often a card lies on the table in the game being played: once for
-// every card of the pack, except the Aces that the deal of gaps takes out of
-// the game; jokers only where the deal names them.
+// How often a card lies on the table in the game being played, as the
+// program's own pack check counts it.
 
-#include "core/Cards.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "engine/PackCheck.h"
 
 namespace cardoria::test {
 
 inline int TimesOnTable(const Session& session, int card) {
-  const GameRules& rules = session.rules;
-  if (IsJoker(card)) {
-    int dealt = 0;
-    for (int i = 0; i < kTableauPiles; ++i) dealt += rules[rule::TableauDealCount + i] == card - 105 + 1501;
-    return dealt;
-  }
-  if (card > rules[rule::CardCount]) return 0;
-  return rules[rule::DealSpecial] == 8 && CardRank(card) == 1 ? 0 : 1;
+  return PackOfGame(session)[static_cast<std::size_t>(card)];
 }
 
 // Holes stand for the cards a deal took out of the game.

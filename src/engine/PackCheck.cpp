@@ -1,0 +1,125 @@
+#include "engine/PackCheck.h"
+
+#include <algorithm>
+
+#include "core/Cards.h"
+#include "core/RuleIndex.h"
+#include "core/Session.h"
+#include "engine/SelectionTests.h"
+
+namespace cardoria {
+
+namespace {
+
+constexpr PileGroup kGroups[] = {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve};
+
+// The ordering memory game keeps its run as codes in reserve 1; the
+// remembering game brings second-deck twins of its cards into play.
+constexpr int kOrderingMemoryFamily = 36;
+constexpr int kRememberingFamily = 38;
+
+bool IsRunRecord(const Session& s, const std::string& pile) {
+  return s.rules[rule::GameFamily] == kOrderingMemoryFamily && &pile == &s.piles.Pile(PileGroup::Reserve, 0);
+}
+
+bool IsSelectionPile(const Session& s, const std::string& pile) { return UsesSelection(s) && &pile == &Selection(s); }
+
+std::string PileName(PileGroup group, int index) {
+  switch (group) {
+    case PileGroup::Stock:
+      return index == kStockItem ? "the stock" : index == kWasteItem ? "the waste" : "the second waste";
+    case PileGroup::Foundation: return "foundation " + std::to_string(index + 1);
+    case PileGroup::Tableau: return "column " + std::to_string(index + 1);
+    case PileGroup::Reserve: return "reserve " + std::to_string(index + 1);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::vector<int> CardCensus(const Session& s) {
+  std::vector<int> seen(kCardCount + 1, 0);
+  for (PileGroup group : kGroups)
+    for (const std::string& pile : s.piles.Items(group)) {
+      if (IsSelectionPile(s, pile) || IsRunRecord(s, pile)) continue;
+      for (int i = 0; i < PileCardCount(pile); ++i) {
+        const int card = CardAt(pile, i);
+        if (card > 0 && card <= kCardCount) ++seen[static_cast<std::size_t>(card)];
+      }
+    }
+  return seen;
+}
+
+bool DealsPartOfThePack(const Session& s) {
+  const int special = s.rules[rule::DealSpecial];
+  return special == 9 || special == 11 || special == 12;
+}
+
+std::vector<int> PackOfGame(const Session& s) {
+  const GameRules& r = s.rules;
+  std::vector<int> pack(kCardCount + 1, 0);
+  for (int card = 1; card <= kCardCount; ++card) {
+    int times = 0;
+    if (IsJoker(card)) {
+      for (int i = 0; i < kTableauPiles; ++i) times += r[rule::TableauDealCount + i] == card - 105 + 1501;
+    } else if (card <= r[rule::CardCount]) {
+      times = r[rule::DealSpecial] == 8 && CardRank(card) == 1 ? 0 : 1;
+    }
+    pack[static_cast<std::size_t>(card)] = times;
+  }
+  return pack;
+}
+
+bool IsGamePile(const Session& s, PileGroup group, int index) {
+  const GameRules& r = s.rules;
+  auto within = [&](int countRule, int size) { return index < std::clamp(r[countRule], 0, size); };
+  switch (group) {
+    case PileGroup::Stock:
+      if (index == kStockItem) return r[rule::HasStock] != 0 || r[rule::StockDealCount] > 0;
+      if (index == kWasteItem)
+        return r[rule::HasStock] != 0 || r[rule::StockDealsToWaste] != 0 || r[rule::WasteDealCount] > 0;
+      return index == kSecondWasteItem && (r[rule::SecondWasteCount] > 0 || r[rule::DealToSecondWaste] != 0);
+    case PileGroup::Foundation:
+      return within(rule::FoundationCount, kFoundationPiles) || (index == 0 && UsesSelection(s));
+    case PileGroup::Tableau: return within(rule::TableauCount, kTableauPiles);
+    case PileGroup::Reserve:
+      return within(rule::ReserveCount, kReservePiles) || (index == 0 && r[rule::GameFamily] == kOrderingMemoryFamily);
+  }
+  return false;
+}
+
+std::optional<std::string> PackProblem(const Session& s, const std::vector<int>& pack) {
+  for (PileGroup group : kGroups) {
+    const TextList& piles = s.piles.Items(group);
+    for (std::size_t i = 0; i < piles.size(); ++i) {
+      const std::string& pile = piles[i];
+      if (IsRunRecord(s, pile)) continue;
+      for (int k = 0; k < PileCardCount(pile); ++k) {
+        const int card = CardAt(pile, k);
+        if (card < 0 || card > kCardCount)
+          return "code " + std::to_string(card) + " lies on " + PileName(group, static_cast<int>(i));
+        if (card > 0 && !IsGamePile(s, group, static_cast<int>(i)))
+          return "card " + ZeroPad(card, 3) + " lies on " + PileName(group, static_cast<int>(i)) +
+                 ", which this game does not have";
+      }
+    }
+  }
+  const std::vector<int> seen = CardCensus(s);
+  for (int card : SelectedCards(s))
+    if (card < 1 || card > kCardCount || seen[static_cast<std::size_t>(card)] != 1)
+      return "the selected card " + ZeroPad(card, 3) + " lies nowhere";
+  const bool twins = s.rules[rule::GameFamily] == kRememberingFamily;
+  for (int card = 1; card <= kCardCount; ++card) {
+    const int count = seen[static_cast<std::size_t>(card)];
+    const int expected = card < static_cast<int>(pack.size()) ? pack[static_cast<std::size_t>(card)] : 0;
+    if (twins && card > 52 && card <= 104 && count <= 1) continue;
+    if (count == expected) continue;
+    if (count == 0) return "card " + ZeroPad(card, 3) + " is missing";
+    if (expected == 0) return "card " + ZeroPad(card, 3) + " is not in the pack of this game";
+    return "card " + ZeroPad(card, 3) + " lies " + std::to_string(count) + " times where the pack has it " +
+           std::to_string(expected) + (expected == 1 ? " time" : " times");
+  }
+  return std::nullopt;
+}
+
+}  // namespace cardoria
