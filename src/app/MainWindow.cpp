@@ -42,6 +42,7 @@
 #include "persist/FileSystem.h"
 #include "persist/GameRecord.h"
 #include "persist/SavedGames.h"
+#include "persist/Statistics.h"
 #include "persist/qt/TfrmAboutGame.h"
 #include "persist/qt/TfrmClearValues.h"
 #include "persist/qt/TfrmGameWon.h"
@@ -267,7 +268,11 @@ void TfrmMain::BuildMenus() {
         if (ConfirmAbandonGame(session_, ports)) engine_->EndGame();
       },
       {Commands::PauseAndQuit});
-  add(game, "mnuGameInformation", "Game &information...", {}, [this] { TfrmAboutGame(Stats(), this).exec(); },
+  add(game, "mnuGameInformation", "Game &information...", {},
+      [this] {
+        TellStatsFileProblem();
+        TfrmAboutGame(Stats(), this).exec();
+      },
       {Commands::Game});
   add(game, "mnuCanBeWon", "Can this deal &be won?", {}, [this] { VerdictCommand(); }, {Commands::Game});
   game->addSeparator();
@@ -305,12 +310,18 @@ void TfrmMain::BuildMenus() {
 
   QMenu* statistics = menuBar()->addMenu(QStringLiteral("&Statistics"));
   statistics->setObjectName(QStringLiteral("mnuStatistics"));
-  add(statistics, "mnuGameStatistics", "&Game statistics...", QKeySequence(Qt::Key_F4),
-      [this] { TfrmStatistics(Stats(), this).exec(); });
-  add(statistics, "mnuPlayersStatistics", "&Players statistics...", {},
-      [this] { TfrmStatisOperat(Stats(), CurrentGame(session_), this).exec(); });
-  add(statistics, "mnuAllGamesStatistics", "&All games statistics...", {},
-      [this] { TfrmStatisGiochi(Stats(), CurrentPlayer(session_), this).exec(); });
+  add(statistics, "mnuGameStatistics", "&Game statistics...", QKeySequence(Qt::Key_F4), [this] {
+    TellStatsFileProblem();
+    TfrmStatistics(Stats(), this).exec();
+  });
+  add(statistics, "mnuPlayersStatistics", "&Players statistics...", {}, [this] {
+    TellStatsFileProblem();
+    TfrmStatisOperat(Stats(), CurrentGame(session_), this).exec();
+  });
+  add(statistics, "mnuAllGamesStatistics", "&All games statistics...", {}, [this] {
+    TellStatsFileProblem();
+    TfrmStatisGiochi(Stats(), CurrentPlayer(session_), this).exec();
+  });
   add(statistics, "mnuLogStatistics", "&Log statistics...", {},
       [this] { TfrmStatisLog(Stats(), "", -1, this).exec(); });
   statistics->addSeparator();
@@ -488,6 +499,10 @@ bool TfrmMain::Create() {
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
   TellUnreadablePictures(images_.Load(session_, *session_.resources));
   return true;
+}
+
+void TfrmMain::TellStatsFileProblem() {
+  if (const auto problem = StatsFileProblem(session_, files_)) ports_.messages.ShowInfo(*problem);
 }
 
 void TfrmMain::TellUnreadablePictures(const std::vector<std::string>& names) {

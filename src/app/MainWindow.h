@@ -315,6 +315,8 @@ class TfrmMain final : public QMainWindow,
   void PaintPause(QPainter& painter, const QSize& pixels) const;
   void RefreshUndoCommands();
   void PaintBackgroundImage();
+  // Before a statistics view: what it can not show of "STAT.DAT".
+  void TellStatsFileProblem();
   // The pictures that had to be drawn in place of files that can not be read.
   void TellUnreadablePictures(const std::vector<std::string>& names);
   GameStartPorts StartPorts();

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/Catalogue.h"
+#include "core/CustomGames.h"
 #include "core/Session.h"
 #include "core/TextHelpers.h"
 #include "persist/DataChange.h"
@@ -78,6 +79,7 @@ bool MainFormCreate(Session& session, StartupPorts& ports, WindowSetup& setup) {
   session.cards.Reset();
   session.piles.ClearAll();
   if (!LoadCatalogue(session, ports.messages)) return false;
+  if (const auto problem = CustomGamesFileProblem(session)) ports.messages.ShowInfo(*problem);
 
   ports.random.Seed(static_cast<std::uint64_t>(ports.clock.TickMs()));
   {

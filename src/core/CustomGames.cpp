@@ -28,10 +28,11 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// The file's lines, or nothing when there is no file.
+// The file's lines, or nothing when there is no file or it can not be read.
 std::optional<TextList> ReadLines(const Session& session) {
   const auto text = ReadWholeFile(session.PathOf(kCustomGamesFile));
-  if (!text) return std::nullopt;
+  // A binary file is no list of games, and is never written over.
+  if (!text || text->find('\0') != std::string::npos) return std::nullopt;
   return SplitLines(*text);
 }
 
@@ -69,6 +70,16 @@ std::vector<CustomGameRecord> RecordsOf(const TextList& lines) {
 std::vector<CustomGameRecord> ReadCustomGames(const Session& session) {
   const auto read = ReadLines(session);
   return read ? RecordsOf(*read) : std::vector<CustomGameRecord>{};
+}
+
+std::optional<std::string> CustomGamesFileProblem(const Session& session) {
+  const std::string path = session.PathOf(kCustomGamesFile);
+  if (!FileExists(path)) return std::nullopt;
+  const auto text = ReadWholeFile(path);
+  const bool binary = text && text->find('\0') != std::string::npos;
+  if (text && !binary) return std::nullopt;
+  return "The customized games file " + path + (binary ? " is not a text file" : " can not be read") +
+         ". The customized games are left out of the game lists until it can be read; the file is left as it is.";
 }
 
 std::string CustomGameName(const Session& session, int number) {

@@ -31,6 +31,9 @@ struct CustomGameRecord {
 
 // Every record of the file, in file order; empty when there is no file.
 std::vector<CustomGameRecord> ReadCustomGames(const Session& session);
+// What to tell the player when the file is there but can not be read (then
+// no customized game is listed); nothing when it can be read or is not there.
+std::optional<std::string> CustomGamesFileProblem(const Session& session);
 
 std::string CustomGameName(const Session& session, int number);
 // The number of the last record whose name matches without regard to case, or -1.

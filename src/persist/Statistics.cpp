@@ -117,19 +117,65 @@ std::string FormatStatsRecord(const GameStatsRecord& r) {
          count(r.currentWinning) + " " + count(r.currentLosing) + " " + total(r.totalScore) + " " + total(r.unused);
 }
 
-GameStatsRecord ParseStatsRecord(std::string_view text) {
-  GameStatsRecord r;
+namespace {
+
+// The fields read before the first bad one; how many that is.
+std::size_t ReadStatsFields(std::string_view text, GameStatsRecord& r) {
   const std::array<std::int64_t*, 8> fields = {&r.won,           &r.lost,           &r.longestWinning,
                                                &r.longestLosing, &r.currentWinning, &r.currentLosing,
                                                &r.totalScore,    &r.unused};
   constexpr std::array<int, 8> columns = {1, 8, 15, 22, 29, 36, 43, 56};
   constexpr std::array<int, 8> widths = {6, 6, 6, 6, 6, 6, 12, 12};
+  // Games and streaks are counts; only the total score may fall below zero.
+  constexpr std::size_t kCounts = 6;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const auto value = FieldNumber(Columns(text, columns[i], widths[i]));
-    if (!value) break;
+    if (!value || (i < kCounts && *value < 0)) return i;
     *fields[i] = *value;
   }
+  return fields.size();
+}
+
+}  // namespace
+
+GameStatsRecord ParseStatsRecord(std::string_view text) {
+  GameStatsRecord r;
+  ReadStatsFields(text, r);
   return r;
+}
+
+bool IsWholeStatsRecord(std::string_view text) {
+  GameStatsRecord r;
+  return ReadStatsFields(text, r) == 8;
+}
+
+std::optional<std::string> StatsFileProblem(const Session& session, const FileSystem& files) {
+  const std::string path = session.PathOf(kStatFile);
+  if (!files.Exists(path)) return std::nullopt;
+  const auto content = files.ReadAll(path);
+  if (!content)
+    return "The statistics file " + path +
+           " can not be read. The statistics are shown as empty, and games can not be recorded until it can be "
+           "read; the file is left as it is.";
+  std::vector<std::string> damaged;
+  std::string section;
+  for (const std::string& line : SplitLines(*content)) {
+    if (const auto name = SectionNameOf(line)) {
+      section = IsVersionSection(*name) ? std::string() : *name;
+      continue;
+    }
+    const auto eq = line.find('=');
+    if (section.empty() || eq == std::string::npos || IsWholeStatsRecord(std::string_view(line).substr(eq + 1)))
+      continue;
+    damaged.push_back(line.substr(0, eq) + " in game " + section);
+  }
+  if (damaged.empty()) return std::nullopt;
+  std::string list;
+  for (std::size_t i = 0; i < damaged.size() && i < 5; ++i) list += (i ? ", " : "") + damaged[i];
+  if (damaged.size() > 5) list += " and " + std::to_string(damaged.size() - 5) + " more";
+  return "The statistics file " + path + " holds damaged records: " + list +
+         ". Their counts are shown from zero where they are damaged; the next game of the player writes the "
+         "record whole again.";
 }
 
 GameStatsRecord AddResult(GameStatsRecord r, bool won, std::int64_t score) {

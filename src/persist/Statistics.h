@@ -27,8 +27,11 @@ struct GameStatsRecord {
 // The 67-character value; numbers too large for their field are kept at the
 // largest that fits.
 std::string FormatStatsRecord(const GameStatsRecord& record);
-// Fields that do not convert count as zeros from the first bad one on.
+// Fields that do not convert, and counts below zero, count as zeros from the
+// first bad one on.
 GameStatsRecord ParseStatsRecord(std::string_view text);
+// Whether every field of the value converts and no count is below zero.
+bool IsWholeStatsRecord(std::string_view text);
 // `won` or lost: counts, streaks and total score after one more game.
 GameStatsRecord AddResult(GameStatsRecord record, bool won, std::int64_t score);
 
@@ -59,6 +62,11 @@ struct StatsReading {
   GameStatsRecord record;
   int runWins = 0, runLosses = 0;
 };
+// What is wrong with "STAT.DAT" as the statistics views will read it, for the
+// player: it can not be read, or records are damaged (they are shown counted
+// from zero where they are). Nothing when it is sound or not there yet.
+std::optional<std::string> StatsFileProblem(const Session& session, const FileSystem& files);
+
 // Creates "STAT.DAT" when missing. The run counters are those of the session
 // when game and player are the current ones.
 StatsReading ReadGameStats(Session& session, StatsPorts& ports, int game, const std::string& player);

@@ -97,6 +97,18 @@ TEST_F(CustomGamesTest, AFullFileRefusesAnotherGameAndIsLeftAlone) {
   EXPECT_EQ(NewCustomNumber(session), 9123);
 }
 
+TEST_F(CustomGamesTest, AFileThatCanNotBeReadIsNamedAndNeverWrittenOver) {
+  EXPECT_EQ(CustomGamesFileProblem(session), std::nullopt) << "no file";
+  const std::string binary("[R-0301]\r\n\0\x01\x02garbage", 20);
+  dir.Write("DATA/GAM_CUST.DAT", binary);
+  const auto problem = CustomGamesFileProblem(session);
+  ASSERT_TRUE(problem);
+  EXPECT_NE(problem->find("is not a text file. The customized games are left out"), std::string::npos) << *problem;
+  EXPECT_TRUE(ReadCustomGames(session).empty());
+  EXPECT_EQ(AddCustomGame(session, "Mine", 2, 1, -1, 0).number, -1);
+  EXPECT_EQ(dir.Read("DATA/GAM_CUST.DAT"), binary);
+}
+
 TEST_F(CustomGamesTest, FreeSlotSkipsNumbersInUseAndIgnoresOthers) {
   auto records = [](std::initializer_list<int> numbers) {
     std::vector<CustomGameRecord> list;

@@ -2,6 +2,8 @@
 
 #include "persist/Statistics.h"
 
+#include <unistd.h>
+
 #include "persist/GameRecord.h"
 #include "persist/SectionFile.h"
 #include "support/StatsFixture.h"
@@ -95,11 +97,32 @@ TEST_F(StatisticsTest, ALogLineHasItsFieldsAtTheirColumns) {
 TEST_F(StatisticsTest, DamagedOrHugeRecordsStayWithinTheirFields) {
   EXPECT_EQ(Fields(ParseStatsRecord("000003 00x001 000004")), (std::vector<std::int64_t>{3, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(Fields(ParseStatsRecord("")), (std::vector<std::int64_t>{0, 0, 0, 0, 0, 0, 0}));
+  // A count below zero is as damaged as one that is no number; a total may be.
+  EXPECT_EQ(Fields(ParseStatsRecord("000003 -00005 000004")), (std::vector<std::int64_t>{3, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(ParseStatsRecord("000001 000002 000001 000001 000000 000001 -00000000052 000000000000").totalScore, -52);
   GameStatsRecord huge;
   huge.won = 999999;
   huge.totalScore = 999999999999;
   huge = AddResult(huge, true, 100);
   EXPECT_EQ(FormatStatsRecord(huge), "999999 000000 000001 000000 000001 000000 999999999999 000000000000");
+}
+
+TEST_F(StatisticsTest, AFileTheViewsCanNotShowWholeIsNamedForThePlayer) {
+  EXPECT_EQ(StatsFileProblem(session, files), std::nullopt) << "no file yet";
+  Write(kStatFile, std::string(kStatVersionLines) + "\r\n[0001]\r\nAnn=" + FormatStatsRecord({}) +
+                       "\r\nBob=-00005 000000 000000 000000 000000 000000 000000000000 000000000000\r\n");
+  const auto damaged = StatsFileProblem(session, files);
+  ASSERT_TRUE(damaged);
+  EXPECT_NE(damaged->find("holds damaged records: Bob in game 0001."), std::string::npos) << *damaged;
+  EXPECT_EQ(ReadGameStats(session, ports, 1, "Bob").record.won, 0) << "never shown as -5";
+
+  if (geteuid() != 0) {  // root reads anyway
+    std::filesystem::permissions(Path(kStatFile), std::filesystem::perms::none);
+    const auto unreadable = StatsFileProblem(session, files);
+    ASSERT_TRUE(unreadable);
+    EXPECT_NE(unreadable->find(" can not be read."), std::string::npos) << *unreadable;
+    std::filesystem::permissions(Path(kStatFile), std::filesystem::perms::owner_all);
+  }
 }
 
 TEST_F(StatisticsTest, ClearingRemovesTheSelectedRecordsAndLogLines) {
