@@ -490,6 +490,7 @@ bool TfrmMain::Create() {
   statusBar()->setVisible(setup_.showStatusBar);
   counter_ = new TfrmCardCounter(session_, this);
   counter_->SetClosedHandler([this] { counterAction_->setChecked(false); });
+  counter_->SetHelpHandler([this] { ShowHelpTopic(this, session_, kHelpCardCounter); });
   BuildMenus();
   BuildToolbar();
   BuildDemoBar();

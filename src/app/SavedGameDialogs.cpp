@@ -8,14 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/HelpWindow.h"
 #include "app/Preferences.h"
+#include "core/HelpTopics.h"
 #include "core/LanguageStrings.h"
 #include "core/Session.h"
 #include "platform/qt/QtPorts.h"
 
 namespace cardoria {
 
-TfrmHoldAndExit::TfrmHoldAndExit(QWidget* parent) : QDialog(parent) {
+TfrmHoldAndExit::TfrmHoldAndExit(Session& session, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmHoldAndExit"));
   setWindowTitle(QString::fromLatin1(kProductName));
   auto* layout = new QVBoxLayout(this);
@@ -49,10 +51,10 @@ TfrmHoldAndExit::TfrmHoldAndExit(QWidget* parent) : QDialog(parent) {
   exit->setDefault(true);
   button("btnHold", QStringLiteral(" &Hold and exit"), HoldAnswer::HoldAndExit);
   button("btnCancel", QStringLiteral("Cancel"), HoldAnswer::Cancel);
-  // There is no help file to open yet.
   auto* help = new QPushButton(QStringLiteral("&?"));
   help->setObjectName(QStringLiteral("btnHelp"));
-  help->setEnabled(false);
+  help->setAutoDefault(false);
+  connect(help, &QPushButton::clicked, this, [this, &session] { ShowHelpTopic(this, session, kHelpHoldAndExit); });
   buttons->addWidget(help);
 }
 
@@ -60,7 +62,7 @@ namespace {
 
 class QtSaveDialogs final : public SaveDialogs {
  public:
-  QtSaveDialogs(QWidget* parent, const Session& session) : parent_(parent), session_(session) {}
+  QtSaveDialogs(QWidget* parent, Session& session) : parent_(parent), session_(session) {}
 
   std::string ChooseSaveFile(const std::string& folder) override {
     if (!IsInteractivePlatform()) return {};
@@ -92,7 +94,7 @@ class QtSaveDialogs final : public SaveDialogs {
 
   HoldAnswer AskHoldAndExit() override {
     if (!IsInteractivePlatform()) return HoldAnswer::ExitAndPostLoss;
-    TfrmHoldAndExit dialog(parent_);
+    TfrmHoldAndExit dialog(session_, parent_);
     dialog.exec();
     return dialog.Answer();
   }
@@ -103,12 +105,12 @@ class QtSaveDialogs final : public SaveDialogs {
     return QString::fromStdString(LanguageString(language, n));
   }
   QWidget* parent_;
-  const Session& session_;
+  Session& session_;
 };
 
 }  // namespace
 
-std::unique_ptr<SaveDialogs> MakeQtSaveDialogs(QWidget* parent, const Session& session) {
+std::unique_ptr<SaveDialogs> MakeQtSaveDialogs(QWidget* parent, Session& session) {
   return std::make_unique<QtSaveDialogs>(parent, session);
 }
 

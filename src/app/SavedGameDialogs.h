@@ -9,11 +9,13 @@
 
 namespace cardoria {
 
+struct Session;
+
 enum class HoldAnswer { ExitAndPostLoss, HoldAndExit, Cancel };
 
 class TfrmHoldAndExit final : public QDialog {
  public:
-  explicit TfrmHoldAndExit(QWidget* parent);
+  TfrmHoldAndExit(Session& session, QWidget* parent);
   HoldAnswer Answer() const { return answer_; }
 
  private:
@@ -31,8 +33,7 @@ class SaveDialogs {
   virtual HoldAnswer AskHoldAndExit() = 0;
 };
 
-struct Session;
 // The titles and the question come from the player's language.
-std::unique_ptr<SaveDialogs> MakeQtSaveDialogs(QWidget* parent, const Session& session);
+std::unique_ptr<SaveDialogs> MakeQtSaveDialogs(QWidget* parent, Session& session);
 
 }  // namespace cardoria

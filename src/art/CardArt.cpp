@@ -1,5 +1,7 @@
 #include "art/CardArt.h"
 
+#include "art/ArtKit.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -70,28 +72,8 @@ QColor SuitColour(const Design& d, int suit) {
   return suit < 2 ? d.red : d.black;
 }
 
-QImage Blank(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  return image;
-}
-
-// A blank picture of a w x h design at `scale`. The library's pictures keep
-// their format; the table's are drawn in the one it paints with, so that
-// none has to be converted.
-QImage Blank(int w, int h, double scale) {
-  if (scale == 1.0) return Blank(w, h);
-  QImage image(ScaledLength(w, scale), ScaledLength(h, scale), QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  return image;
-}
-
-// The painter draws in the units of the w x h design, whatever the picture's
-// size: the vector art is drawn at the picture's own resolution.
-void DesignUnits(QPainter& p, const QImage& image, int w, int h) {
-  if (image.width() != w || image.height() != h)
-    p.scale(static_cast<double>(image.width()) / w, static_cast<double>(image.height()) / h);
-}
+using art::Blank;
+using art::DesignUnits;
 
 void DrawSuit(QPainter& p, int suit, const QRectF& box, const QColor& colour) {
   QTransform t;
@@ -337,6 +319,28 @@ struct Noise {
 
 }  // namespace
 
+namespace art {
+
+QImage Blank(int w, int h) {
+  QImage image(w, h, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+QImage Blank(int w, int h, double scale) {
+  if (scale == 1.0) return Blank(w, h);
+  QImage image(ScaledLength(w, scale), ScaledLength(h, scale), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+void DesignUnits(QPainter& p, const QImage& image, int w, int h) {
+  if (image.width() != w || image.height() != h)
+    p.scale(static_cast<double>(image.width()) / w, static_cast<double>(image.height()) / h);
+}
+
+}  // namespace art
+
 const CardSize& CardSizeOf(char letter) {
   for (const CardSize& size : kCardSizes)
     if (size.letter == letter) return size;
@@ -458,114 +462,6 @@ QImage Joker(const CardSize& size, double scale) {
   } else {
     p.drawText(QRectF(0, 2, w, h), Qt::AlignHCenter, "J\nO\nK");
   }
-  return image;
-}
-
-QImage Back(int number, const CardSize& size, double scale) {
-  static const QColor colours[9] = {QColor(28, 50, 110),  QColor(128, 24, 32), QColor(24, 92, 52),
-                                    QColor(18, 100, 110), QColor(80, 40, 110), QColor(60, 62, 70),
-                                    QColor(110, 70, 30),  QColor(34, 76, 160), QColor(150, 40, 60)};
-  const int w = size.width, h = size.height;
-  const QColor base = colours[(number - 1) % 9];
-  const int pattern = ((number - 1) / 9 * 4 + (number - 1)) % 9;
-  QImage image = Blank(w, h, scale);
-  QPainter p(&image);
-  DesignUnits(p, image, w, h);
-  p.setRenderHint(QPainter::Antialiasing);
-  const double radius = w > 40 ? 4.5 : w > 30 ? 3.5 : 2.5;
-  p.setPen(QPen(QColor(90, 90, 90), 1));
-  p.setBrush(QColor(250, 250, 248));
-  p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), radius, radius);
-  // A narrow rim: face-down cards in a fanned column show only a few rows
-  // of their top, and those must be the pattern, not white.
-  const int inset = w > 30 ? 2 : 1;
-  const QRectF field(inset, inset, w - 2 * inset, h - 2 * inset);
-  p.setPen(Qt::NoPen);
-  p.setBrush(base);
-  p.drawRoundedRect(field, radius - 1, radius - 1);
-  p.setClipRect(field);
-  const QColor light = base.lighter(150), dark = base.darker(130);
-  const double step = w > 30 ? 6 : 4;
-  switch (pattern) {
-    case 0:  // lattice
-      p.setPen(QPen(light, 1));
-      for (double k = -h; k < w + h; k += step) {
-        p.drawLine(QPointF(k, field.top()), QPointF(k + h, field.bottom()));
-        p.drawLine(QPointF(k + h, field.top()), QPointF(k, field.bottom()));
-      }
-      break;
-    case 1:  // diamonds
-      p.setBrush(light);
-      for (double y = field.top(); y < field.bottom(); y += step * 1.4)
-        for (double x = field.left() + (static_cast<int>(y / (step * 1.4)) % 2) * step / 2; x < field.right();
-             x += step) {
-          QPolygonF diamond({QPointF(x, y - 2), QPointF(x + 2, y), QPointF(x, y + 2), QPointF(x - 2, y)});
-          p.drawPolygon(diamond);
-        }
-      break;
-    case 2:  // frames
-      p.setBrush(Qt::NoBrush);
-      for (int k = 0; k < 12; ++k) {
-        p.setPen(QPen(k % 2 ? dark : light, 1));
-        p.drawRect(field.adjusted(k * 3 + 1.5, k * 3 + 1.5, -k * 3 - 1.5, -k * 3 - 1.5));
-      }
-      break;
-    case 3:  // dots
-      p.setBrush(light);
-      for (double y = field.top() + 2; y < field.bottom(); y += step)
-        for (double x = field.left() + 2; x < field.right(); x += step) p.drawEllipse(QPointF(x, y), 1.1, 1.1);
-      break;
-    case 4:  // checks
-      p.setBrush(dark);
-      for (double y = field.top(); y < field.bottom(); y += step)
-        for (double x = field.left(); x < field.right(); x += step)
-          if ((static_cast<int>((x - field.left()) / step) + static_cast<int>((y - field.top()) / step)) % 2)
-            p.drawRect(QRectF(x, y, step, step));
-      break;
-    case 5:  // waves
-      p.setPen(QPen(light, 1));
-      for (double y = field.top(); y < field.bottom() + step; y += step / 1.5) {
-        QPainterPath wave;
-        wave.moveTo(field.left(), y);
-        for (double x = field.left(); x < field.right(); x += step)
-          wave.quadTo(x + step / 2, y + (static_cast<int>(x / step) % 2 ? 2.5 : -2.5), x + step, y);
-        p.drawPath(wave);
-      }
-      break;
-    case 6:  // stripes
-      p.setPen(QPen(light, 2));
-      for (double k = -h; k < w + h; k += step) p.drawLine(QPointF(k, field.top()), QPointF(k + h, field.bottom()));
-      break;
-    case 7: {  // rosette
-      p.setPen(QPen(light, 1));
-      p.setBrush(Qt::NoBrush);
-      const QPointF c = field.center();
-      for (int k = 0; k < 12; ++k) {
-        p.save();
-        p.translate(c);
-        p.rotate(k * 15);
-        p.drawEllipse(QPointF(0, 0), field.width() * 0.42, field.height() * 0.16);
-        p.restore();
-      }
-      break;
-    }
-    default: {  // tartan
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(dark.red(), dark.green(), dark.blue(), 160));
-      for (double x = field.left(); x < field.right(); x += step * 2)
-        p.drawRect(QRectF(x, field.top(), step / 1.5, field.height()));
-      for (double y = field.top(); y < field.bottom(); y += step * 2)
-        p.drawRect(QRectF(field.left(), y, field.width(), step / 1.5));
-      p.setPen(QPen(light, 0.6));
-      for (double x = field.left() + step; x < field.right(); x += step * 2)
-        p.drawLine(QPointF(x, field.top()), QPointF(x, field.bottom()));
-      break;
-    }
-  }
-  p.setClipping(false);
-  p.setPen(QPen(light, 1));
-  p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(field.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1, radius - 1);
   return image;
 }
 

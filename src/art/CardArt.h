@@ -36,7 +36,8 @@ QImage FaceStrip(int set, int suit, const CardSize& size);
 // One face: rank 1-13, suit 0-3 (hearts, diamonds, clubs, spades).
 QImage Face(int set, int rank, int suit, const CardSize& size, double scale = 1.0);
 QImage Joker(const CardSize& size, double scale = 1.0);
-// Back number 1-27 in any size.
+// Back number 1-27 in any size: the picture or the pattern its name in the
+// options dialog promises (Backs.cpp, BackPictures.h).
 QImage Back(int number, const CardSize& size, double scale = 1.0);
 // The empty-pile mark of a code ("010", "_WASTE", ...).
 QImage Mark(const QString& code, const CardSize& size, double scale = 1.0);

@@ -18,6 +18,12 @@ inline constexpr int kHelpAdvancedOptions = 1005;
 inline constexpr int kHelpPointers = 1006;
 inline constexpr int kHelpFavourites = 1011;
 inline constexpr int kHelpCustomize = 1019;
+inline constexpr int kHelpStatistics = 1020;
+inline constexpr int kHelpHiScores = 1021;
+inline constexpr int kHelpPlayers = 1022;
+inline constexpr int kHelpHoldAndExit = 1023;
+inline constexpr int kHelpCardCounter = 1024;
+inline constexpr int kHelpGameWon = 1025;
 inline constexpr int kHelpFavouritesMenu = 4031;
 // A catalogue game's rules are at its number plus this.
 inline constexpr int kHelpRulesBase = 3000;

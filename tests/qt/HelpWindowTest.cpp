@@ -12,6 +12,7 @@
 
 #include "core/HelpTopics.h"
 #include "qt/WindowFixture.h"
+#include "table/qt/TfrmCardCounter.h"
 
 namespace cardoria {
 namespace {
@@ -122,6 +123,26 @@ TEST_F(HelpWindowTest, OneWindowServesTheTableAndItsDialogs) {
   ASSERT_EQ(Help(), help);
   EXPECT_EQ(help->parentWidget(), window.get());
   EXPECT_EQ(Page(*help), "1001.html");
+}
+
+// The card counter has no button for help: F1 in it opens its page, not the
+// rules that F1 opens at the table.
+TEST_F(HelpWindowTest, F1InTheCardCounterOpensItsPage) {
+  auto window = Open("Game=2\nGame_name=Klondike\n");
+  window->RunFirstActivation();
+  auto* counter = window->findChild<TfrmCardCounter*>("frmCardCounter");
+  ASSERT_TRUE(counter);
+  window->findChild<QAction*>("mnuCardCounter")->trigger();
+  ASSERT_TRUE(counter->isVisible());
+  counter->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(counter));
+  QTest::keyClick(counter, Qt::Key_F1);
+  QApplication::processEvents();
+  HelpWindow* help = Help();
+  ASSERT_TRUE(help);
+  EXPECT_EQ(Page(*help), QString::fromStdString(HelpPageFile(kHelpCardCounter)));
+  const QString text = help->Browser()->toPlainText();
+  EXPECT_TRUE(text.contains("Tableau only counts the tableau")) << text.toStdString();
 }
 
 TEST_F(HelpWindowTest, AMissingPageSaysSo) {

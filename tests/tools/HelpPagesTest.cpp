@@ -169,7 +169,8 @@ TEST(HelpPages, EveryGameHasAPageAndEveryLinkLeadsToAPage) {
   std::map<std::string, std::string> pages;
   for (const auto& file : fs::directory_iterator(folder)) pages[file.path().filename().string()] = Read(file.path());
   for (int context : {kHelpContents, kHelpHowToPlay, kHelpOpenGame, kHelpSelectGameNumber, kHelpAdvancedOptions,
-                      kHelpPointers, kHelpFavourites, kHelpCustomize, kHelpFavouritesMenu})
+                      kHelpPointers, kHelpFavourites, kHelpCustomize, kHelpFavouritesMenu, kHelpStatistics,
+                      kHelpHiScores, kHelpPlayers, kHelpHoldAndExit, kHelpCardCounter, kHelpGameWon})
     EXPECT_TRUE(pages.contains(HelpPageFile(context))) << context;
   const std::string& contents = pages[HelpPageFile(kHelpContents)];
   for (const std::string& line : session.catalogue) {

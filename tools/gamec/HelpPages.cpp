@@ -1,5 +1,7 @@
 #include "HelpPages.h"
 
+#include "DialogTopics.h"
+
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -403,112 +405,9 @@ std::string RulesPage(const HelpGame& game) {
                              Link(kHelpCustomize, "Customized games") + ".</p>\n");
 }
 
-struct Topic {
-  int context;
-  const char* title;
-  const char* body;
-};
-
-// The dialogs' topics. Links between them use the "@N@" mark for context N.
-const Topic kTopics[] = {
-    {kHelpOpenGame, "Open a game",
-     "<p>The <b>Open a game</b> dialog lists every game in a tree on the left; the panel on the right describes the "
-     "game you select and shows a preview of its table (switch it off with <b>Preview</b>).</p>\n"
-     "<h2>The folders</h2>\n<ul>\n"
-     "<li><b>Favorite games</b>: your own list. While it is empty it shows \"(Double click to customize)\"; a "
-     "double click opens the @1011@ dialog.</li>\n"
-     "<li><b>Folders list</b>: <b>Selected games</b>; <b>Customized games</b>, the games you derived yourself "
-     "(see @1019@); <b>Game Type</b>, one folder per family of games; <b>Game Groups</b>, the games by game time, "
-     "difficulty level, skill or chance, and chance of winning; <b>Others Groups</b> with the original games and "
-     "the games for children; and <b>New games</b>.</li>\n"
-     "<li><b>All games (alphabetically)</b>: every game of the catalogue by name.</li>\n</ul>\n"
-     "<p>Type the first letters of a name in the tree to jump to it.</p>\n"
-     "<h2>What the panel shows</h2>\n"
-     "<p>The number of decks, the redeals, the game time (quick, medium, long), the difficulty (easy, medium, hard), "
-     "the skill it takes (from difficult to chance only) and the chance of winning, often with the share of deals "
-     "that can be won. A customized game shows \"Customized game\" for its time, difficulty and chance of winning, "
-     "and the preview of the game it comes from.</p>\n"
-     "<h2>Buttons and commands</h2>\n<ul>\n"
-     "<li><b>OK</b>, or a double click on a game, starts the game for the player chosen in the list below the "
-     "tree. The dialog opens again at the same folder next time.</li>\n"
-     "<li><b>Rules</b> shows the rules of the selected game; <b>Statistics</b> its statistics.</li>\n"
-     "<li><b>Open a saved game...</b> loads a game you saved.</li>\n"
-     "<li>The context menu of the tree also has <b>Favorite games...</b> (Ctrl+F) and <b>Delete</b>, which deletes "
-     "a customized game together with its statistics (the Delete key does the same).</li>\n</ul>\n"},
-    {kHelpSelectGameNumber, "Select a game number",
-     "<p>Every deal has a number of up to 13 digits, and the same number always deals the same cards. This dialog "
-     "(F3) replays a deal by its number. It has three pages.</p>\n"
-     "<h2>Select a game</h2>\n"
-     "<p>Type a <b>Game number</b>, or pick one of the last numbers you played from its list, and choose the "
-     "<b>Game</b>. Only digits are allowed: anything else is refused with \"Numbers only are required.\". A short "
-     "number is filled with zeros in front, so 42 deals 0000000000042; a number made of zeros only deals "
-     "nothing.</p>\n"
-     "<h2>Previous games</h2>\n"
-     "<p>The last 100 games played, newest first, with their number, game, result, date and player. Select a row "
-     "and press <b>OK</b> to play that deal again.</p>\n"
-     "<h2>Lost games</h2>\n"
-     "<p>Choose a game: the list shows every deal of it that was lost and never won, by any player, once each. "
-     "Select one and press <b>OK</b> to try it again.</p>\n"
-     "<p>On both lists, <b>OK</b> without a selected row says \"Select a correct game number.\". <b>Log...</b> "
-     "opens the log of all games played.</p>\n"},
-    {kHelpAdvancedOptions, "Advanced options",
-     "<p>Opened by <b>Advanced...</b> on the General page of @1019@. Its choices are kept when you close the "
-     "Customize dialog with <b>OK</b>.</p>\n"
-     "<h2>Dialog box</h2>\n"
-     "<p>Choose the questions the program asks: <b>Confirm on exit</b>, <b>Confirm quit game</b> (before a game in "
-     "progress is abandoned) and <b>Enter Hi-Scores</b>; and whether the tip of the day shows when the program "
-     "starts.</p>\n"
-     "<h2>Undo and Redo</h2>\n"
-     "<p><b>Unlimited levels</b> lets you take back every move; <b>Only one undo/redo</b> only the last one; "
-     "<b>Disable</b> switches undo and redo off.</p>\n"
-     "<h2>Hold and exit</h2>\n"
-     "<p>What happens to an unfinished game when you leave the program: <b>Display a message for any unfinished "
-     "games</b> asks each time; <b>Never display a message and:</b> either abandons the game (it counts as a loss) "
-     "or keeps it to finish later (no loss): it is dealt again as you left it at the next start.</p>\n"},
-    {kHelpPointers, "Pointers",
-     "<p>Opened by <b>Pointers...</b> on the General page of @1019@. Select the mouse pointer you prefer: a small "
-     "or a large arrow, or one of four hands, right or left. While cards are dragged the pointer changes to a "
-     "grabbing hand of the same kind. <b>OK</b> with nothing selected chooses the large arrow.</p>\n"},
-    {kHelpFavourites, "Favorite games",
-     "<p>Keep the games you play most in one list. <b>Games list</b> holds every game, the customized ones "
-     "included; <b>Favorite games</b> holds yours.</p>\n<ul>\n"
-     "<li><b>&gt;</b> moves the games selected on the left into your favourites, <b>&lt;</b> takes the selected "
-     "favourites out, <b>&lt;&lt;</b> empties the list. A double click, or dragging from one list to the other, "
-     "does the same.</li>\n"
-     "<li><b>OK</b> keeps the list (in alphabetical order); <b>Cancel</b> leaves it as it was.</li>\n</ul>\n"
-     "<p>Your favourites appear in the folder \"Favorite games\" of @1000@ and in the @4031@ of the Game menu.</p>\n"},
-    {kHelpCustomize, "Customize",
-     "<p><b>Customize...</b> (Ctrl+U) in the Tools menu sets how the program looks and behaves. Nothing is kept "
-     "until you press <b>OK</b>; <b>Apply</b> shows the chosen look on the table at once, and <b>Cancel</b> puts "
-     "back the look you had.</p>\n"
-     "<h2>The pages</h2>\n<ul>\n"
-     "<li><b>General</b>: large and flat toolbar buttons, tooltips, the time and the score, the vertical scroll "
-     "bar, the size of a pile under the pointer, the popup menu of the table, and what a right click and a double "
-     "click do (move cards to the foundations or to the tableau piles). Its buttons open @1006@, <b>Clear "
-     "values...</b> for the statistics, and @1005@.</li>\n"
-     "<li><b>Cards</b>, <b>Decks</b> and <b>Backgrounds</b>: the card set and its size, the back of the cards "
-     "and the table's background (a picture, a colour of your own or one of your pictures); each may also be "
-     "chosen at random for every game. Choosing the small cards asks first, as they come with a fixed deck.</li>\n"
-     "<li><b>Animations</b>: automatic face-up of tableau cards, the redeal and deal animations, shadowed cards, "
-     "irregular piles, animated cards, the speed of moving cards, and the winning animation with its length; "
-     "<b>Preview</b> plays it.</li>\n"
-     "<li><b>Sounds</b>: switch single sounds on or off, listen to them, or disable all sounds.</li>\n</ul>\n"
-     "<h2>Customized games</h2>\n"
-     "<p>Your own variants of a game come from <b>Customize rules...</b> (Ctrl+R) in the Tools menu, not from "
-     "this dialog. Start the game you want to change, then choose how many cards a click on the stock deals, how "
-     "many redeals are allowed and what may fill an empty tableau pile (each only where the game allows it). "
-     "<b>OK</b> asks for a name of at least 3 characters that no game has yet; the new game is added to the folder "
-     "\"Customized games\" of @1000@, keeps its own statistics, and can be started at once. A customized game can "
-     "be deleted with its statistics from the same dialog or from the tree.</p>\n"},
-    {kHelpFavouritesMenu, "Favorite games menu",
-     "<p>The <b>Favorite games</b> submenu at the end of the Game menu lists your favourite games; choose one to "
-     "start it for the current player. It appears as soon as you have a favourite; edit the list with "
-     "@1011@ (Ctrl+F).</p>\n"},
-};
-
-std::string TopicBody(const Topic& topic) {
+std::string TopicBody(const HelpTopic& topic) {
   std::map<int, std::string> titles;
-  for (const Topic& t : kTopics) titles[t.context] = t.title;
+  for (const HelpTopic& t : DialogTopics()) titles[t.context] = t.title;
   std::string body = topic.body;
   for (std::size_t at = body.find('@'); at != std::string::npos; at = body.find('@', at)) {
     const std::size_t end = body.find('@', at + 1);
@@ -553,9 +452,9 @@ const char* const kHowToPlay =
     "<tr><td>Ctrl+P</td><td>Pause; any key or click goes on</td></tr>\n"
     "<tr><td>Ctrl+Q</td><td>Quit the game in progress</td></tr>\n"
     "<tr><td>F7</td><td>Autoplay on or off</td></tr>\n"
-    "<tr><td>F4, F9</td><td>Game statistics, Hi-Scores</td></tr>\n"
-    "<tr><td>F8</td><td>Card counter</td></tr>\n"
-    "<tr><td>Ctrl+L</td><td>Players</td></tr>\n"
+    "<tr><td>F4, F9</td><td>@1020@, @1021@</td></tr>\n"
+    "<tr><td>F8</td><td>@1024@</td></tr>\n"
+    "<tr><td>Ctrl+L</td><td>@1022@</td></tr>\n"
     "<tr><td>Ctrl+U, Ctrl+R</td><td>@1019@, Customize rules</td></tr>\n"
     "<tr><td>Ctrl+F</td><td>@1011@</td></tr>\n"
     "</table>\n"
@@ -566,7 +465,7 @@ const char* const kHowToPlay =
 std::string ContentsPage(const std::vector<HelpGame>& games) {
   std::string body = "<h2>Playing</h2>\n<ul>\n<li>" + Link(kHelpHowToPlay, "How to play") + "</li>\n</ul>\n";
   body += "<h2>Dialogs</h2>\n<ul>\n";
-  for (const Topic& topic : kTopics) body += "<li>" + Link(topic.context, topic.title) + "</li>\n";
+  for (const HelpTopic& topic : DialogTopics()) body += "<li>" + Link(topic.context, topic.title) + "</li>\n";
   body += "</ul>\n<h2>Rules of the games</h2>\n";
   std::vector<const HelpGame*> byName;
   for (const HelpGame& game : games) byName.push_back(&game);
@@ -631,9 +530,9 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
 std::vector<std::pair<std::string, std::string>> HelpPages(const std::vector<HelpGame>& games) {
   std::vector<std::pair<std::string, std::string>> pages;
   pages.emplace_back(HelpPageFile(kHelpContents), ContentsPage(games));
-  const Topic howToTopic{kHelpHowToPlay, "How to play", kHowToPlay};
+  const HelpTopic howToTopic{kHelpHowToPlay, "How to play", kHowToPlay};
   pages.emplace_back(HelpPageFile(kHelpHowToPlay), Page("How to play", TopicBody(howToTopic)));
-  for (const Topic& topic : kTopics)
+  for (const HelpTopic& topic : DialogTopics())
     pages.emplace_back(HelpPageFile(topic.context), Page(topic.title, TopicBody(topic)));
   for (const HelpGame& game : games) pages.emplace_back(HelpPageFile(game.number + kHelpRulesBase), RulesPage(game));
   return pages;

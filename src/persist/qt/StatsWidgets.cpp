@@ -17,6 +17,7 @@
 #include <QValueAxis>
 #include <cmath>
 
+#include "app/HelpWindow.h"
 #include "core/Catalogue.h"
 #include "core/LanguageStrings.h"
 #include "core/Session.h"
@@ -40,6 +41,16 @@ std::vector<GameChoice> GameChoices(const Session& session) {
 
 int CurrentGame(const Session& session) { return session.store.GetInt(pos::kGameNumber, 4); }
 std::string CurrentPlayer(const Session& session) { return session.store.Get(pos::kPlayerName, kPlayerNameLength); }
+
+QPushButton* AddHelpButton(QDialog* dialog, QBoxLayout* column, Session& session, int context) {
+  auto* button = new QPushButton(QStringLiteral("&?"), dialog);
+  button->setObjectName(QStringLiteral("btnHelp"));
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, dialog,
+                   [dialog, &session, context] { ShowHelpTopic(dialog, session, context); });
+  column->addWidget(button);
+  return button;
+}
 
 QListWidget* GameListWidget(const Session& session, QWidget* parent) {
   auto* list = new QListWidget(parent);

@@ -83,6 +83,9 @@ QPushButton* AddButton(Dialog* dialog, QBoxLayout* column, const char* name, con
   column->addWidget(button);
   return button;
 }
+// The "&?" button of a dialog's column of buttons: opens the help page
+// numbered `context`.
+QPushButton* AddHelpButton(QDialog* dialog, QBoxLayout* column, Session& session, int context);
 // Fills a combo box with the games, `allFirst` adding "[All games]" in front;
 // selects `selected` when it is there.
 void FillGames(QComboBox* box, const Session& session, int selected, bool allFirst);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/Session.h"
 #include "persist/qt/TfrmStatisLog.h"
 #include "persist/qt/TfrmStatistics.h"
@@ -27,6 +28,7 @@ TfrmGameWon::TfrmGameWon(StatsContext context, QWidget* parent) : QDialog(parent
   cancel->setObjectName(QStringLiteral("btnCancel"));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(cancel);
+  AddHelpButton(this, buttons, c_.session, kHelpGameWon);
   layout->addLayout(buttons);
   Refresh();
 }

@@ -1,16 +1,17 @@
 #include "persist/qt/TfrmHiScore.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QPolygonF>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "core/Catalogue.h"
+#include "core/HelpTopics.h"
 #include "core/Session.h"
 #include "persist/HiScores.h"
 #include "persist/qt/TfrmClearValues.h"
@@ -64,9 +65,15 @@ TfrmHiScore::TfrmHiScore(StatsContext context, int game, int rank, const QString
   scores_->setMinimumWidth(560);
   row->addWidget(scores_, 1);
   layout->addLayout(row);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  layout->addWidget(buttons);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("btnOK"));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  buttons->addWidget(ok);
+  AddHelpButton(this, buttons, c_.session, kHelpHiScores);
+  layout->addLayout(buttons);
   connect(games_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) ShowGame(games_->item(row)->data(Qt::UserRole).toInt());
   });

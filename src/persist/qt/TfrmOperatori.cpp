@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/HelpTopics.h"
 #include "core/Session.h"
 #include "persist/qt/TfrmOperatori2.h"
 #include "platform/Messages.h"
@@ -34,6 +35,7 @@ TfrmOperatori::TfrmOperatori(StatsContext context, QWidget* parent)
   cancel->setAutoDefault(false);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(cancel);
+  AddHelpButton(this, buttons, c_.session, kHelpPlayers);
   buttons->addSpacing(16);
   AddButton(this, buttons, "btnNew", " &New", &TfrmOperatori::AddPlayer);
   edit_ = AddButton(this, buttons, "btnEdit", "&Edit", &TfrmOperatori::EditPlayer);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/Catalogue.h"
+#include "core/HelpTopics.h"
 #include "core/Session.h"
 #include "persist/qt/TfrmClearValues.h"
 #include "persist/qt/TfrmHiScore.h"
@@ -76,6 +77,7 @@ TfrmStatistics::TfrmStatistics(StatsContext context, QWidget* parent) : QDialog(
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   buttons->addWidget(ok);
+  AddHelpButton(this, buttons, c_.session, kHelpStatistics);
   layout->addLayout(buttons);
 
   setContextMenuPolicy(Qt::CustomContextMenu);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -137,6 +138,24 @@ void TfrmCardCounter::SaveCounterSettings() {
 void TfrmCardCounter::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   RefreshCounter();
+}
+
+bool TfrmCardCounter::event(QEvent* event) {
+  // A tool window's shortcuts are its owner's: F1 would open the rules of
+  // the game. Here it is the window's own help, taken before any shortcut.
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TfrmCardCounter::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && help_) {
+    help_();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TfrmCardCounter::closeEvent(QCloseEvent* event) {

@@ -35,9 +35,13 @@ class TfrmCardCounter final : public QWidget {
   const QImage& Picture() const { return picture_; }
   // Told when the player closes the window.
   void SetClosedHandler(std::function<void()> handler) { closed_ = std::move(handler); }
+  // Told when the player asks for help (F1) in the window.
+  void SetHelpHandler(std::function<void()> handler) { help_ = std::move(handler); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -51,6 +55,7 @@ class TfrmCardCounter final : public QWidget {
   QLabel* back_ = nullptr;
   QImage picture_;
   std::function<void()> closed_;
+  std::function<void()> help_;
 };
 
 }  // namespace cardoria
