@@ -173,6 +173,8 @@ FileSystem::Recovery FileSystem::RecoverChanges(const std::string& journal) {
   if (!SizeOf(journal)) return Recovery::Clean;
   const auto records = ReadJournal(journal);
   if (!records) return Recovery::Failed;
+  // Stopped before its first change: there is nothing to put back.
+  if (records->empty()) return RemoveJournal(journal) ? Recovery::Clean : Recovery::Failed;
   if (!records->empty() && records->back().kind == UndoKind::Commit && CommitIsOnDisk(records->back()))
     return RemoveJournal(journal) ? Recovery::Completed : Recovery::Failed;
   bool ok = true;

@@ -57,7 +57,7 @@ class FileSystem {
 
   // What RecoverChanges found.
   enum class Recovery {
-    Clean,      // no journal: the last run ended
+    Clean,      // no journal, or one of a run that changed nothing
     Completed,  // the run had reached its commit; its journal is removed
     TakenBack,  // the run was cut short; every file is as before it
     Failed,     // a file could not be put back; the journal stays

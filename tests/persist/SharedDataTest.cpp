@@ -178,6 +178,11 @@ TEST_F(SharedDataTest, ARecordingCutShortIsTakenBackAndACommittedOneKept) {
   after.erase("CHANGES.JNL");
   EXPECT_EQ(after, before);
 
+  // A crash before the first change leaves nothing to tell the player.
+  files.BeginChanges(Path(kChangeJournalFile));
+  EXPECT_EQ(TidyDataFolder(session), FileSystem::Recovery::Clean);
+  EXPECT_FALSE(dir.Exists("DATA/CHANGES.JNL"));
+
   // The same crash just after the log line: the game is recorded whole.
   files.BeginChanges(Path(kChangeJournalFile));
   ASSERT_TRUE(RecordStatistics(session, files, Result(true, 1, "Bob", "20")));
