@@ -33,13 +33,6 @@ std::string MakeScratch() {
   return dir;
 }
 
-std::string TableText(const Session& session) {
-  std::string text;
-  for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
-    for (const std::string& pile : session.piles.Items(group)) text += SnapshotLine(session.cards, pile) + "|";
-  return text;
-}
-
 // How many times each card lies on the table, as the program's own pack
 // check counts it; every code on the table is one the piles may hold.
 std::vector<int> Census(const Session& session, const char* when) {
@@ -143,13 +136,14 @@ bool DealAndPlay(Session& session, int number, std::uint32_t seed) {
       }
     }
     const auto problem = PackProblem(session, pack);
-    FUZZ_CHECK(!problem, "in play: " + problem.value_or(""));
+    FUZZ_CHECK(!problem, "game " + std::to_string(number) + " in play: " + problem.value_or(""));
     FUZZ_CHECK(session.drag.draggedCard == 0, "a card stayed lifted");
   }
   if (!session.values.Flag(kGameInProgress)) return true;  // won: the history is closed
   const int steps = session.history.undo.Steps();
   for (int k = 0; k < steps; ++k) FUZZ_CHECK(engine.Undo(), "undo " + std::to_string(k));
-  FUZZ_CHECK(TableText(session) == dealt, "undoing everything does not give the deal back");
+  FUZZ_CHECK(TableText(session) == dealt, "undoing everything does not give the deal of game " +
+                                              std::to_string(number) + " back:\n" + dealt + "\n" + TableText(session));
   return true;
 }
 

@@ -38,7 +38,8 @@ void IniSeeds(const fs::path& out) {
   fs::create_directories(file.parent_path());
   Session session;
   session.settings.Open(file.string());
-  EnsureDefaultPlayer(session);
+  SilentMessages messages;
+  EnsureDefaultPlayer(session, messages);
   WriteWindowState(session.settings, WindowState{10, 20, 800, 600, false});
   session.settings.WriteStrings(
       kPreferenceSection,

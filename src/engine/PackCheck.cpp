@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/CardTable.h"
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
@@ -48,6 +49,14 @@ std::vector<int> CardCensus(const Session& s) {
       }
     }
   return seen;
+}
+
+std::string TableText(const Session& s) {
+  std::string text;
+  for (PileGroup group : kGroups)
+    for (const std::string& pile : s.piles.Items(group))
+      text += (IsSelectionPile(s, pile) ? std::string() : SnapshotLine(s.cards, pile)) + "|";
+  return text;
 }
 
 bool DealsPartOfThePack(const Session& s) {

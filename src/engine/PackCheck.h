@@ -32,6 +32,10 @@ bool DealsPartOfThePack(const Session& session);
 // piles its family keeps apart.
 bool IsGamePile(const Session& session, PileGroup group, int index);
 
+// Every pile with its faces, in one text to compare tables by. A selection is
+// what the player points at, not a pile, and is left out.
+std::string TableText(const Session& session);
+
 // What is wrong with the table for the game being played, against `pack`
 // (PackOfGame or a census after the deal); nothing when it is sound.
 std::optional<std::string> PackProblem(const Session& session, const std::vector<int>& pack);

@@ -1,7 +1,12 @@
 #include "platform/AtomicFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <set>
@@ -109,6 +114,36 @@ TEST(AtomicFile, OnlyOurStaleTemporaryFilesOfThatNameAreRemoved) {
   // A write leaves nothing of its own behind.
   ASSERT_TRUE(WriteFileAtomic(dir / "CFG.DAT", "new"));
   EXPECT_EQ(FilesIn(dir.Path()), others);
+}
+
+TEST(AtomicFile, ATemporaryFileAWriterStillHoldsIsNotStale) {
+  TempDir dir;
+  const std::string writing = dir / "STAT.DAT.cardoria-tmp.aB3dE5", left = dir / "CFG.DAT.cardoria-tmp.zz9Yx8";
+  dir.Write("STAT.DAT.cardoria-tmp.aB3dE5", "half");
+  dir.Write("CFG.DAT.cardoria-tmp.zz9Yx8", "left by a crash");
+  // Another process in the middle of its write holds its temporary file.
+  const pid_t writer = fork();
+  if (writer == 0) {
+    const int fd = open(writing.c_str(), O_RDWR);
+    flock(fd, LOCK_EX);
+    pause();
+    _exit(0);
+  }
+  for (int wait = 0; wait < 200; ++wait) {
+    const int fd = open(writing.c_str(), O_RDONLY);
+    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0;
+    close(fd);
+    if (held) break;
+    usleep(5000);
+  }
+  EXPECT_EQ(RemoveStaleTemporaryFilesIn(dir.Path()), 1);
+  EXPECT_TRUE(dir.Exists("STAT.DAT.cardoria-tmp.aB3dE5"));
+  EXPECT_FALSE(dir.Exists("CFG.DAT.cardoria-tmp.zz9Yx8"));
+  kill(writer, SIGKILL);
+  waitpid(writer, nullptr, 0);
+  // Its writer gone, the file is stale.
+  EXPECT_EQ(RemoveStaleTemporaryFilesIn(dir.Path()), 1);
+  EXPECT_FALSE(dir.Exists("STAT.DAT.cardoria-tmp.aB3dE5"));
 }
 
 }  // namespace

@@ -49,15 +49,7 @@ class PlayFixture {
     return started;
   }
 
-  // Every pile with its faces; a selection is what the player points at,
-  // not a pile, and is left out.
-  std::string TableText() const {
-    std::string text;
-    for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
-      for (const std::string& pile : session.piles.Items(group))
-        text += (&pile == &Selection(session) && UsesSelection(session) ? "" : SnapshotLine(session.cards, pile)) + "|";
-    return text;
-  }
+  std::string TableText() const { return cardoria::TableText(session); }
 
   // Each card of the pack lies on the table as often as the deal put it
   // out, on the game's own piles.
