@@ -1,6 +1,7 @@
 #include "app/TfrmSelectGameNumber.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -92,6 +93,11 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(StatsContext context, QWidget* parent
   number_->lineEdit()->setMaxLength(13);
   for (const std::string& deal : RecentDeals(s.settings))
     if (!deal.empty()) number_->addItem(Q(deal));
+  // Recent numbers that begin with what is typed are offered in a list, never
+  // written into the box: the number dealt is the one the player typed.
+  auto* suggestions = new QCompleter(number_->model(), number_);
+  suggestions->setCompletionMode(QCompleter::PopupCompletion);
+  number_->setCompleter(suggestions);
   number_->setEditText(Q(TrimRightSpaces(s.store.Get(pos::kDealNumber, 15))));
   game_ = new QComboBox(gameGroup);
   game_->setObjectName(QStringLiteral("cboGame"));

@@ -130,6 +130,32 @@ TEST_F(SelectGameNumberTest, ATypedNumberIsDealtWithThirteenDigits) {
   }
 }
 
+// A recent number that begins with what the player types is offered, never
+// written into the box: Enter deals what was typed.
+TEST_F(SelectGameNumberTest, WhatIsTypedIsDealtThoughARecentNumberBeginsWithIt) {
+  dir.Write("DATA/CFG.DAT", "[Game_Numbers]\nGame001=1234567890123\nGame002=1200000000000\n");
+  session.settings.Open(dir / "DATA/CFG.DAT");
+  const std::pair<const char*, const char*> cases[] = {
+      {"1", "0000000000001"}, {"12", "0000000000012"}, {"123", "0000000000123"}, {"1234567890123", "1234567890123"}};
+  for (const auto& [typed, dealt] : cases) {
+    host.played.clear();
+    auto dialog = Dialog();
+    // The box completes only while it has the focus of an active window.
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QLineEdit* box = dialog->NumberBox()->lineEdit();
+    box->setFocus();
+    ASSERT_TRUE(box->hasFocus());
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    EXPECT_EQ(box->text(), typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    // A list of suggestions may have taken the first Enter.
+    if (host.played.empty() && dialog->isVisible()) QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(host.played, (Played{{1, dealt}})) << typed;
+  }
+}
+
 TEST_F(SelectGameNumberTest, PreviousGamesAreListedNewestFirstAndPlayedFromTheirRow) {
   Log({{1, "Ann", false, "0000000000011", 1}, {2, "Bob", true, "0000000000022", 2}, {3, "Ann", false, "33", 3}});
   auto dialog = Dialog();
