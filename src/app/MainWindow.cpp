@@ -274,7 +274,8 @@ void TfrmMain::BuildMenus() {
   add(game, "mnuHoldAndExit", "&Hold and exit...", {}, [this] { HoldAndExitCommand(); }, {Commands::SaveAndUndo});
   add(game, "mnuEsci", "E&xit", {}, [this] { close(); });
   game->addSeparator();
-  demoAction_ = add(game, "mnuDemo", "&Demo", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { ToggleDemoCommand(); });
+  demoAction_ = add(game, "mnuDemo", "&Demo", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { ToggleDemoCommand(); },
+                    {Commands::Game});
   demoAction_->setCheckable(true);
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -387,6 +388,11 @@ void TfrmMain::BuildToolbar() {
   scoreLabel_->setObjectName(QStringLiteral("lblScore"));
   timeLabel_ = new QLabel(QString::fromStdString(setup_.timeText));
   timeLabel_->setObjectName(QStringLiteral("lblTempo"));
+  // Room for the longest score and clock from the start: they change while
+  // a deal or an animation holds the toolbar's layout back, and a label cut
+  // to its old width would show "-5" for "-52".
+  scoreLabel_->setMinimumWidth(scoreLabel_->fontMetrics().horizontalAdvance(QStringLiteral("-000000")));
+  timeLabel_->setMinimumWidth(timeLabel_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")));
   auto panel = [&](const char* name, const char* caption, QLabel* label, bool shown) {
     QWidget* box = new QWidget;
     box->setObjectName(QString::fromLatin1(name));
@@ -482,8 +488,9 @@ bool TfrmMain::Create() {
   BuildMenus();
   BuildToolbar();
   BuildDemoBar();
-  // Nothing can be played before a game is open.
-  for (Commands c : {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo})
+  // Nothing can be played, saved or shown before a game is open.
+  for (Commands c :
+       {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo, Commands::SaveAndUndo})
     SetCommandsEnabled(c, false);
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
   QString missing;
