@@ -711,6 +711,7 @@ TableGeometry TfrmMain::GeometryAt(double scale) const {
   g.clientHeight = layout(table_->height());
   g.formHeight = g.clientHeight + 60;
   g.topY = 5;
+  g.shiftX = centreShift_;
   const ScreenInfo screen = ports_.screen.Info();
   g.screenWidth = std::max(layout(screen.width), g.formWidth);
   g.screenHeight = std::max(layout(screen.height), g.clientHeight);
@@ -730,6 +731,11 @@ void TfrmMain::ChooseScale() {
   }
   scale_ = scale;
   images_.SetScale(scale);
+  // The fitted table stands in the middle of the window, not against its
+  // left margin with the room to spare on the right.
+  centreShift_ = 0;
+  if (fitCards_ && fixedScale_ <= 0 && session_.rules[rule::CardCount] != 0)
+    centreShift_ = CentringShift(session_, GeometryAt(scale));
 }
 
 void TfrmMain::SetFitCardsToWindow(bool on) {

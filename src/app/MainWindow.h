@@ -358,6 +358,8 @@ class TfrmMain final : public QMainWindow,
   bool undoAllowed_ = false;
   bool relayoutPending_ = false;
   double scale_ = 1.0, fixedScale_ = 0.0;
+  // How far right the fitted table is moved to stand in the middle.
+  int centreShift_ = 0;
   // The device pixel ratio the scale was chosen for.
   double scaleRatio_ = 1.0;
   bool fitCards_ = true;
