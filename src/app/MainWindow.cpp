@@ -682,6 +682,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // The player's own game is the one held or ended, not the demo.
+  LeaveDemo();
   if (!HoldOnClose()) {
     session_.values.SetFlag(kHoldAndExitRequested, false);
     event->ignore();
@@ -1271,6 +1273,7 @@ void TfrmMain::ClearTable() {
 void TfrmMain::PlayerShown() { UpdateTitle(); }
 
 void TfrmMain::CloseCurrentGame() {
+  LeaveDemo();
   engine_->EndGame();
   session_.store.Set(pos::kGameNumber, 4, ZeroPad(-1, 4));
   session_.store.Set(pos::kGameName, 50, "");
@@ -1577,11 +1580,37 @@ void TfrmMain::DemoPlayTick() {
 }
 
 void TfrmMain::ToggleDemoCommand() {
+  // The check mark shows whether a demo plays, not the click that asked.
+  demoAction_->setChecked(session_.values.Flag(kDemoMode));
   if (animating_) return;
+  if (session_.values.Flag(kDemoMode)) return LeaveDemo();
+  // Without a game there is nothing to show; one search runs at a time.
+  if (paused_ || solverTask_ || !GameCommandsEnabled() || session_.store.GetInt(pos::kGameNumber, 4) < 0) return Beep();
+  if (const std::optional<GameFile> recording = ReadDemoFile(session_)) {
+    PlayDemo(*recording);
+    return;
+  }
+  DemoSearchCommand();
+}
+
+bool TfrmMain::PlayDemo(const GameFile& recording) {
+  if (animating_ || paused_ || session_.values.Flag(kDemoMode)) return false;
+  demoTimer_->stop();
+  demoBar_->ReleasePlayStop();
+  HidePileSizeHint();
+  hintRects_.clear();
+  auto ports = StartPorts();
+  const bool shown = StartDemo(session_, ports, *this, demo_, recording);
+  demoAction_->setChecked(session_.values.Flag(kDemoMode));
+  return shown;
+}
+
+void TfrmMain::LeaveDemo() {
+  if (!demo_.playerGame) return;
   demoTimer_->stop();
   demoBar_->ReleasePlayStop();
   auto ports = StartPorts();
-  ToggleDemo(session_, ports, *this, demo_);
+  EndDemo(session_, ports, *this, demo_);
   demoAction_->setChecked(session_.values.Flag(kDemoMode));
 }
 

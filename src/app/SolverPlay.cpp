@@ -90,6 +90,25 @@ std::optional<solver::Move> HintBook::Next(const Session& session, const solver:
   return solver::Hint(copy, quick);
 }
 
+FoundDemo FindDemo(const Session& prepared, int game, const std::string& deal, const solver::SolveOptions& options) {
+  FoundDemo found;
+  std::optional<Session> dealt = DealtCopy(prepared, game, deal);
+  if (!dealt) {
+    found.result.verdict = solver::Verdict::CannotJudge;
+    return found;
+  }
+  found.result = solver::Solve(*dealt, options);
+  if (found.result.verdict != solver::Verdict::Winnable) return found;
+  Bench bench(*dealt);
+  // The last move ends the game, and an ended game keeps no history: the
+  // recording stops before it, as the demo files do.
+  const std::vector<solver::Move>& moves = found.result.moves;
+  for (std::size_t i = 0; i + 1 < moves.size(); ++i)
+    if (!solver::PlayMove(bench.engine, *dealt, moves[i])) return found;
+  found.recording = ParseGameFile(FormatGameFile(*dealt, 0), GameFileRules{false, &prepared}).file;
+  return found;
+}
+
 WinnableDeal FindWinnableDeal(const Session& prepared, int game, const WinnableSearch& search) {
   using Clock = std::chrono::steady_clock;
   const Clock::time_point deadline = Clock::now() + search.timeBudget;
