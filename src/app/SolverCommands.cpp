@@ -157,8 +157,11 @@ void TfrmMain::DemoSearchCommand() {
           PlayDemo(*task.recording);
           return;
         }
-        std::string answer = "This game has no recorded demo, and the solver found no win of this deal to show.";
-        if (task.result.verdict != solver::Verdict::Winnable) answer += "\n\n" + solver::Describe(task.result);
+        const std::string answer =
+            task.result.verdict == solver::Verdict::Winnable
+                ? "This game has no recorded demo, and the win the solver found for this deal could not be played out."
+                : "This game has no recorded demo, and the solver found no win of this deal to show.\n\n" +
+                      solver::Describe(task.result);
         ports_.messages.ShowInfo(answer, "Demo");
       });
 }

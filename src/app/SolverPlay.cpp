@@ -50,7 +50,11 @@ std::optional<Session> DealtCopy(const Session& prepared, int game, const std::s
   if (!PrepareTable(copy, ports)) return std::nullopt;
   copy.store.Set(pos::kDealNumber, 15, RightStr("0000000000000" + deal, 13));
   if (!StartGame(copy, ports, true, false, 1, false)) return std::nullopt;
+  // The table as dealt (autoplay included) is where play starts: the steps
+  // and their tags go together, so the copy saves and loads as a game.
   copy.history = UndoHistory{};
+  copy.logs.Clear(kUndoLog);
+  copy.logs.Clear(kRedoLog);
   return copy;
 }
 

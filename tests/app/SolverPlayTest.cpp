@@ -170,6 +170,15 @@ TEST(SolverPlayTest, ADemoIsTheWinOfTheDealFromItsStart) {
   }
   EXPECT_EQ(TableOf(replay.session), dealt);
 
+  // Autoplay after the deal moves cards before the recording starts: the
+  // recording starts after them, its history and step log alike.
+  PlayFixture klondike;
+  ASSERT_TRUE(klondike.Start(kKlondike, "0167673840915", true));
+  ASSERT_GT(klondike.session.history.undo.Steps(), 0) << "autoplay moved a card after the deal";
+  const FoundDemo autoplayed = FindDemo(klondike.session, kKlondike, "0167673840915", Budget(20000));
+  ASSERT_EQ(autoplayed.result.verdict, solver::Verdict::Winnable);
+  EXPECT_TRUE(autoplayed.recording);
+
   const FoundDemo lost = FindDemo(f.session, kGolf, "0828214926252", Budget(400000));
   EXPECT_EQ(lost.result.verdict, solver::Verdict::CannotBeWon);
   EXPECT_FALSE(lost.recording);
