@@ -25,6 +25,9 @@ inline constexpr int kNoFavouritesLeaf = -2;
 inline constexpr int kNoCustomLeaf = -3;
 inline constexpr int kCustomImage = 23;
 inline constexpr int kLeafImage = 4;
+// The box the dialog shows a game's picture in; the pictures ("GAME" + four
+// digits) are drawn to fill it across or down.
+inline constexpr int kGamePreviewWidth = 240, kGamePreviewHeight = 150;
 
 // One folder of the fixed skeleton, in display order (parents first).
 struct TreeFolder {

@@ -279,7 +279,8 @@ void TfrmMain::BuildMenus() {
   add(game, "mnuHoldAndExit", "&Hold and exit...", {}, [this] { HoldAndExitCommand(); }, {Commands::SaveAndUndo});
   add(game, "mnuEsci", "E&xit", {}, [this] { close(); });
   game->addSeparator();
-  demoAction_ = add(game, "mnuDemo", "&Demo", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { ToggleDemoCommand(); });
+  demoAction_ = add(game, "mnuDemo", "&Demo", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { ToggleDemoCommand(); },
+                    {Commands::Game});
   demoAction_->setCheckable(true);
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -398,6 +399,11 @@ void TfrmMain::BuildToolbar() {
   scoreLabel_->setObjectName(QStringLiteral("lblScore"));
   timeLabel_ = new QLabel(QString::fromStdString(setup_.timeText));
   timeLabel_->setObjectName(QStringLiteral("lblTempo"));
+  // Room for the longest score and clock from the start: they change while
+  // a deal or an animation holds the toolbar's layout back, and a label cut
+  // to its old width would show "-5" for "-52".
+  scoreLabel_->setMinimumWidth(scoreLabel_->fontMetrics().horizontalAdvance(QStringLiteral("-000000")));
+  timeLabel_->setMinimumWidth(timeLabel_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")));
   auto panel = [&](const char* name, const char* caption, QLabel* label, bool shown) {
     QWidget* box = new QWidget;
     box->setObjectName(QString::fromLatin1(name));
@@ -494,8 +500,9 @@ bool TfrmMain::Create() {
   BuildMenus();
   BuildToolbar();
   BuildDemoBar();
-  // Nothing can be played before a game is open.
-  for (Commands c : {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo})
+  // Nothing can be played, saved or shown before a game is open.
+  for (Commands c :
+       {Commands::Game, Commands::PauseAndQuit, Commands::Autoplay, Commands::UndoRedo, Commands::SaveAndUndo})
     SetCommandsEnabled(c, false);
   SetCardSize(session_, session_.store.Get(pos::kCardSize, 1));
   TellUnreadablePictures(images_.Load(session_, *session_.resources));
@@ -691,6 +698,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // The player's own game is the one held or ended, not the demo.
+  LeaveDemo();
   if (!HoldOnClose()) {
     session_.values.SetFlag(kHoldAndExitRequested, false);
     event->ignore();
@@ -720,6 +729,7 @@ TableGeometry TfrmMain::GeometryAt(double scale) const {
   g.clientHeight = layout(table_->height());
   g.formHeight = g.clientHeight + 60;
   g.topY = 5;
+  g.shiftX = centreShift_;
   const ScreenInfo screen = ports_.screen.Info();
   g.screenWidth = std::max(layout(screen.width), g.formWidth);
   g.screenHeight = std::max(layout(screen.height), g.clientHeight);
@@ -739,6 +749,11 @@ void TfrmMain::ChooseScale() {
   }
   scale_ = scale;
   images_.SetScale(scale);
+  // The fitted table stands in the middle of the window, not against its
+  // left margin with the room to spare on the right.
+  centreShift_ = 0;
+  if (fitCards_ && fixedScale_ <= 0 && session_.rules[rule::CardCount] != 0)
+    centreShift_ = CentringShift(session_, GeometryAt(scale));
 }
 
 void TfrmMain::SetFitCardsToWindow(bool on) {
@@ -1276,6 +1291,7 @@ void TfrmMain::ClearTable() {
 void TfrmMain::PlayerShown() { UpdateTitle(); }
 
 void TfrmMain::CloseCurrentGame() {
+  LeaveDemo();
   engine_->EndGame();
   session_.store.Set(pos::kGameNumber, 4, ZeroPad(-1, 4));
   session_.store.Set(pos::kGameName, 50, "");
@@ -1582,11 +1598,37 @@ void TfrmMain::DemoPlayTick() {
 }
 
 void TfrmMain::ToggleDemoCommand() {
+  // The check mark shows whether a demo plays, not the click that asked.
+  demoAction_->setChecked(session_.values.Flag(kDemoMode));
   if (animating_) return;
+  if (session_.values.Flag(kDemoMode)) return LeaveDemo();
+  // Without a game there is nothing to show; one search runs at a time.
+  if (paused_ || solverTask_ || !GameCommandsEnabled() || session_.store.GetInt(pos::kGameNumber, 4) < 0) return Beep();
+  if (const std::optional<GameFile> recording = ReadDemoFile(session_)) {
+    PlayDemo(*recording);
+    return;
+  }
+  DemoSearchCommand();
+}
+
+bool TfrmMain::PlayDemo(const GameFile& recording) {
+  if (animating_ || paused_ || session_.values.Flag(kDemoMode)) return false;
+  demoTimer_->stop();
+  demoBar_->ReleasePlayStop();
+  HidePileSizeHint();
+  hintRects_.clear();
+  auto ports = StartPorts();
+  const bool shown = StartDemo(session_, ports, *this, demo_, recording);
+  demoAction_->setChecked(session_.values.Flag(kDemoMode));
+  return shown;
+}
+
+void TfrmMain::LeaveDemo() {
+  if (!demo_.playerGame) return;
   demoTimer_->stop();
   demoBar_->ReleasePlayStop();
   auto ports = StartPorts();
-  ToggleDemo(session_, ports, *this, demo_);
+  EndDemo(session_, ports, *this, demo_);
   demoAction_->setChecked(session_.values.Flag(kDemoMode));
 }
 

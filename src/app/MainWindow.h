@@ -227,8 +227,15 @@ class TfrmMain final : public QMainWindow,
   // The text of the status bar.
   QString StatusText() const;
 
-  // The demo player: Ctrl+D and the bar's Close turn it on and off.
+  // The demo player: Ctrl+D and the bar's Close turn it on and off. The
+  // game's demo file is played when there is one; otherwise the solver
+  // looks for a win of the deal on the table in the background and plays
+  // that. The player's game waits aside and comes back when the demo ends.
   void ToggleDemoCommand();
+  // Plays a recording as the demo; false when it could not be shown.
+  bool PlayDemo(const GameFile& recording);
+  // GameWindow: another game is wanted while the demo plays.
+  void LeaveDemo() override;
   DemoBar* DemoPanel() const { return demoBar_; }
   const DemoState& Demo() const { return demo_; }
   // Auto-play of the demo: one recorded move per tick until the last
@@ -278,6 +285,7 @@ class TfrmMain final : public QMainWindow,
     std::int64_t dealPositions = 5000;
     int dealsTried = 10;
     std::chrono::milliseconds dealTime{15000};
+    std::int64_t demoPositions = 2000000;
   };
   SolverBudgets solverBudgets;
   // The rectangles a hint lights now (the card, then where it goes); empty
@@ -298,6 +306,7 @@ class TfrmMain final : public QMainWindow,
 
  private:
   friend class TableWidget;
+  struct SolverTask;
   void BuildMenus();
   void BuildToolbar();
   void SetToolbarSize();
@@ -331,7 +340,14 @@ class TfrmMain final : public QMainWindow,
   // The winnable-deal search for game `game`: the deal to play, and in
   // `notice` what the player is told once it is dealt (when none was proved).
   std::string WinnableDealFor(int game, std::string& notice);
-  void FinishVerdict();
+  // Runs `search` on a thread of its own while a progress dialog counts the
+  // positions searched and offers Cancel; `answer` gets the task on the
+  // window's thread once it is done, unless the player cancelled.
+  void StartSearch(const QString& question, std::function<void(SolverTask&)> search,
+                   std::function<void(SolverTask&)> answer);
+  void FinishSearch();
+  // Ctrl+D for a game without a demo file: the solver's win of the deal.
+  void DemoSearchCommand();
   bool DealWinnable() const;
 
   Session& session_;
@@ -362,6 +378,8 @@ class TfrmMain final : public QMainWindow,
   bool relayoutPending_ = false;
   double scale_ = 1.0, fixedScale_ = 0.0;
   bool unreadablePicturesTold_ = false;
+  // How far right the fitted table is moved to stand in the middle.
+  int centreShift_ = 0;
   // The device pixel ratio the scale was chosen for.
   double scaleRatio_ = 1.0;
   bool fitCards_ = true;
@@ -402,10 +420,10 @@ class TfrmMain final : public QMainWindow,
   HintBook hints_;
   std::vector<Rect> hintRects_;
   QTimer* hintTimer_ = nullptr;
-  struct SolverTask;
   std::unique_ptr<SolverTask> solverTask_;
   QProgressDialog* solverProgress_ = nullptr;
   QTimer* solverPoll_ = nullptr;
+  std::function<void(SolverTask&)> searchAnswer_;
 };
 
 }  // namespace cardoria

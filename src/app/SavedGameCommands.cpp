@@ -33,7 +33,8 @@ SaveDialogs& TfrmMain::Dialogs() {
 }
 
 void TfrmMain::SaveGameCommand() {
-  if (!session_.values.Flag(kGameInProgress)) return Beep();
+  // A demo is watched, not the player's to save.
+  if (!session_.values.Flag(kGameInProgress) || session_.values.Flag(kDemoMode)) return Beep();
   std::string path;
   for (;;) {
     path = Dialogs().ChooseSaveFile(SaveFolder(session_));

@@ -1,6 +1,7 @@
 // The window's commands that ask the solver: hints, the verdict on a deal,
-// and the search for a deal that can be won.
+// the search for a deal that can be won and the win shown as a demo.
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
@@ -105,46 +106,105 @@ void TfrmMain::VerdictCommand() {
     Beep();
     return;
   }
-  solverTask_ = std::make_unique<SolverTask>();
-  SolverTask& task = *solverTask_;
-  task.askedAt = solver::PositionHash(session_);
-  task.askedDeal = session_.store.Get(pos::kGameNumber, 4) + "/" + session_.store.Get(pos::kDealNumber, 15);
   auto copy = std::make_shared<const Session>(SearchCopy(session_));
   const std::int64_t budget = solverBudgets.verdictPositions;
-  task.thread = std::thread([&task, copy, budget] {
-    solver::SolveOptions options;
-    options.maxPositions = budget;
-    options.cancel = &task.cancel;
-    options.progress = [&task](std::int64_t positions) { task.positions = positions; };
-    task.result = solver::Solve(*copy, options);
+  const std::uint64_t askedAt = solver::PositionHash(session_);
+  const std::string askedDeal =
+      session_.store.Get(pos::kGameNumber, 4) + "/" + session_.store.Get(pos::kDealNumber, 15);
+  StartSearch(
+      QStringLiteral("Can this deal be won?"),
+      [copy, budget](SolverTask& task) {
+        solver::SolveOptions options;
+        options.maxPositions = budget;
+        options.cancel = &task.cancel;
+        options.progress = [&task](std::int64_t positions) { task.positions = positions; };
+        task.result = solver::Solve(*copy, options);
+      },
+      [this, askedAt, askedDeal](SolverTask& task) {
+        std::string answer = solver::Describe(task.result);
+        const std::string deal =
+            session_.store.Get(pos::kGameNumber, 4) + "/" + session_.store.Get(pos::kDealNumber, 15);
+        if (deal != askedDeal)
+          answer += "\n\nThis answer is for the deal that was on the table when you asked.";
+        else if (solver::PositionHash(session_) != askedAt)
+          answer += "\n\nThis answer is for the position when you asked; you have moved since.";
+        else if (task.result.verdict == solver::Verdict::Winnable)
+          hints_.Adopt(session_, task.result.moves);  // the next hints follow the win just found
+        ports_.messages.ShowInfo(answer, "Can this deal be won?");
+      });
+}
+
+void TfrmMain::DemoSearchCommand() {
+  auto copy = std::make_shared<const Session>(SearchCopy(session_));
+  const int game = session_.store.GetInt(pos::kGameNumber, 4);
+  const std::string deal = session_.store.Get(pos::kDealNumber, 15);
+  const std::int64_t budget = solverBudgets.demoPositions;
+  StartSearch(
+      QStringLiteral("Looking for a win of this deal to show..."),
+      [copy, game, deal, budget](SolverTask& task) {
+        solver::SolveOptions options;
+        options.maxPositions = budget;
+        options.cancel = &task.cancel;
+        options.progress = [&task](std::int64_t positions) { task.positions = positions; };
+        FoundDemo found = FindDemo(*copy, game, deal, options);
+        task.result = std::move(found.result);
+        task.recording = std::move(found.recording);
+      },
+      [this](SolverTask& task) {
+        // The win shown is the one of the deal asked about, whatever the
+        // player dealt meanwhile; the game on the table waits aside.
+        if (task.recording) {
+          PlayDemo(*task.recording);
+          return;
+        }
+        const std::string answer =
+            task.result.verdict == solver::Verdict::Winnable
+                ? "This game has no recorded demo, and the win the solver found for this deal could not be played out."
+                : "This game has no recorded demo, and the solver found no win of this deal to show.\n\n" +
+                      solver::Describe(task.result);
+        ports_.messages.ShowInfo(answer, "Demo");
+      });
+}
+
+void TfrmMain::StartSearch(const QString& question, std::function<void(SolverTask&)> search,
+                           std::function<void(SolverTask&)> answer) {
+  solverTask_ = std::make_unique<SolverTask>();
+  SolverTask& task = *solverTask_;
+  searchAnswer_ = std::move(answer);
+  task.thread = std::thread([&task, search = std::move(search)] {
+    search(task);
     task.done.store(true, std::memory_order_release);
   });
 
-  solverProgress_ = new QProgressDialog(QStringLiteral("Can this deal be won?"), QStringLiteral("Cancel"), 0, 0, this);
+  solverProgress_ = new QProgressDialog(question, QStringLiteral("Cancel"), 0, 0, this);
   solverProgress_->setObjectName(QStringLiteral("dlgSolverProgress"));
   solverProgress_->setWindowTitle(QStringLiteral("Searching"));
   solverProgress_->setWindowModality(Qt::NonModal);
   solverProgress_->setMinimumDuration(0);
   solverProgress_->setAutoClose(false);
   solverProgress_->setAutoReset(false);
-  solverProgress_->setLabelText(QStringLiteral("Can this deal be won?\n") + PositionsText(0));
+  solverProgress_->setLabelText(question + QStringLiteral("\n") + PositionsText(0));
   connect(solverProgress_, &QProgressDialog::canceled, this, [this] {
     if (solverTask_) solverTask_->cancel = true;
   });
   solverProgress_->show();
 
   solverPoll_ = new QTimer(this);
-  connect(solverPoll_, &QTimer::timeout, this, [this] {
+  connect(solverPoll_, &QTimer::timeout, this, [this, question] {
     if (!solverTask_) return;
     if (solverProgress_ && solverProgress_->wasCanceled()) solverTask_->cancel = true;
     if (solverProgress_)
-      solverProgress_->setLabelText(QStringLiteral("Can this deal be won?\n") + PositionsText(solverTask_->positions));
-    if (solverTask_->done.load(std::memory_order_acquire)) FinishVerdict();
+      solverProgress_->setLabelText(question + QStringLiteral("\n") + PositionsText(solverTask_->positions));
+    // The answer waits while the player has a dialog open, the table paused
+    // or a winning animation running.
+    if (solverTask_->done.load(std::memory_order_acquire) && !QApplication::activeModalWidget() && !paused_ &&
+        !animating_)
+      FinishSearch();
   });
   solverPoll_->start(kPollMilliseconds);
 }
 
-void TfrmMain::FinishVerdict() {
+void TfrmMain::FinishSearch() {
   solverPoll_->stop();
   solverPoll_->deleteLater();
   solverPoll_ = nullptr;
@@ -155,18 +215,12 @@ void TfrmMain::FinishVerdict() {
     solverProgress_ = nullptr;
   }
   std::unique_ptr<SolverTask> task = std::move(solverTask_);
+  const std::function<void(SolverTask&)> answer = std::move(searchAnswer_);
+  searchAnswer_ = nullptr;
   task->thread.join();
   // The player who cancelled asked for no answer.
   if (task->cancel && task->result.cancelled) return;
-  std::string answer = solver::Describe(task->result);
-  const std::string deal = session_.store.Get(pos::kGameNumber, 4) + "/" + session_.store.Get(pos::kDealNumber, 15);
-  if (deal != task->askedDeal)
-    answer += "\n\nThis answer is for the deal that was on the table when you asked.";
-  else if (solver::PositionHash(session_) != task->askedAt)
-    answer += "\n\nThis answer is for the position when you asked; you have moved since.";
-  else if (task->result.verdict == solver::Verdict::Winnable)
-    hints_.Adopt(session_, task->result.moves);  // the next hints follow the win just found
-  ports_.messages.ShowInfo(answer, "Can this deal be won?");
+  if (answer) answer(*task);
 }
 
 std::string TfrmMain::WinnableDealFor(int game, std::string& notice) {
@@ -198,7 +252,6 @@ std::string TfrmMain::WinnableDealFor(int game, std::string& notice) {
   progress.setAutoReset(false);
   connect(&progress, &QProgressDialog::canceled, this, [t] { t->cancel = true; });
   progress.show();
-  solverProgress_ = &progress;
   QEventLoop loop;
   QTimer poll;
   connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -214,7 +267,6 @@ std::string TfrmMain::WinnableDealFor(int game, std::string& notice) {
   poll.stop();
   progress.disconnect(this);
   progress.hide();
-  solverProgress_ = nullptr;
   task->thread.join();
   const WinnableDeal found = task->deal;
   if (found.deal.empty()) return search.deals.empty() ? std::string() : search.deals.front();

@@ -50,7 +50,11 @@ std::optional<Session> DealtCopy(const Session& prepared, int game, const std::s
   if (!PrepareTable(copy, ports)) return std::nullopt;
   copy.store.Set(pos::kDealNumber, 15, RightStr("0000000000000" + deal, 13));
   if (!StartGame(copy, ports, true, false, 1, false)) return std::nullopt;
+  // The table as dealt (autoplay included) is where play starts: the steps
+  // and their tags go together, so the copy saves and loads as a game.
   copy.history = UndoHistory{};
+  copy.logs.Clear(kUndoLog);
+  copy.logs.Clear(kRedoLog);
   return copy;
 }
 
@@ -88,6 +92,25 @@ std::optional<solver::Move> HintBook::Next(const Session& session, const solver:
   solver::SolveOptions quick = options;
   quick.maxPositions = 0;
   return solver::Hint(copy, quick);
+}
+
+FoundDemo FindDemo(const Session& prepared, int game, const std::string& deal, const solver::SolveOptions& options) {
+  FoundDemo found;
+  std::optional<Session> dealt = DealtCopy(prepared, game, deal);
+  if (!dealt) {
+    found.result.verdict = solver::Verdict::CannotJudge;
+    return found;
+  }
+  found.result = solver::Solve(*dealt, options);
+  if (found.result.verdict != solver::Verdict::Winnable) return found;
+  Bench bench(*dealt);
+  // The last move ends the game, and an ended game keeps no history: the
+  // recording stops before it, as the demo files do.
+  const std::vector<solver::Move>& moves = found.result.moves;
+  for (std::size_t i = 0; i + 1 < moves.size(); ++i)
+    if (!solver::PlayMove(bench.engine, *dealt, moves[i])) return found;
+  found.recording = ParseGameFile(FormatGameFile(*dealt, 0), GameFileRules{false, &prepared}).file;
+  return found;
 }
 
 WinnableDeal FindWinnableDeal(const Session& prepared, int game, const WinnableSearch& search) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/Session.h"
+#include "persist/SavedGames.h"
 #include "solver/Solver.h"
 
 namespace cardoria {
@@ -45,6 +46,16 @@ class HintBook {
   std::vector<std::uint64_t> positions_;
   std::vector<solver::Move> moves_;
 };
+
+// A demo of deal `deal` of game `game` found by the solver: the search's
+// result from the deal's first position, and for a win the recording of it,
+// a saved game whose undo history is the win up to its last move (as a demo
+// file is). No recording when the win does not play out.
+struct FoundDemo {
+  solver::Result result;
+  std::optional<GameFile> recording;
+};
+FoundDemo FindDemo(const Session& prepared, int game, const std::string& deal, const solver::SolveOptions& options);
 
 struct WinnableSearch {
   // The deal numbers to try, in order; the last is played when none is proved.

@@ -4,10 +4,12 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "app/MainWindow.h"
+#include "persist/SavedGames.h"
 #include "solver/Solver.h"
 
 namespace cardoria {
@@ -21,9 +23,8 @@ struct TfrmMain::SolverTask {
   // Read by the window once `done` is set.
   solver::Result result;
   WinnableDeal deal;
-  // What was on the table when the player asked.
-  std::uint64_t askedAt = 0;
-  std::string askedDeal;
+  // A demo search's win, played out as a recording.
+  std::optional<GameFile> recording;
 
   ~SolverTask() {
     cancel = true;

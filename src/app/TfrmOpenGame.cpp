@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 #include "app/Favourites.h"
@@ -39,7 +40,6 @@ namespace {
 constexpr int kCodeRole = Qt::UserRole;
 // "Game Groups" shares its code with the placeholders: these are marked apart.
 constexpr int kPlaceholderRole = Qt::UserRole + 1;
-constexpr int kPreviewWidth = 200, kPreviewHeight = 150;
 constexpr const char* kVersion = "4.4";
 
 int CodeOf(const QTreeWidgetItem* item) { return item ? item->data(0, kCodeRole).toInt() : -1; }
@@ -115,9 +115,7 @@ TfrmOpenGame::TfrmOpenGame(StatsContext context, const Screen& screen, OpenGameH
     }
   }
 
-  // A fixed width: the tree keeps its place whatever the panel shows.
   auto* panel = new QWidget(this);
-  panel->setFixedWidth(kPreviewWidth + 130);
   auto* right = new QVBoxLayout(panel);
   right->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(panel);
@@ -158,15 +156,27 @@ TfrmOpenGame::TfrmOpenGame(StatsContext context, const Screen& screen, OpenGameH
   addRow("Skill or chance:", "lblSkill", "imgSkill");
   addRow("Chance of winning:", "lblChance", "imgChance");
   addRow("Redeals:", "lblRedeals", nullptr);
-  // The longest chance text, with its ratio, keeps its room beside its picture.
+  // The longest chance text, with its ratio, keeps its room beside its
+  // picture, and each picture the room of the widest meter; the panel is as
+  // wide as they need, so no fact runs under its picture.
   description_->findChild<QLabel*>(QStringLiteral("lblChance"))
       ->setMinimumWidth(description_->fontMetrics().horizontalAdvance(QStringLiteral("Very high (about 999 in 1000)")));
+  int meter = 0;
+  if (c_.session.resources)
+    for (const ResourceEntry& entry : c_.session.resources->Entries())
+      if (entry.name.starts_with("PROG_"))
+        meter = std::max(meter, LibraryImage(*c_.session.resources, entry.name).width());
+  for (const char* picture : {"imgTime", "imgDifficulty", "imgSkill", "imgChance"})
+    description_->findChild<QLabel*>(QString::fromLatin1(picture))->setFixedWidth(meter);
+  grid->setColumnStretch(1, 1);
   infoStack_->addWidget(description_);
   right->addWidget(info);
+  // A fixed width: the tree keeps its place whatever the panel shows.
+  panel->setFixedWidth(std::max(kGamePreviewWidth + 90, description_->minimumSizeHint().width()));
 
   previewLabel_ = new QLabel(this);
   previewLabel_->setObjectName(QStringLiteral("imgPreview"));
-  previewLabel_->setFixedSize(kPreviewWidth + 40, kPreviewHeight);
+  previewLabel_->setFixedSize(kGamePreviewWidth, kGamePreviewHeight);
   right->addWidget(previewLabel_);
   gradient_ = Gradient(previewLabel_->width(), previewLabel_->height());
   previewCheck_ = new QCheckBox(QStringLiteral("&Preview"), this);
@@ -419,8 +429,11 @@ void TfrmOpenGame::DrawPreview(int number) {
     bitmap = bitmap.convertToFormat(QImage::Format_ARGB32);
     const QImage mask = bitmap.createMaskFromColor(bitmap.pixel(0, 0), Qt::MaskOutColor);
     bitmap.setAlphaChannel(mask.convertToFormat(QImage::Format_Grayscale8));
+    // A picture drawn for a box of another size is fitted to this one.
+    if (bitmap.width() > preview_.width() || bitmap.height() > preview_.height())
+      bitmap = bitmap.scaled(preview_.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QPainter painter(&preview_);
-    painter.drawImage((preview_.width() - bitmap.width()) / 2, 0, bitmap);
+    painter.drawImage((preview_.width() - bitmap.width()) / 2, (preview_.height() - bitmap.height()) / 2, bitmap);
   }
   previewLabel_->setPixmap(QPixmap::fromImage(preview_));
 }

@@ -1,10 +1,13 @@
 #include "app/TfrmSelectGameNumber.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +95,12 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(StatsContext context, QWidget* parent
   number_->lineEdit()->setMaxLength(13);
   for (const std::string& deal : RecentDeals(s.settings))
     if (!deal.empty()) number_->addItem(Q(deal));
+  // Recent numbers that begin with what is typed are offered in a list, never
+  // written into the box: the number dealt is the one the player typed.
+  auto* suggestions = new QCompleter(number_->model(), number_);
+  suggestions->setCompletionMode(QCompleter::PopupCompletion);
+  number_->setCompleter(suggestions);
+  suggestions->popup()->installEventFilter(this);
   number_->setEditText(Q(TrimRightSpaces(s.store.Get(pos::kDealNumber, 15))));
   game_ = new QComboBox(gameGroup);
   game_->setObjectName(QStringLiteral("cboGame"));
@@ -153,6 +162,21 @@ TfrmSelectGameNumber::TfrmSelectGameNumber(StatsContext context, QWidget* parent
   for (QTableWidget* grid : {previous_, lost_})
     connect(grid, &QTableWidget::cellDoubleClicked, this, &TfrmSelectGameNumber::Ok);
   resize(560, 340);
+}
+
+bool TfrmSelectGameNumber::eventFilter(QObject* watched, QEvent* event) {
+  // Enter with no suggestion chosen deals the number typed, as it does
+  // while no list is shown.
+  QAbstractItemView* list = number_->completer() ? number_->completer()->popup() : nullptr;
+  if (watched == list && event->type() == QEvent::KeyPress && !list->currentIndex().isValid()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      list->hide();
+      Ok();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TfrmSelectGameNumber::PageShown(int page) {

@@ -30,6 +30,9 @@ class TfrmSelectGameNumber final : public QDialog {
   void Ok();
   void ShowLog();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void PageShown(int page);
   void FillPrevious();

@@ -480,6 +480,9 @@ bool DealPiles(Session& s, GameStartPorts& ports) {
 
 bool ConfirmAbandonGame(Session& session, GameStartPorts& ports, const std::string& question) {
   if (session.values.Flag(kAnimationRunning)) return false;
+  // Another game is wanted: the demo ends first, and the question is about
+  // the player's own game, which is back on the table.
+  if (session.values.Flag(kDemoMode)) ports.window.LeaveDemo();
   if (session.store.Get(185, 1) == "N") return true;
   if (session.values.Flag(kGameInProgress) && !session.values.Flag(kGameWon)) {
     const bool ok = ports.messages.Confirm(question.empty() ? kQuitThisGame : question);
@@ -582,7 +585,8 @@ bool StartGame(Session& session, GameStartPorts& ports, bool newDeal, bool anima
       return false;
     }
   }
-  RecordRecentDeal(session.settings, session.store.Get(pos::kDealNumber, 15));
+  // A recording watched is not a deal played: the recent numbers keep the player's.
+  if (!session.values.Flag(kDemoMode)) RecordRecentDeal(session.settings, session.store.Get(pos::kDealNumber, 15));
   session.values.SetFlag(kGameInProgress, true);
   session.values.SetFlag(kGameWon, false);
   session.values.SetFlag(kGameEnded, false);

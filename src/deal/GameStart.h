@@ -45,6 +45,9 @@ class GameWindow {
   virtual void PrepareBackground() = 0;
   virtual void DrawDeal(bool animate) = 0;
   virtual void PlaySound(const std::string& name, bool wait) = 0;
+  // Ends the demo that plays on the table, if any, and brings the player's
+  // own game back to it. A window without demos has nothing to do.
+  virtual void LeaveDemo() {}
 };
 
 // What starting a game asks of the play engine.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/Catalogue.h"
+#include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "core/TextHelpers.h"
 #include "persist/SavedGames.h"
@@ -38,58 +39,132 @@ int WindBack(Session& s) {
   return steps;
 }
 
+std::optional<GameFile> ReadDemoFile(const Session& s) {
+  const auto content = ReadWholeFile(DemoFilePath(s));
+  if (!content) return std::nullopt;
+  GameFileCheck check = ParseGameFile(*content, GameFileRules{true, &s});
+  if (!check.file || check.file->gameNumber != s.store.GetInt(pos::kGameNumber, 4)) return std::nullopt;
+  return std::move(check.file);
+}
+
 namespace {
 
-// The file is read and checked before anything changes, so a missing or
-// damaged demo, or one of a game this screen can not show, leaves the game
-// on the table as it was.
-std::optional<GameFile> ReadDemo(Session& s, GameStartPorts& ports, const std::string& path) {
-  const int number = s.store.GetInt(pos::kGameNumber, 4);
-  const auto content = ReadWholeFile(path);
-  GameFileCheck check = content ? ParseGameFile(*content, GameFileRules{true, &s})
-                                : GameFileCheck{std::nullopt, "there is no demo of this game"};
-  if (check.file && check.file->gameNumber != number) {
-    check.file.reset();
-    check.error = "it records another game";
-  }
-  if (!check.file) {
-    ports.messages.ShowInfo(UnreadableFileMessage(path, check.error));
-    return std::nullopt;
-  }
-  if (!CheckScreenFor(s, ports.messages, ports.screen, number)) return std::nullopt;
-  return check.file;
+// The text store's fields that belong to the game on the table; the rest
+// are the player's preferences, which a demo leaves as they are.
+constexpr std::pair<int, int> kGameFields[] = {
+    {pos::kGameNumber, 4},   {pos::kGameName, 50},    {pos::kDealNumber, 15},    {pos::kScore, 6},
+    {pos::kScoreScheme, 2},  {pos::kPlayerName, 30},  {pos::kRunWins, 4},        {pos::kRunLosses, 4},
+    {pos::kUndoUsedFlag, 1}, {pos::kRedoUsedFlag, 1}, {pos::kSnapshotFile, 200},
+};
+
+// What the game on the table is made of, copied into a session of its own;
+// the preferences file and the pictures stay behind.
+std::shared_ptr<const Session> SetAside(const Session& s) {
+  auto aside = std::make_shared<Session>();
+  for (const auto& [position, width] : kGameFields) aside->store.Set(position, width, s.store.Get(position, width));
+  aside->values = s.values;
+  aside->logs = s.logs;
+  aside->cards = s.cards;
+  aside->piles = s.piles;
+  aside->rules = s.rules;
+  aside->positions = s.positions;
+  aside->rulesSaveArea = s.rulesSaveArea;
+  aside->history = s.history;
+  aside->layout = s.layout;
+  aside->autoplayEnabled = s.autoplayEnabled;
+  aside->snapshotFile = s.snapshotFile;
+  aside->clockText = s.clockText;
+  aside->pokerPanel = s.pokerPanel;
+  return aside;
+}
+
+// Everything the game on the table is made of goes back from `aside`. The
+// flags that belong to the run of the program stay as they are now.
+void BringBack(Session& s, const Session& aside, double away) {
+  for (const auto& [position, width] : kGameFields) s.store.Set(position, width, aside.store.Get(position, width));
+  ValueTables values = aside.values;
+  for (Flag flag : {kHoldAndExitRequested, kFirstActivationPending, kSkipNextClick, kAnimationRunning})
+    values.SetFlag(flag, s.values.Flag(flag));
+  values.SetFlag(kDemoMode, false);
+  // The clock stood still while the demo played.
+  if (values.Flag(kClockRunning)) values.SetTime(kClockStart, values.Time(kClockStart) + away);
+  s.values = values;
+  s.logs = aside.logs;
+  s.cards = aside.cards;
+  s.piles = aside.piles;
+  s.rules = aside.rules;
+  s.positions = aside.positions;
+  s.rulesSaveArea = aside.rulesSaveArea;
+  s.history = aside.history;
+  s.layout = aside.layout;
+  s.drag = DragState{};
+  s.autoplayEnabled = aside.autoplayEnabled;
+  s.snapshotFile = aside.snapshotFile;
+  s.clockText = aside.clockText;
+  s.pokerPanel = aside.pokerPanel;
+}
+
+// The window shows the game that came back: its title, score and clock, and
+// the commands its rules and its state allow.
+void ShowGameBack(const Session& s, GameWindow& window) {
+  using Commands = GameWindow::Commands;
+  const bool saving = s.rules[rule::NoSaveNoUndo] != 1, playing = s.values.Flag(kGameInProgress);
+  window.UpdateTitle();
+  window.SetScoreText(s.store.Get(pos::kScore, 6));
+  window.SetTimeText(s.clockText);
+  window.SetCommandsEnabled(Commands::Game, true);
+  window.SetCommandsEnabled(Commands::Autoplay, s.autoplayEnabled);
+  window.SetCommandsEnabled(Commands::SaveAndUndo, saving);
+  window.SetCommandsEnabled(Commands::PauseAndQuit, playing);
+  window.SetCommandsEnabled(Commands::Snapshot, playing && saving);
+  window.SetCommandsEnabled(Commands::UndoToSnapshot, playing && !s.snapshotFile.empty());
+}
+
+void Restore(Session& s, GameStartPorts& ports, DemoWindow& window, DemoState& state, const Session& aside) {
+  BringBack(s, aside, ports.clock.Now() - state.setAsideAt);
+  state = DemoState{};
+  window.DemoModeChanged(false);
+  window.ShowDemoPosition(state);
+  ShowGameBack(s, ports.window);
 }
 
 }  // namespace
 
-DemoToggle ToggleDemo(Session& s, GameStartPorts& ports, DemoWindow& window, DemoState& state) {
-  const bool on = !s.values.Flag(kDemoMode);
-  std::optional<GameFile> file;
-  const std::string path = DemoFilePath(s);
-  if (on) {
-    if (!ConfirmAbandonGame(s, ports)) return DemoToggle::Refused;
-    file = ReadDemo(s, ports, path);
-    if (!file) return DemoToggle::NotLoaded;
-  }
+bool StartDemo(Session& s, GameStartPorts& ports, DemoWindow& window, DemoState& state, const GameFile& recording) {
+  if (state.playerGame || s.values.Flag(kAnimationRunning)) return false;
+  if (!CheckScreenFor(s, ports.messages, ports.screen, recording.gameNumber)) return false;
   ports.window.ShowWaitCursor();
-  // The game on the table ends with the usual clean-up, but in demo mode
-  // nothing is recorded: a demo is neither a win nor a loss, and the game
-  // left for it was given up, not lost.
+  // Kept here until the recording is on the table: a demo that is not under
+  // way yet has nothing to end when loading asks the window to leave one.
+  const std::shared_ptr<const Session> aside = SetAside(s);
+  state.setAsideAt = ports.clock.Now();
+  // Out of play, the player's game is neither ended nor asked about: the
+  // loading below finds no game to leave.
+  s.values.SetFlag(kGameInProgress, false);
   s.values.SetFlag(kGameWon, false);
   s.values.SetFlag(kDemoMode, true);
-  ports.engine.EndGame(s);
-  s.values.SetFlag(kGameInProgress, false);
-  s.values.SetFlag(kDemoMode, on);
-  window.DemoModeChanged(on);
-  if (on) LoadGame(s, ports, *file, path, LoadSource::Demo);
-
+  window.DemoModeChanged(true);
+  if (!LoadGame(s, ports, recording, DemoFilePath(s), LoadSource::Demo)) {
+    Restore(s, ports, window, state, *aside);
+    ports.window.RestoreCursor();
+    return false;
+  }
+  state.playerGame = aside;
   state.count = WindBack(s);
   state.position = ClampDemoPosition(1, state.count);
   state.dragStart = 0;
   window.ShowDemoPosition(state);
   window.DrawTableAfresh();
   ports.window.RestoreCursor();
-  return on ? DemoToggle::On : DemoToggle::Off;
+  return true;
+}
+
+void EndDemo(Session& s, GameStartPorts& ports, DemoWindow& window, DemoState& state) {
+  if (!state.playerGame) return;
+  const std::shared_ptr<const Session> aside = std::move(state.playerGame);
+  ports.window.ShowWaitCursor();
+  Restore(s, ports, window, state, *aside);
+  ports.window.RestoreCursor();
 }
 
 void MoveDemoPosition(Session& s, DemoState& state, int to, UndoView& view, DemoWindow& window) {

@@ -13,6 +13,8 @@ namespace {
 
 // The thickness of a full stock rises up to 15 pixels above and left of it.
 constexpr int kStockRise = 15;
+// The row games lay their cards side by side across the table.
+constexpr int kRowFanMode = 8;
 
 struct PilePlace {
   PileRef pile;
@@ -47,7 +49,7 @@ std::vector<PilePlace> Places(const Session& s) {
                                                      : 0;
       if (mode == 1) grown += kFanGrowthSteps * s.layout.fan.faceUpDown;
       // A row game's row may come to hold the whole pack.
-      if (mode == 8 && group == PileGroup::Tableau)
+      if (mode == kRowFanMode && group == PileGroup::Tableau)
         grown = std::max(grown, RowSlotRect(s, pile, s.rules[rule::CardCount] - 1).bottom + scroll);
       places.push_back({pile, r, grown});
     }
@@ -81,13 +83,46 @@ bool TableFits(const Session& session, const std::vector<std::pair<int, int>>& a
   return true;
 }
 
+int CentringShift(Session& session, TableGeometry geometry) {
+  if (session.rules[rule::TableauLayout] == kRowFanMode) return 0;
+  TableLayout& layout = session.layout;
+  // Measured as the fit is, at the top of the table without a bar.
+  const TableLayout kept = layout;
+  layout.scrollBarShown = false;
+  layout.scrollPosition = 0;
+  geometry.shiftX = 0;
+  geometry.scrollBarWidth = 0;
+  ComputeLayout(session, geometry);
+  const std::vector<PilePlace> places = Places(session);
+  int left = layout.tableWidth, right = 0;
+  bool fits = !places.empty();
+  for (const PilePlace& p : places) {
+    left = std::min(left, p.rect.left);
+    right = std::max(right, p.rect.right);
+    fits = fits && p.grownBottom <= layout.clientHeight;
+  }
+  if (const Rect panel = PokerPanelRect(session); !panel.Empty()) {
+    left = std::min(left, panel.left);
+    right = std::max(right, panel.right);
+  }
+  fits = fits && left >= 0 && right <= layout.tableWidth;
+  const int shift = fits ? (layout.tableWidth - right - left) / 2 : 0;
+  layout.scrollBarShown = kept.scrollBarShown;
+  layout.scrollPosition = kept.scrollPosition;
+  return shift;
+}
+
 double FitScale(Session& session, const std::function<TableGeometry(double)>& geometryAt, FitLimits limits) {
   TableLayout& layout = session.layout;
   // The fit is measured on the table as it lies at the top, without a bar.
   const TableLayout kept = layout;
   layout.scrollBarShown = false;
   layout.scrollPosition = 0;
-  auto layOut = [&](double scale) { ComputeLayout(session, geometryAt(scale)); };
+  auto layOut = [&](double scale) {
+    TableGeometry geometry = geometryAt(scale);
+    geometry.shiftX = 0;
+    ComputeLayout(session, geometry);
+  };
   // Piles that overlap even on the widest table overlap by design.
   layOut(limits.low);
   const auto allowed = OverlappingPiles(session);

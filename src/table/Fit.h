@@ -29,6 +29,13 @@ bool TableFits(const Session& session, const std::vector<std::pair<int, int>>& a
 // The pairs of piles (indexes into the shown piles) whose places overlap.
 std::vector<std::pair<int, int>> OverlappingPiles(const Session& session);
 
+// How far right the table laid out for `geometry` moves to stand in the
+// middle of the width: its dealt piles (a full stock's thickness included)
+// get the same room left and right. 0 when they do not fit the window, and
+// for the row games, whose row wraps at the table's edge. Lays the table
+// out: the caller lays it out again with the shift.
+int CentringShift(Session& session, TableGeometry geometry);
+
 // The largest scale in `limits` at which the layout for `geometryAt(scale)`
 // fits (TableFits); `limits.low` when none does. Lays the table out many
 // times: the caller lays it out again for the scale it takes.

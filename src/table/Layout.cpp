@@ -86,6 +86,7 @@ class LayoutRun {
       }
       DefaultRows();
     }
+    if (g_.shiftX != 0) ShiftRight(g_.shiftX);
     for (int i = 0; i < 3; ++i) {
       s_.positions.Set(kStockCopy + i, s_.positions[kStockX + i]);
       s_.positions.Set(kStockCopy + 4 + i, s_.positions[kStockY + i] - layout.scrollPosition);
@@ -95,6 +96,24 @@ class LayoutRun {
   }
 
  private:
+  void ShiftRight(int by) {
+    auto shift = [by](int& x, int y) {
+      if (!OffTable(x) && !OffTable(y)) x += by;
+    };
+    auto shiftPositions = [&](int xAt, int yAt, int count) {
+      for (int i = 0; i < count; ++i) {
+        int x = s_.positions[xAt + i];
+        shift(x, s_.positions[yAt + i]);
+        s_.positions.Set(xAt + i, x);
+      }
+    };
+    shiftPositions(kStockX, kStockY, kStockPiles);
+    shiftPositions(kFoundX, kFoundY, kFoundationPiles);
+    shiftPositions(kResX, kResY, kReservePiles);
+    TableLayout& layout = s_.layout;
+    for (std::size_t i = 0; i < layout.tableauX.size(); ++i) shift(layout.tableauX[i], layout.tableauY[i]);
+  }
+
   int Row(int value) const {
     const int digit = RowDigit(value);
     if (digit == 0) return in_.rows[1];

@@ -22,6 +22,9 @@ struct TableGeometry {
   int scrollBarWidth = 0;  // 0 while the bar is hidden
   int screenWidth = 1024;
   int screenHeight = 768;
+  // Every pile moves this far right once placed: a table fitted to the
+  // window stands in its middle.
+  int shiftX = 0;
 };
 
 inline constexpr int kUnusedStock = -10000, kUnusedFoundation = -10001, kUnusedTableau = -10002,

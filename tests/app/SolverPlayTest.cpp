@@ -7,6 +7,7 @@
 
 #include <atomic>
 
+#include "persist/UndoLog.h"
 #include "solver/Replay.h"
 #include "support/PlayFixture.h"
 
@@ -145,6 +146,45 @@ TEST(SolverPlayTest, TheWinnableDealSearchStopsAtTheFirstProvedDeal) {
   found = FindWinnableDeal(f.session, kConcentration, search);
   EXPECT_TRUE(found.cannotJudge);
   EXPECT_EQ(found.tried, 1);
+}
+
+// A demo found by the solver is the win from the deal's first position,
+// whatever the player has done on the table since, recorded up to its last
+// move as a demo file is; a lost deal has none.
+TEST(SolverPlayTest, ADemoIsTheWinOfTheDealFromItsStart) {
+  PlayFixture f;
+  ASSERT_TRUE(f.Start(kGolf, "0644822914239"));
+  const std::string dealt = TableOf(f.session);
+  f.Click({PileGroup::Tableau, 0});
+  const FoundDemo found = FindDemo(f.session, kGolf, "0644822914239", Budget(20000));
+  ASSERT_EQ(found.result.verdict, solver::Verdict::Winnable);
+  ASSERT_TRUE(found.recording);
+  EXPECT_EQ(found.recording->gameNumber, kGolf);
+  EXPECT_EQ(found.recording->dealNumber, "0644822914239");
+  EXPECT_EQ(static_cast<std::size_t>(found.recording->undo.Steps()), found.result.moves.size() - 1);
+  // Wound back, the recording starts on the table as dealt.
+  PlayFixture replay;
+  ASSERT_TRUE(replay.Start(kGolf, "1000000000001"));
+  ASSERT_TRUE(LoadGame(replay.session, replay.startPorts, *found.recording, "", LoadSource::Demo));
+  while (UndoRedo(replay.session, Direction::Undo, true, nullptr)) {
+  }
+  EXPECT_EQ(TableOf(replay.session), dealt);
+
+  // Autoplay after the deal moves cards before the recording starts: the
+  // recording starts after them, its history and step log alike.
+  PlayFixture klondike;
+  ASSERT_TRUE(klondike.Start(kKlondike, "0167673840915", true));
+  ASSERT_GT(klondike.session.history.undo.Steps(), 0) << "autoplay moved a card after the deal";
+  const FoundDemo autoplayed = FindDemo(klondike.session, kKlondike, "0167673840915", Budget(20000));
+  ASSERT_EQ(autoplayed.result.verdict, solver::Verdict::Winnable);
+  EXPECT_TRUE(autoplayed.recording);
+
+  const FoundDemo lost = FindDemo(f.session, kGolf, "0828214926252", Budget(400000));
+  EXPECT_EQ(lost.result.verdict, solver::Verdict::CannotBeWon);
+  EXPECT_FALSE(lost.recording);
+  const FoundDemo memory = FindDemo(f.session, kConcentration, "1", Budget(1000));
+  EXPECT_EQ(memory.result.verdict, solver::Verdict::CannotJudge);
+  EXPECT_FALSE(memory.recording);
 }
 
 TEST(SolverPlayTest, DealNumbersAreDrawnAsNewGameDrawsThem) {

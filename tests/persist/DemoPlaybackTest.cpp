@@ -1,5 +1,6 @@
 // The demo player on real recordings: a Klondike game is played with the
-// mouse, saved as the game's demo file, and then watched position by position.
+// mouse, saved as the game's demo file, and then watched position by position
+// while the player's own game waits aside.
 
 #include "persist/DemoPlayback.h"
 
@@ -10,6 +11,7 @@
 #include <random>
 
 #include "core/Cards.h"
+#include "persist/RecentDeals.h"
 #include "persist/SavedGames.h"
 #include "persist/UndoLog.h"
 #include "platform/AtomicFile.h"
@@ -71,6 +73,8 @@ std::vector<std::string> Record(PlayFixture& play, int steps) {
 struct Demo : PlayFixture {
   Demo() {
     std::filesystem::create_directories(dir / "Demos");
+    std::filesystem::create_directories(dir / "DATA");
+    session.settings.Open(session.PathOf("DATA/CFG.DAT"));
     session.store.Set(pos::kPlayerName, 30, "Watcher");
   }
   // Writes the demo file of Klondike from a game of `steps` moves by Rec Orded.
@@ -83,7 +87,12 @@ struct Demo : PlayFixture {
     return tables;
   }
   std::string path() const { return session.PathOf("Demos\\G0002.GAM"); }
-  DemoToggle Toggle() { return ToggleDemo(session, startPorts, window, state); }
+  // The game's demo file played; false when there is none or it did not start.
+  bool On() {
+    const auto recording = ReadDemoFile(session);
+    return recording && StartDemo(session, startPorts, window, state, *recording);
+  }
+  void Off() { EndDemo(session, startPorts, window, state); }
   void Move(int to) { MoveDemoPosition(session, state, to, view, window); }
   void Press(DemoButton button) { Move(DemoTarget(button, state.position, state.count)); }
 
@@ -100,7 +109,7 @@ TEST(DemoPlayback, WalksThroughTheRecordingWithinItsBounds) {
   ASSERT_TRUE(demo.Start(kKlondike, "1000000000001"));
   const std::string n_text = "/" + std::to_string(n);
 
-  ASSERT_EQ(demo.Toggle(), DemoToggle::On);
+  ASSERT_TRUE(demo.On());
   EXPECT_TRUE(demo.session.values.Flag(kDemoMode));
   EXPECT_TRUE(demo.window.shown);
   EXPECT_EQ(demo.window.counter, "1" + n_text);
@@ -146,11 +155,11 @@ TEST(DemoPlayback, WalksThroughTheRecordingWithinItsBounds) {
 
   // Turning it on again starts over at the first position.
   demo.Move(17);
-  ASSERT_EQ(demo.Toggle(), DemoToggle::Off);
+  demo.Off();
   EXPECT_FALSE(demo.window.shown);
-  EXPECT_FALSE(demo.session.values.Flag(kGameInProgress));
-  EXPECT_EQ(demo.session.store.Get(pos::kPlayerName, 30), "Rec Orded");
-  ASSERT_EQ(demo.Toggle(), DemoToggle::On);
+  EXPECT_FALSE(demo.session.values.Flag(kDemoMode));
+  EXPECT_EQ(demo.window.counter, "0/0");
+  ASSERT_TRUE(demo.On());
   EXPECT_EQ(demo.window.counter, "1/30");
   EXPECT_EQ(demo.TableText(), tables[1]);
 }
@@ -159,7 +168,7 @@ TEST(DemoPlayback, OneStepSoundsLikeUndoAndIsNeverRefusedByTheUndoLevel) {
   Demo demo;
   const auto tables = demo.WriteDemo(6);
   ASSERT_TRUE(demo.Start(kKlondike, "1000000000001"));
-  ASSERT_EQ(demo.Toggle(), DemoToggle::On);
+  ASSERT_TRUE(demo.On());
   demo.session.store.Set(146, 1, "Y");
   demo.session.store.Set(151, 1, "Y");
   for (const char* level : {"2", "1"}) {
@@ -177,36 +186,58 @@ TEST(DemoPlayback, OneStepSoundsLikeUndoAndIsNeverRefusedByTheUndoLevel) {
   }
 }
 
-TEST(DemoPlayback, LeavingAGameForTheDemoRecordsNothing) {
+// The player's game waits aside, unasked and unrecorded, and comes back as
+// it was: table, history both ways, score, clock, deal number and player.
+TEST(DemoPlayback, ThePlayersGameComesBackAsItWas) {
   Demo demo;
-  demo.WriteDemo(5);
+  demo.WriteDemo(12);
+  demo.clock.now = 45000.25;
   ASSERT_TRUE(demo.Start(kKlondike, "1000000000001"));
-  demo.Click({PileGroup::Stock, kStockItem});
+  Session& s = demo.session;
+  for (int i = 0; i < 6; ++i) demo.Click({PileGroup::Stock, kStockItem});
+  UndoRedo(s, Direction::Undo, false, nullptr);
+  s.store.Set(pos::kScore, 6, "-17");
+  s.store.Set(pos::kRunWins, 4, "0003");
+  demo.clock.now += 600.0 / kSecondsPerDay;
   int recorded = 0;
   demo.table.recorder = [&](const GameResult&) { ++recorded; };
-
-  demo.messages.answer = false;
   const std::string table = demo.TableText();
-  EXPECT_EQ(demo.Toggle(), DemoToggle::Refused);
-  EXPECT_FALSE(demo.session.values.Flag(kDemoMode));
-  EXPECT_TRUE(demo.session.values.Flag(kGameInProgress));
-  EXPECT_EQ(demo.TableText(), table);
+  const UndoHistory history = s.history;
+  ASSERT_GT(history.undo.Steps(), 0);
+  ASSERT_GT(history.redo.Steps(), 0);
+  const std::vector<std::string> recent = RecentDeals(s.settings);
+  ASSERT_FALSE(recent.empty());
+  demo.messages.shown.clear();
 
-  demo.messages.answer = true;
-  ASSERT_EQ(demo.Toggle(), DemoToggle::On);
-  EXPECT_TRUE(demo.session.values.Flag(kGameInProgress));
-  // A new game in demo mode ends the demo game, and then the demo ends.
-  NewGameCommand(demo.session, demo.startPorts);
-  EXPECT_TRUE(demo.session.values.Flag(kDemoMode));
-  EXPECT_EQ(demo.Toggle(), DemoToggle::Off);
+  ASSERT_TRUE(demo.On());
+  EXPECT_TRUE(demo.messages.shown.empty()) << "no question: nothing is left behind";
+  EXPECT_NE(demo.TableText(), table);
+  demo.Press(DemoButton::Last);
+  // The player looks on for an hour; the demo's own clock runs meanwhile.
+  demo.clock.now += 3600.0 / kSecondsPerDay;
+  demo.Off();
+
+  EXPECT_FALSE(s.values.Flag(kDemoMode));
+  EXPECT_FALSE(demo.window.shown);
+  EXPECT_TRUE(s.values.Flag(kGameInProgress));
+  EXPECT_EQ(demo.TableText(), table);
+  EXPECT_EQ(s.history.undo.lists, history.undo.lists);
+  EXPECT_EQ(s.history.redo.lists, history.redo.lists);
+  EXPECT_EQ(s.store.Get(pos::kScore, 6), "-17");
+  EXPECT_EQ(s.store.Get(pos::kRunWins, 4), "0003");
+  EXPECT_EQ(s.store.Get(pos::kDealNumber, 15), "1000000000001");
+  EXPECT_EQ(s.store.Get(pos::kPlayerName, 30), "Watcher");
+  EXPECT_EQ(ElapsedGameSeconds(s, demo.clock), 600) << "the clock stood still while the demo played";
   EXPECT_EQ(recorded, 0);
-  EXPECT_TRUE(demo.session.values.Flag(kGameEnded));
-  EXPECT_FALSE(demo.session.values.Flag(kClockRunning));
-  // After a new game in demo mode there is nothing to wind back.
-  EXPECT_EQ(demo.window.counter, "0/0");
+  EXPECT_EQ(RecentDeals(s.settings), recent) << "the demo's deal is not one the player dealt";
+  // The game goes on from there, undo and all.
+  ASSERT_TRUE(UndoRedo(s, Direction::Redo, false, nullptr));
+  EXPECT_EQ(s.history.redo.Steps(), history.redo.Steps() - 1);
+  demo.Off();  // no demo: nothing to end
+  EXPECT_EQ(s.history.undo.Steps(), history.undo.Steps() + 1);
 }
 
-TEST(DemoPlayback, ADemoThatCanNotBePlayedChangesNothing) {
+TEST(DemoPlayback, ADemoFileThatCanNotBePlayedIsNoDemo) {
   constexpr int kFreecell = 1;
   struct Case {
     const char* name;
@@ -233,20 +264,10 @@ TEST(DemoPlayback, ADemoThatCanNotBePlayedChangesNothing) {
     Demo demo;
     c.spoil(demo);
     ASSERT_TRUE(demo.Start(c.game, "1000000000001"));
-    demo.Drag(CardAt(demo.session.piles.Pile(PileGroup::Tableau, 0), 0), {PileGroup::Tableau, 1});
-    demo.Click({PileGroup::Stock, kStockItem});
-    const std::string table = demo.TableText();
-    const int steps = demo.session.history.undo.Steps();
     demo.messages.shown.clear();
-    EXPECT_EQ(demo.Toggle(), DemoToggle::NotLoaded);
+    EXPECT_FALSE(ReadDemoFile(demo.session));
+    EXPECT_TRUE(demo.messages.shown.empty()) << "the window says what it does instead";
     EXPECT_FALSE(demo.session.values.Flag(kDemoMode));
-    EXPECT_FALSE(demo.window.shown);
-    EXPECT_TRUE(demo.session.values.Flag(kGameInProgress));
-    EXPECT_EQ(demo.TableText(), table);
-    EXPECT_EQ(demo.session.history.undo.Steps(), steps);
-    ASSERT_FALSE(demo.messages.shown.empty());
-    const std::string name = "G000" + std::to_string(c.game) + ".GAM";
-    EXPECT_NE(demo.messages.shown.back().text.find(name), std::string::npos) << demo.messages.shown.back().text;
   }
 }
 
@@ -254,7 +275,7 @@ TEST(DemoPlayback, ARecordingWithoutStepsShowsNoPositions) {
   Demo demo;
   demo.WriteDemo(0);
   ASSERT_TRUE(demo.Start(kKlondike, "1000000000001"));
-  ASSERT_EQ(demo.Toggle(), DemoToggle::On);
+  ASSERT_TRUE(demo.On());
   EXPECT_EQ(demo.state.count, 0);
   EXPECT_EQ(demo.window.counter, "0/0");
   const std::string table = demo.TableText();

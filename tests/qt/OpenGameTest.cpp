@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include "core/Session.h"
 #include "qt/WindowFixture.h"
 #include "support/CatalogueFixture.h"
+#include "table/qt/CardImages.h"
 
 namespace cardoria {
 namespace {
@@ -35,7 +37,7 @@ constexpr FixtureGame kGames[] = {
     {2, "Klondike", 5, true, 2, 0, 1, 1, 1, 3, 1, -1},
     {7, "Spider", 8, false, 0, 2, 0, 4, 0, 0, 2, 0},
     {9, "aces Up", 7, true, 2, 1, 4, 3, 1, 10, 1, 3},
-    {11, "Beleaguered", 0, false, 1, 1, 2, 2, 1, 2, 1, 1},
+    {11, "Beleaguered", 0, false, 1, 1, 2, 0, 999, 1000, 1, 1},  // the longest chance text
 };
 
 class OpenGameTest : public test::MainWindowTest {
@@ -207,6 +209,73 @@ TEST_F(OpenGameTest, ACustomizedGameShowsItsBaseGamesDecksAndPreview) {
   dialog.SetPreviewChecked(false);
   EXPECT_NE(dialog.Preview(), spider);
   EXPECT_EQ(dialog.Preview().pixelColor(0, 0), QColor(0, 128, 0));
+}
+
+// Each fact stands clear of its picture, the longest chance text too, and
+// the preview's table fills its box across or down.
+TEST_F(OpenGameTest, TheFactsStandBesideTheirPicturesAndThePreviewFillsItsBox) {
+  window = Open("");
+  TfrmOpenGame& dialog = ShowDialog();
+  for (const char* game : {"Beleaguered", "Klondike", "Spider", "aces Up"}) {
+    SCOPED_TRACE(game);
+    Select(dialog, -30, game);
+    QApplication::processEvents();
+    const std::pair<const char*, const char*> rows[] = {{"lblTime", "imgTime"},
+                                                        {"lblDifficulty", "imgDifficulty"},
+                                                        {"lblSkill", "imgSkill"},
+                                                        {"lblChance", "imgChance"}};
+    for (const auto& [text, picture] : rows) {
+      const QLabel* label = dialog.findChild<QLabel*>(text);
+      const QLabel* image = dialog.findChild<QLabel*>(picture);
+      ASSERT_TRUE(label && image);
+      const int textRight = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+      EXPECT_LE(textRight, label->x() + label->width()) << text << " is cut short";
+      EXPECT_LT(textRight, image->x() + (image->width() - image->pixmap().width()) / 2)
+          << text << " runs under its picture";
+      EXPECT_LE(image->x() + image->width(), dialog.findChild<QWidget*>("pnlDescription")->width()) << picture;
+    }
+    EXPECT_EQ(dialog.InfoText("lblChance") == "Very high (about 999 in 1000)", std::string(game) == "Beleaguered");
+
+    const QImage preview = dialog.Preview();
+    dialog.SetPreviewChecked(false);
+    const QImage bare = dialog.Preview();
+    dialog.SetPreviewChecked(true);
+    ASSERT_EQ(preview.size(), bare.size());
+    int left = preview.width(), right = -1, top = preview.height(), bottom = -1;
+    for (int y = 0; y < preview.height(); ++y)
+      for (int x = 0; x < preview.width(); ++x)
+        if (preview.pixel(x, y) != bare.pixel(x, y)) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    ASSERT_GE(right, 0) << "no table drawn";
+    const int across = right - left + 1, down = bottom - top + 1;
+    EXPECT_TRUE(across >= preview.width() * 9 / 10 || down >= preview.height() * 9 / 10)
+        << across << "x" << down << " of " << preview.width() << "x" << preview.height();
+    // Centred both ways.
+    EXPECT_NEAR(left, preview.width() - 1 - right, 2);
+    EXPECT_NEAR(top, preview.height() - 1 - bottom, 2);
+  }
+}
+
+// The picture of every game of the catalogue is drawn to fill the dialog's
+// box across or down.
+TEST(GamePreviews, EveryGamesPictureFillsTheBoxAcrossOrDown) {
+  const auto library = ResourceLibrary::Load(CARDORIA_RGF);
+  ASSERT_TRUE(library);
+  int previews = 0;
+  for (const ResourceEntry& entry : library->Entries()) {
+    if (!entry.name.starts_with("GAME")) continue;
+    ++previews;
+    const QImage picture = LibraryImage(*library, entry.name);
+    EXPECT_TRUE(picture.width() == kGamePreviewWidth || picture.height() == kGamePreviewHeight)
+        << entry.name << " " << picture.width() << "x" << picture.height();
+    EXPECT_LE(picture.width(), kGamePreviewWidth) << entry.name;
+    EXPECT_LE(picture.height(), kGamePreviewHeight) << entry.name;
+  }
+  EXPECT_GE(previews, 60);
 }
 
 TEST_F(OpenGameTest, AGameChosenInAGroupFolderIsStoredAndReopenedThere) {

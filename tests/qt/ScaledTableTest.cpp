@@ -114,5 +114,41 @@ TEST_F(FitCardsTest, FitCardsToTheWindowIsACommandAndAPreference) {
   EXPECT_EQ(session.piles.Pile(PileGroup::Foundation, 0), "001");
 }
 
+// A table fitted to a wide window stands in its middle: as much room left
+// of its first pile (a full stock's thickness included) as right of its last.
+class CentredTableTest : public test::MainWindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CentredTableTest, AFittedTableStandsInTheMiddleOfTheWindow) {
+  screen = test::FakeScreen(ScreenInfo{1920, 1200, 24});
+  auto window = Open(
+      "AutoPlay=N\nCards_Animate=N\nMainWindowState_Maximized=N\nMainWindowState_Width=1600\n"
+      "MainWindowState_Height=1000\nFit_Cards_To_Window=Y\n",
+      GetParam(), "1");
+  window->RunFirstActivation();
+  QApplication::processEvents();
+  ASSERT_GE(window->Table()->width(), 1500);
+  ASSERT_GT(window->TableScale(), 1.0);
+  int left = window->Table()->width(), right = 0;
+  for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Reserve, PileGroup::Tableau})
+    for (int i = 0; i < static_cast<int>(session.piles.Items(group).size()); ++i) {
+      const PileRef pile{group, i};
+      if (!PileShown(session, pile)) continue;
+      const int cards = PileCardCount(session.piles.Pile(group, i));
+      for (int k = 0; k < std::max(cards, 1); ++k) {
+        Rect r = CardInPileRect(session, pile, k);
+        if (group == PileGroup::Stock && cards > 1) r.left -= std::min(cards / 7 + 1, 15);
+        left = std::min(left, window->ToWidget(r.left, r.top).x());
+        right = std::max(right, window->ToWidget(r.right, r.bottom).x());
+      }
+    }
+  const int roomRight = window->ToWidget(session.layout.tableWidth, 0).x() - right;
+  EXPECT_GT(left, 0);
+  EXPECT_GT(roomRight, 0);
+  EXPECT_NEAR(left, roomRight, 3) << "left " << left << ", right " << right << " of " << window->Table()->width();
+}
+
+// Spider, Klondike, Forty Thieves, Canfield.
+INSTANTIATE_TEST_SUITE_P(Games, CentredTableTest, ::testing::Values(4, 2, 6, 7));
+
 }  // namespace
 }  // namespace cardoria

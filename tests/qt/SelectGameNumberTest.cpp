@@ -1,9 +1,11 @@
 // The deal-number dialog over real log files, driven with real Qt events, and
 // its commands in the main window and the game-won dialog.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -127,6 +129,37 @@ TEST_F(SelectGameNumberTest, ATypedNumberIsDealtWithThirteenDigits) {
     EXPECT_EQ(host.played, c.played) << c.typed;
     EXPECT_EQ(Shown(), c.shown) << c.typed;
     EXPECT_EQ(dialog->isVisible(), !c.closes) << c.typed;
+  }
+}
+
+// A recent number that begins with what the player types is offered, never
+// written into the box: Enter deals what was typed.
+TEST_F(SelectGameNumberTest, WhatIsTypedIsDealtThoughARecentNumberBeginsWithIt) {
+  dir.Write("DATA/CFG.DAT", "[Game_Numbers]\nGame001=1234567890123\nGame002=1200000000000\n");
+  session.settings.Open(dir / "DATA/CFG.DAT");
+  const std::pair<const char*, const char*> cases[] = {
+      {"1", "0000000000001"}, {"12", "0000000000012"}, {"123", "0000000000123"}, {"1234567890123", "1234567890123"}};
+  for (const auto& [typed, dealt] : cases) {
+    host.played.clear();
+    auto dialog = Dialog();
+    // The box completes only while it has the focus of an active window.
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QLineEdit* box = dialog->NumberBox()->lineEdit();
+    box->setFocus();
+    ASSERT_TRUE(box->hasFocus());
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    EXPECT_EQ(box->text(), typed);
+    // The recent numbers that begin with it are offered; Enter deals what
+    // was typed all the same.
+    QAbstractItemView* suggestions = dialog->NumberBox()->completer()->popup();
+    if (std::string(typed).size() < 3) {
+      EXPECT_TRUE(suggestions->isVisible()) << typed;
+    }
+    QTest::keyClick(suggestions->isVisible() ? static_cast<QWidget*>(suggestions) : box, Qt::Key_Return);
+    EXPECT_EQ(host.played, (Played{{1, dealt}})) << typed;
+    EXPECT_FALSE(dialog->isVisible()) << typed;
   }
 }
 

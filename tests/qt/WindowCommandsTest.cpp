@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include <QToolTip>
 #include <functional>
 
+#include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "persist/UndoLog.h"
 #include "qt/WindowFixture.h"
@@ -326,21 +328,51 @@ TEST_F(TableWindowTest, PicturesThatCanNotBeReadAreToldAndThePlayGoesOn) {
   EXPECT_TRUE(session.values.Flag(kGameInProgress));
 }
 
+// The score and the clock change while a deal holds the toolbar's layout
+// back: their labels have room for the longest texts from the start.
+TEST_F(TableWindowTest, TheScoreAndTheClockAreNeverCutShort) {
+  OpenGame(2, "1");
+  const std::pair<const char*, std::vector<const char*>> shown[] = {{"lblScore", {"-52", "-99999", "123456"}},
+                                                                    {"lblTempo", {"0:00:59", "10:59:59"}}};
+  for (const auto& [name, texts] : shown) {
+    QLabel* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+    ASSERT_NE(label, nullptr) << name;
+    for (const char* text : texts) {
+      if (std::string(name) == "lblScore") {
+        window->SetScoreText(text);
+      } else {
+        window->SetTimeText(text);
+      }
+      EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text())) << text;
+    }
+  }
+}
+
 class NoGameTest : public TableWindowTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(NoGameTest, DisablesTheGameCommands) {
   OpenGame(-1, "", GetParam());
   EXPECT_FALSE(session.values.Flag(kGameInProgress));
-  for (const char* name : {"mnuNew", "tbNew1", "mnuPause", "mnuQuitGame", "mnuUndo", "mnuRedo", "mnuAutoPlay"})
+  for (const char* name :
+       {"mnuNew", "tbNew1", "mnuPause", "mnuQuitGame", "mnuUndo", "mnuRedo", "mnuAutoPlay", "mnuSave", "tbSave1",
+        "mnuHoldAndExit", "mnuSnapshotPosition", "mnuDemo", "mnuCanBeWon", "mnuHint"})
     EXPECT_FALSE(Action(name)->isEnabled()) << name;
   QTest::keyClick(window.get(), Qt::Key_F2);
+  QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+  QTest::keyClick(window.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+  QApplication::processEvents();
   EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
   EXPECT_FALSE(session.values.Flag(kGameInProgress));
+  EXPECT_FALSE(session.values.Flag(kDemoMode));
   // A game opened from there enables them.
   ASSERT_TRUE(Action("mnuRandomGame")->isEnabled());
   Action("mnuRandomGame")->trigger();
   EXPECT_TRUE(session.values.Flag(kGameInProgress));
-  EXPECT_TRUE(Action("mnuNew")->isEnabled());
+  for (const char* name : {"mnuNew", "mnuDemo", "mnuCanBeWon"}) EXPECT_TRUE(Action(name)->isEnabled()) << name;
+  // Saving follows the game's rules: some games can not be saved.
+  const bool saving = session.rules[rule::NoSaveNoUndo] != 1;
+  for (const char* name : {"mnuSave", "tbSave1", "mnuHoldAndExit"})
+    EXPECT_EQ(Action(name)->isEnabled(), saving) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(GameOfThePreferences, NoGameTest, ::testing::Values("Game=0\n", "Game=25\n", "Game=-1\n"));

@@ -92,6 +92,37 @@ TEST(FitScale, ARowGameIsFittedToAWholePackInItsRow) {
   EXPECT_GT(RowSlotRect(s, row, 51).bottom, s.layout.clientHeight) << scale;
 }
 
+// Moved to the middle, a fitted table still fits: its piles move together,
+// as far as the room beside them allows and no further. A row game and a
+// table that does not fit stay where the layout put them.
+TEST(FitScale, TheFittedTableMovedToTheMiddleStillFits) {
+  constexpr int kDecade = 50;
+  for (int game : {kFreecell, kKlondike, kSpider, kFortyThieves, kCanfield, kDoubleKlondike})
+    for (const auto& [width, height] : {std::pair{1600, 1000}, {800, 540}, {1920, 700}}) {
+      SCOPED_TRACE(std::to_string(game) + " in " + std::to_string(width) + "x" + std::to_string(height));
+      test::PlayFixture play;
+      ASSERT_TRUE(play.Start(game, "1"));
+      Session& s = play.session;
+      const auto window = Window(width, height);
+      const double scale = FitScale(s, window, {});
+      ComputeLayout(s, window(scale));
+      const int firstX = PileX(s, {PileGroup::Tableau, 0}), stockX = PileX(s, {PileGroup::Stock, kStockItem});
+      TableGeometry centred = window(scale);
+      centred.shiftX = CentringShift(s, centred);
+      ComputeLayout(s, centred);
+      EXPECT_EQ(PileX(s, {PileGroup::Tableau, 0}), firstX + centred.shiftX);
+      EXPECT_EQ(PileX(s, {PileGroup::Stock, kStockItem}), stockX + centred.shiftX);
+      EXPECT_TRUE(ClearOfEdgesAndEachOther(s));
+      EXPECT_TRUE(TableFits(s));
+    }
+  test::PlayFixture row;
+  ASSERT_TRUE(row.Start(kDecade, "1"));
+  EXPECT_EQ(CentringShift(row.session, Window(1280, 740)(1.0)), 0);
+  test::PlayFixture spider;
+  ASSERT_TRUE(spider.Start(kSpider, "1"));
+  EXPECT_EQ(CentringShift(spider.session, Window(300, 200)(1.0)), 0) << "too narrow for the table";
+}
+
 TEST(FitScale, NeverBelowTheLowLimit) {
   test::PlayFixture play;
   ASSERT_TRUE(play.Start(kSpider, "1"));

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/GameTree.h"
 #include "art/CardArt.h"
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
@@ -19,18 +20,46 @@
 
 using namespace cardoria;
 
+namespace {
+
+// The part of `picture` where anything is drawn on `background`, with a
+// little of the cloth around it.
+QRect DrawnPart(const QImage& picture, const QImage& background) {
+  int left = picture.width(), right = -1, top = picture.height(), bottom = -1;
+  for (int y = 0; y < picture.height(); ++y) {
+    const auto* drawn = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    const auto* cloth = reinterpret_cast<const QRgb*>(background.constScanLine(y));
+    for (int x = 0; x < picture.width(); ++x) {
+      if (drawn[x] == cloth[x]) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return {};
+  constexpr int kCloth = 8;
+  return QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-kCloth, -kCloth, kCloth, kCloth) & picture.rect();
+}
+
+}  // namespace
+
 std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programDir, const ResourceLibrary& library) {
   std::vector<std::pair<QString, QImage>> previews;
   Session session;
   session.programDir = programDir;
   SilentMessages messages;
   if (!LoadCatalogue(session, messages)) return previews;
+  // Dealt with the big cards on a large table, then cut to the piles and
+  // made as large as the dialog's box allows: every game fills the box across
+  // or down, whether its table is a wide row or a tall fan.
+  constexpr int kWidth = 1280, kHeight = 960;
   for (const std::string& line : TextList(session.catalogue)) {
     Session s;
     s.programDir = programDir;
     s.catalogue = session.catalogue;
     s.store.Set(pos::kScoreScheme, 2, "01");
-    s.store.Set(pos::kCardSize, 1, "L");
+    s.store.Set(pos::kCardSize, 1, "B");
     s.store.Set(pos::kCard, 3, "001");
     s.store.Set(pos::kBackCard, 3, "011");
     s.store.Set(pos::kBackgroundFixedCol, 15, "24576");  // a green cloth
@@ -39,10 +68,10 @@ std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programD
     s.store.Set(179, 1, "N");
     s.store.Set(pos::kGameNumber, 4, ZeroPad(LineNumber(line), 4));
     s.store.Set(pos::kDealNumber, 15, "1");
-    FixedScreen screen(ScreenInfo{640, 480, 24});
+    FixedScreen screen(ScreenInfo{kWidth, kHeight, 24});
     Random random(1);
     JumpClock clock;
-    HeadlessTable table(s, TableGeometry{560, 420, 420, 5, 0, 640, 480});
+    HeadlessTable table(s, TableGeometry{kWidth, kHeight, kHeight - 60, 5, 0, kWidth, kHeight});
     Engine engine(s, PlayPorts{messages, clock, table, table, table});
     GameStartPorts ports{messages, screen, random, clock, table, engine};
     if (!StartGame(s, ports, true, false, 1, true)) continue;
@@ -57,12 +86,15 @@ std::vector<std::pair<QString, QImage>> GamePreviews(const std::string& programD
     }
     CardImages images;
     images.Load(s, library);
-    QImage picture(560, 420, QImage::Format_ARGB32_Premultiplied);
+    QImage picture(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     QImage background = picture;
     PaintBackground(s, background, true);
     TableRenderer(s, images).DrawTable(picture, background);
+    const QRect drawn = DrawnPart(picture, background);
+    if (drawn.isEmpty()) continue;
     previews.emplace_back(QString("GAME%1").arg(LineNumber(line), 4, 10, QChar('0')),
-                          picture.scaled(200, 150, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                          picture.copy(drawn).scaled(kGamePreviewWidth, kGamePreviewHeight, Qt::KeepAspectRatio,
+                                                     Qt::SmoothTransformation));
   }
   return previews;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Pictures made from the catalogue: a preview of every game, dealt with its
-// own rules in little cards, and the icons of the game families.
+// own rules and cut to its piles, and the icons of the game families.
 
 #include <QImage>
 #include <QString>
