@@ -86,6 +86,8 @@ std::optional<std::string> PlayerNameProblem(std::string_view typed) {
 
 std::string PlayerNameFromFile(std::string_view name, const std::string& fallback, const std::string& file,
                                std::string& notice) {
+  // A file that names no player (a recorded demo) is played by the fallback.
+  if (TrimRightSpaces(name).empty()) return fallback;
   const auto problem = PlayerNameProblem(name);
   if (!problem) return TrimRightSpaces(name);
   // Control characters would garble the message itself.

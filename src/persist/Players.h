@@ -29,7 +29,8 @@ std::optional<std::string> PlayerNameProblem(std::string_view name);
 inline constexpr const char* kDefaultPlayer = "Player 1";
 // A name read from a file (the preferences, a saved or held game, a demo),
 // checked as a typed one is: the name, trailing spaces removed, when it can
-// be used; otherwise `fallback`, and `notice` tells the player why.
+// be used; otherwise `fallback`, and `notice` tells the player why (not for
+// a file that names no player).
 std::string PlayerNameFromFile(std::string_view name, const std::string& fallback, const std::string& file,
                                std::string& notice);
 

@@ -65,6 +65,9 @@ TEST_F(PlayersTest, NamesReadFromFilesAreCheckedAsTypedOnes) {
   EXPECT_EQ(notice,
             "The player name \"[0001]\" in x.gam can not be used: A player name can not contain \"[\", \"]\", \"=\" or "
             "control characters. Bob plays instead.");
+  std::string none;
+  EXPECT_EQ(PlayerNameFromFile("   ", "Bob", "demo.gam", none), "Bob");
+  EXPECT_EQ(none, "") << "a recorded demo names no player";
   EXPECT_EQ(PlayerNameFromFile("A\rB", "Bob", "x.gam", notice), "Bob");
   EXPECT_EQ(notice.find('\r'), std::string::npos) << "the message stays one line";
 

@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include "persist/qt/TfrmStatisOperat.h"
 #include "persist/qt/TfrmStatisOverall.h"
 #include "persist/qt/TfrmStatisOverallDetails.h"
+#include "persist/qt/TfrmStatisOverallInternet1.h"
 #include "persist/qt/TfrmStatistics.h"
 #include "qt/RecordingStatsHost.h"
 #include "support/StatsFixture.h"
@@ -300,6 +302,14 @@ TEST_F(StatsDialogsTest, OverallRankingDetailsAndGameInformation) {
   EXPECT_EQ(Column(grid, 1), QStringList({"Bob", "Ann"}));
   EXPECT_EQ(Column(grid, 2), QStringList({"65", "30"}));
   EXPECT_TRUE(overall.DetailsButton()->isEnabled());
+  // No page of champions exists to point at: no link is shown.
+  TfrmStatisOverallInternet1 publishing(ReadOverallRanking(session, ports).front());
+  for (const QDialog* dialog : {static_cast<const QDialog*>(&overall), static_cast<const QDialog*>(&publishing)}) {
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("lblChampionsLink")), nullptr);
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("lblSubmitLink")), nullptr);
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+      EXPECT_FALSE(label->text().contains(QStringLiteral("example.org"))) << S(label->text());
+  }
   TfrmStatisOverallDetails details(Context(), ReadOverallRanking(session, ports).front());
   EXPECT_EQ(details.windowTitle(), "Overall score details [Bob]");
   const SortableGrid* rows = details.Grid();

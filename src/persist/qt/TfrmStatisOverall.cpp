@@ -13,6 +13,14 @@
 
 namespace cardoria {
 
+void AddPageLink(QWidget* dialog, QBoxLayout* layout, const char* address, const char* name) {
+  if (*address == '\0') return;
+  auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(QString::fromLatin1(address)), dialog);
+  link->setObjectName(QString::fromLatin1(name));
+  link->setOpenExternalLinks(true);
+  layout->addWidget(link);
+}
+
 TfrmStatisOverall::TfrmStatisOverall(StatsContext context, QWidget* parent) : QDialog(parent), c_(context) {
   PrepareDialog(this, "frmStatisOverall", QStringLiteral("Overall score"));
   auto* layout = new QVBoxLayout(this);
@@ -22,10 +30,7 @@ TfrmStatisOverall::TfrmStatisOverall(StatsContext context, QWidget* parent) : QD
   bold.setBold(true);
   title->setFont(bold);
   layout->addWidget(title);
-  auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(QString::fromLatin1(kChampionsPage)), this);
-  link->setObjectName(QStringLiteral("lblChampionsLink"));
-  link->setOpenExternalLinks(true);
-  layout->addWidget(link);
+  AddPageLink(this, layout, kChampionsPage, "lblChampionsLink");
   grid_ = new SortableGrid({"N.", "Player", "Score", "Time"}, this);
   grid_->setObjectName(QStringLiteral("grdOverall"));
   layout->addWidget(grid_, 1);

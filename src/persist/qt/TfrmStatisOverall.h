@@ -5,12 +5,19 @@
 #include "persist/OverallScore.h"
 #include "persist/qt/StatsWidgets.h"
 
+class QBoxLayout;
 class QPushButton;
 
 namespace cardoria {
 
-inline constexpr const char* kChampionsPage = "https://cardoria.example.org/champions";
-inline constexpr const char* kScoreSubmissionPage = "https://cardoria.example.org/champions/submit";
+// The pages of the champions and of their submission. Cardoria has none yet:
+// no link is shown while they are empty.
+inline constexpr const char* kChampionsPage = "";
+inline constexpr const char* kScoreSubmissionPage = "";
+
+// A label with the address as a link, added below the others; nothing when
+// there is no address.
+void AddPageLink(QWidget* dialog, QBoxLayout* layout, const char* address, const char* name);
 
 class TfrmStatisOverall final : public QDialog {
  public:

@@ -20,10 +20,7 @@ TfrmStatisOverallInternet1::TfrmStatisOverallInternet1(const OverallRank& player
   score_->selectAll();
   layout->addWidget(score_);
   layout->addWidget(new QLabel(QStringLiteral("(Ctrl+C and Ctr+V to copy and paste)")));
-  auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(QString::fromLatin1(kScoreSubmissionPage)), this);
-  link->setObjectName(QStringLiteral("lblSubmitLink"));
-  link->setOpenExternalLinks(true);
-  layout->addWidget(link);
+  AddPageLink(this, layout, kScoreSubmissionPage, "lblSubmitLink");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
