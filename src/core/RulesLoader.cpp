@@ -22,23 +22,21 @@ bool Damaged(Session& session, Messages& messages, const std::string& why) {
   return false;
 }
 
-// Rules that would deal cards where the game has no pile, or deal from no
-// pack at all: the table could never be played, so the entry is damaged.
-std::optional<std::string> DealProblem(const GameRules& r) {
-  const int cards = r[rule::CardCount];
+}  // namespace
+
+std::optional<std::string> DealProblem(const std::function<int(int index)>& value) {
+  const int cards = value(rule::CardCount);
   if (cards < 1 || cards > 108) return "has no pack of cards (CardCount " + std::to_string(cards) + ").";
-  const int columns = std::clamp(r[rule::TableauCount], 0, 28);
+  const int columns = std::clamp(value(rule::TableauCount), 0, 28);
   for (int i = columns; i < 28; ++i)
-    if (r[rule::TableauDealCount + i] != 0)
+    if (value(rule::TableauDealCount + i) != 0)
       return "deals cards to column " + std::to_string(i + 1) + " but has " + std::to_string(columns) + " columns.";
-  const int reserves = std::clamp(r[rule::ReserveCount], 0, 8);
+  const int reserves = std::clamp(value(rule::ReserveCount), 0, 8);
   for (int i = reserves; i < 8; ++i)
-    if (r[rule::ReserveDealCount + i] > 0)
+    if (value(rule::ReserveDealCount + i) > 0)
       return "deals cards to reserve " + std::to_string(i + 1) + " but has " + std::to_string(reserves) + " reserves.";
   return std::nullopt;
 }
-
-}  // namespace
 
 void ApplyCustomOverrides(Session& session, const std::string& overrides) {
   auto number = [&](std::size_t at) -> std::optional<int> {
@@ -103,7 +101,8 @@ bool LoadGameRules(Session& session, Messages& messages) {
       return Damaged(session, messages, "rule row " + std::to_string(index) + " holds no number.");
     session.rules.Set(index, value);
   }
-  if (const auto problem = DealProblem(session.rules))
+  // The table such rules would deal could never be played.
+  if (const auto problem = DealProblem([&](int index) { return session.rules[index]; }))
     return Damaged(session, messages, "game " + std::to_string(base) + " " + *problem);
   if (number >= kFirstCustomGame) ApplyCustomOverrides(session, overrides);
   SaveDealBase(session);

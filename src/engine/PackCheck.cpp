@@ -61,7 +61,9 @@ std::string TableText(const Session& s) {
 
 bool DealsPartOfThePack(const Session& s) {
   const int special = s.rules[rule::DealSpecial];
-  return special == 9 || special == 11 || special == 12;
+  // A pack of fewer cards is as many as the shuffle lays out of the whole one.
+  const int cards = s.rules[rule::CardCount];
+  return special == 9 || special == 11 || special == 12 || (cards != 52 && cards != 104);
 }
 
 std::vector<int> PackOfGame(const Session& s) {

@@ -22,8 +22,9 @@ std::vector<int> CardCensus(const Session& session);
 // How often each card lies on the table of the game whose rules are loaded:
 // once for every card of its pack, but the Aces that the deal of gaps takes
 // out of the game; jokers only where the deal names them. A deal that plays
-// with part of the pack can not be told by its rules: take the census right
-// after the deal for those (DealsPartOfThePack).
+// with part of the pack, or a pack of other than 52 or 104 cards (which the
+// shuffle lays out of the whole pack), can not be told by its rules: take the
+// census right after the deal for those (DealsPartOfThePack).
 std::vector<int> PackOfGame(const Session& session);
 bool DealsPartOfThePack(const Session& session);
 

@@ -17,6 +17,7 @@ const char* const kGood =
     "Groups = Selected Children\n"
     "CardCount = 52\n"
     "TableauDealCount = 1 2 3*2 0 6 7\n"
+    "TableauCount = 7\n"
     "MoveLimit = -1\n"
     "\n"
     "Rules:\n"
@@ -45,23 +46,27 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
   struct Case {
     const char* line;
     const char* message;
+    const char* replaces = nullptr;  // a line of the good game it stands in for
   } cases[] = {
-      {"Colour = red\n", "t.game:10: unknown name \"Colour\""},
-      {"TableauCount = 29\n", "t.game:10: \"TableauCount\" must be 0 to 28"},
-      {"TableauFaceUp = 1*29\n", "t.game:10: \"1*29\" is not a number (or value*count)"},
-      {"FoundationCount = 17\n", "t.game:10: \"FoundationCount\" must be 0 to 16"},
-      {"ReserveCount = 9\n", "t.game:10: \"ReserveCount\" must be 0 to 8"},
-      {"ReserveKind = 1*9\n", "t.game:10: \"ReserveKind\" takes at most 8 values"},
-      {"CardsPerDeal = 40000\n", "t.game:10: \"CardsPerDeal\" must be -32768 to 32767"},
-      {"CardsPerDeal = 1 2\n", "t.game:10: \"CardsPerDeal\" takes at most 1 value"},
-      {"CardsPerDeal = many\n", "t.game:10: \"many\" is not a number (or value*count)"},
-      {"MoveLimit = -1\n", "t.game:10: \"MoveLimit\" is given twice"},
-      {"Needs800 = maybe\n", "t.game:10: \"Needs800\" is yes or no"},
-      {"just words\n", "t.game:10: expected \"Name = value\""},
-      {"Hidden = yes\n", "t.game:16: a hidden game has no rule column to hold its rules"},
+      {"Colour = red\n", "t.game:11: unknown name \"Colour\""},
+      {"TableauCount = 29\n", "t.game:10: \"TableauCount\" must be 0 to 28", "TableauCount = 7\n"},
+      {"TableauFaceUp = 1*29\n", "t.game:11: \"1*29\" is not a number (or value*count)"},
+      {"FoundationCount = 17\n", "t.game:11: \"FoundationCount\" must be 0 to 16"},
+      {"ReserveCount = 9\n", "t.game:11: \"ReserveCount\" must be 0 to 8"},
+      {"ReserveKind = 1*9\n", "t.game:11: \"ReserveKind\" takes at most 8 values"},
+      {"CardsPerDeal = 40000\n", "t.game:11: \"CardsPerDeal\" must be -32768 to 32767"},
+      {"CardsPerDeal = 1 2\n", "t.game:11: \"CardsPerDeal\" takes at most 1 value"},
+      {"CardsPerDeal = many\n", "t.game:11: \"many\" is not a number (or value*count)"},
+      {"MoveLimit = -1\n", "t.game:11: \"MoveLimit\" is given twice"},
+      {"Needs800 = maybe\n", "t.game:11: \"Needs800\" is yes or no"},
+      {"just words\n", "t.game:11: expected \"Name = value\""},
+      {"Hidden = yes\n", "t.game:17: a hidden game has no rule column to hold its rules"},
+      // The loader would refuse what could never be dealt.
+      {"ReserveDealCount = 1\n", "t.game:17: the game deals cards to reserve 1 but has 0 reserves."},
   };
   for (const auto& c : cases) {
     std::string text = kGood;
+    if (c.replaces) text.erase(text.find(c.replaces), std::string(c.replaces).size());
     text.replace(text.find("MoveLimit = -1\n\n"), 16, std::string("MoveLimit = -1\n") + c.line);
     std::vector<SourceError> errors;
     ParseGameSource("t.game", text, errors);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/RuleNames.h"
+#include "core/RulesLoader.h"
 #include "platform/Numbers.h"
 
 namespace cardoria {
@@ -81,6 +82,7 @@ bool YesNo(const std::string& value, bool& out) {
 GameSource ParseGameSource(const std::string& fileName, const std::string& text, std::vector<SourceError>& errors) {
   GameSource game;
   std::set<std::string> seen;
+  const std::size_t earlierErrors = errors.size();
   const TextList lines = SplitLines(text);
   auto fail = [&](std::size_t line, const std::string& what) {
     errors.push_back({fileName + ":" + std::to_string(line + 1) + ": " + what});
@@ -186,6 +188,15 @@ GameSource ParseGameSource(const std::string& fileName, const std::string& text,
   if (!haveFamily) fail(end, "\"Family\" is missing");
   if (!game.entry.hidden && !game.entry.rules.contains(284)) fail(end, "\"CardCount\" is missing");
   if (game.entry.hidden && !game.entry.rules.empty()) fail(end, "a hidden game has no rule column to hold its rules");
+  // The program refuses such rules when it loads them: so does the compiler,
+  // once every value it was given could be read.
+  if (errors.size() == earlierErrors && !game.entry.hidden) {
+    const auto problem = DealProblem([&](int index) {
+      const auto at = game.entry.rules.find(index);
+      return at == game.entry.rules.end() ? 0 : at->second;
+    });
+    if (problem) fail(end, "the game " + *problem);
+  }
   return game;
 }
 
