@@ -195,13 +195,7 @@ void Horse(QPainter& p) {
   Band(p, 0, 60, QColor(120, 185, 235), QColor(208, 234, 250));
   Ellipse(p, 48, 11, 5, 5, QColor(255, 226, 110));
   Fill(p, CloudPath(16, 16, 18), QColor(255, 255, 255, 220));
-  QPainterPath far;
-  far.moveTo(-1, 58);
-  far.quadTo(15, 46, 34, 54);
-  far.quadTo(48, 47, 61, 52);
-  far.lineTo(61, 84);
-  far.lineTo(-1, 84);
-  far.closeSubpath();
+  const QPainterPath far = GroundPath({{-1, 58}, {15, 46}, {34, 54}, {48, 47}, {61, 52}}, 84);
   Fill(p, far, QColor(130, 180, 95));
   Band(p, 60, 84, QColor(100, 165, 70), QColor(70, 130, 48));
   Ellipse(p, 31, 71.5, 20, 2.4, QColor(55, 105, 38));
@@ -257,13 +251,7 @@ void TropicalFish(QPainter& p) {
   Band(p, 0, 84, QColor(40, 165, 205), QColor(12, 68, 128));
   for (double x : {8.0, 26.0, 44.0})  // light from above
     Polygon(p, {{x, -1}, {x + 7, -1}, {x + 16, 60}, {x + 10, 60}}, QColor(255, 255, 255, 28));
-  QPainterPath sand;
-  sand.moveTo(-1, 74);
-  sand.quadTo(15, 69, 30, 73);
-  sand.quadTo(46, 77, 61, 71);
-  sand.lineTo(61, 85);
-  sand.lineTo(-1, 85);
-  sand.closeSubpath();
+  const QPainterPath sand = GroundPath({{-1, 74}, {15, 69}, {30, 73}, {46, 77}, {61, 71}}, 85);
   Fill(p, sand, QColor(228, 204, 146));
   const QColor weed(40, 150, 80), coral(240, 110, 120);
   Stroke(p, {{6, 76}, {4, 68}, {7, 61}, {5, 53}, {7, 46}}, weed, 1.6);
@@ -342,12 +330,7 @@ void TropicalFish(QPainter& p) {
 void Dragon(QPainter& p) {
   Band(p, 0, 84, QColor(160, 205, 240), QColor(232, 242, 250));
   Fill(p, CloudPath(46, 12, 16), QColor(255, 255, 255, 230));
-  QPainterPath hill;
-  hill.moveTo(-1, 70);
-  hill.quadTo(30, 62, 61, 69);
-  hill.lineTo(61, 85);
-  hill.lineTo(-1, 85);
-  hill.closeSubpath();
+  const QPainterPath hill = GroundPath({{-1, 70}, {30, 62}, {61, 69}}, 85);
   Fill(p, hill, QColor(120, 185, 85));
 
   const QColor green(72, 168, 76), dark(30, 96, 40), belly(248, 222, 120), bellyLine(200, 160, 60),
@@ -461,13 +444,7 @@ void Snowman(QPainter& p) {
         {10, 58},
         {30, 4}},
        0.8, QColor(255, 255, 255, 230));
-  QPainterPath ground;
-  ground.moveTo(-1, 66);
-  ground.quadTo(15, 60, 32, 64);
-  ground.quadTo(48, 68, 61, 62);
-  ground.lineTo(61, 85);
-  ground.lineTo(-1, 85);
-  ground.closeSubpath();
+  const QPainterPath ground = GroundPath({{-1, 66}, {15, 60}, {32, 64}, {48, 68}, {61, 62}}, 85);
   Fill(p, ground, QColor(236, 242, 252));
 
   const QColor snow(252, 253, 255), edge(150, 170, 205), shade(214, 226, 244), coal(25, 25, 30), stick(110, 70, 35),
@@ -629,20 +606,9 @@ void Magi(QPainter& p) {
   turn.rotate(45);
   turn.translate(-44, -13);
   Fill(p, turn.map(StarPath(44, 13, 4.5, 1.0, 4)), starlight);
-  QPainterPath far;
-  far.moveTo(-1, 64);
-  far.quadTo(14, 55, 30, 60);
-  far.quadTo(46, 54, 61, 58);
-  far.lineTo(61, 85);
-  far.lineTo(-1, 85);
-  far.closeSubpath();
+  const QPainterPath far = GroundPath({{-1, 64}, {14, 55}, {30, 60}, {46, 54}, {61, 58}}, 85);
   Fill(p, far, QColor(150, 110, 80));
-  QPainterPath near;
-  near.moveTo(-1, 74);
-  near.quadTo(26, 66, 61, 72);
-  near.lineTo(61, 85);
-  near.lineTo(-1, 85);
-  near.closeSubpath();
+  const QPainterPath near = GroundPath({{-1, 74}, {26, 66}, {61, 72}}, 85);
   Fill(p, near, QColor(196, 154, 100));
   CamelWithKing(p, 37, 47, 0.9, QColor(40, 120, 70));
   CamelWithKing(p, 21, 49, 1.15, QColor(110, 50, 150));

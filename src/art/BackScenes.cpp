@@ -147,12 +147,7 @@ void Africa(QPainter& p) {
   Bird(p, 14, 14, 4, QColor(70, 30, 20));
   Bird(p, 20, 10, 3, QColor(70, 30, 20));
   const QColor shadow(52, 28, 16);
-  QPainterPath ground;
-  ground.moveTo(-1, 62);
-  ground.quadTo(30, 58, 61, 62);
-  ground.lineTo(61, 85);
-  ground.lineTo(-1, 85);
-  ground.closeSubpath();
+  const QPainterPath ground = GroundPath({{-1, 62}, {30, 58}, {61, 62}}, 85);
   Fill(p, ground, QColor(150, 86, 36));
   Band(p, 68, 84, QColor(130, 72, 30), QColor(92, 50, 20));
   for (double x = 2; x < 60; x += 5.5)
@@ -286,13 +281,7 @@ void Mountains(QPainter& p) {
   // The shaded faces, away from the light.
   Polygon(p, {{26, 13}, {36, 34}, {30, 46}, {27, 30}}, QColor(80, 88, 120, 150));
   Polygon(p, {{42, 27}, {52, 40}, {46, 46}, {43, 36}}, QColor(80, 88, 120, 150));
-  QPainterPath valley;
-  valley.moveTo(-1, 60);
-  valley.quadTo(20, 52, 40, 58);
-  valley.quadTo(52, 61, 61, 56);
-  valley.lineTo(61, 85);
-  valley.lineTo(-1, 85);
-  valley.closeSubpath();
+  const QPainterPath valley = GroundPath({{-1, 60}, {20, 52}, {40, 58}, {52, 61}, {61, 56}}, 85);
   Fill(p, valley, QColor(104, 168, 78));
   Band(p, 70, 84, QColor(84, 148, 58), QColor(62, 124, 44));
   for (const auto& [x, y, h] : {std::tuple{6.0, 66.0, 12.0}, std::tuple{11.0, 70.0, 15.0}, std::tuple{47.0, 68.0, 13.0},
@@ -418,13 +407,7 @@ void Sun(QPainter& p) {
 void ChildrensFlowers(QPainter& p) {
   Band(p, 0, 62, QColor(140, 206, 250), QColor(224, 243, 255));
   SunDisc(p, 8, 8, 5, QColor(255, 220, 60));
-  QPainterPath grass;
-  grass.moveTo(-1, 60);
-  grass.quadTo(20, 54, 36, 59);
-  grass.quadTo(50, 63, 61, 57);
-  grass.lineTo(61, 85);
-  grass.lineTo(-1, 85);
-  grass.closeSubpath();
+  const QPainterPath grass = GroundPath({{-1, 60}, {20, 54}, {36, 59}, {50, 63}, {61, 57}}, 85);
   Fill(p, grass, QColor(110, 196, 84));
   const QColor stem(46, 140, 50);
   struct Bloom {

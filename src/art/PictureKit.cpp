@@ -92,6 +92,17 @@ QPainterPath RidgePath(std::initializer_list<QPointF> points, double floor) {
   return path;
 }
 
+QPainterPath GroundPath(std::initializer_list<QPointF> points, double floor) {
+  QPainterPath path;
+  const QPointF* at = points.begin();
+  path.moveTo(*at++);
+  for (; at + 1 < points.end(); at += 2) path.quadTo(at[0], at[1]);
+  path.lineTo(path.currentPosition().x(), floor);
+  path.lineTo(points.begin()->x(), floor);
+  path.closeSubpath();
+  return path;
+}
+
 QPainterPath LeafPath(QPointF stem, QPointF tip, double width) {
   const QPointF along = tip - stem;
   const double length = std::hypot(along.x(), along.y());

@@ -43,6 +43,10 @@ QPainterPath StarPath(double cx, double cy, double outer, double inner, int poin
 QPainterPath CloudPath(double cx, double base, double width);
 // A ridge of peaks through `points` (left to right), closed down to `floor`.
 QPainterPath RidgePath(std::initializer_list<QPointF> points, double floor = kCanvasHeight);
+// Rolling ground from its first point, through the curves that each pair of
+// points that follow makes (the pull of the curve, then where it ends),
+// closed straight down to `floor` under its first and last points.
+QPainterPath GroundPath(std::initializer_list<QPointF> points, double floor = kCanvasHeight);
 // A pointed leaf from `stem` to `tip`, `width` across at its widest.
 QPainterPath LeafPath(QPointF stem, QPointF tip, double width);
 // A flying bird seen from afar: two arcs.

@@ -31,6 +31,10 @@ std::optional<std::string> DealProblem(const std::function<int(int index)>& valu
   for (int i = columns; i < 28; ++i)
     if (value(rule::TableauDealCount + i) != 0)
       return "deals cards to column " + std::to_string(i + 1) + " but has " + std::to_string(columns) + " columns.";
+  if ((value(rule::FoundationDealKind) == 1 || value(rule::FoundationDealKind) == 2 ||
+       value(rule::FirstCardToFoundation) == 1) &&
+      value(rule::FoundationCount) < 1)
+    return "deals cards to a foundation but has none.";
   const int reserves = std::clamp(value(rule::ReserveCount), 0, 8);
   for (int i = reserves; i < 8; ++i)
     if (value(rule::ReserveDealCount + i) > 0)

@@ -21,7 +21,8 @@ void SaveDealBase(Session& session);
 void RestoreDealBase(Session& session);
 
 // What makes a game's rules impossible to deal, in words that follow "game
-// N": no pack, or cards dealt to a column or reserve the game does not have.
+// N": no pack, or cards dealt to a column, reserve or foundation the game does
+// not have.
 // Nothing when they can be dealt. `value` gives a rule by its index.
 std::optional<std::string> DealProblem(const std::function<int(int index)>& value);
 

@@ -9,6 +9,7 @@
 #include "core/RulesLoader.h"
 #include "core/Session.h"
 #include "deal/Shuffle.h"
+#include "engine/PackCheck.h"
 #include "persist/RecentDeals.h"
 #include "table/PileJitter.h"
 
@@ -474,6 +475,14 @@ bool DealPiles(Session& s, GameStartPorts& ports) {
     AppendCard(s.piles, s.cards, PileGroup::Tableau, 0, 12, '1');
   }
   Rearrange(s, ports, list);
+  // Rules that deal where the game has no pile could never be played.
+  if (const auto off = CardOffTheGame(s)) {
+    ports.messages.ShowInfo("The game catalogue " + s.PathOf(kCatalogueFile) + " is damaged: the deal of game " +
+                                s.store.Get(pos::kGameNumber, 4) + " leaves " + *off + ".\rReinstall the program.",
+                            "Error");
+    s.piles.ClearAll();
+    return false;
+  }
   ports.engine.UpdateScore(s);
   return true;
 }

@@ -86,10 +86,12 @@ bool IsGamePile(const Session& s, PileGroup group, int index) {
   auto within = [&](int countRule, int size) { return index < std::clamp(r[countRule], 0, size); };
   switch (group) {
     case PileGroup::Stock:
+      // Each pile of the stock group that the rules use or deal to.
       if (index == kStockItem) return r[rule::HasStock] != 0 || r[rule::StockDealCount] > 0;
       if (index == kWasteItem)
         return r[rule::HasStock] != 0 || r[rule::StockDealsToWaste] != 0 || r[rule::WasteDealCount] > 0;
-      return index == kSecondWasteItem && (r[rule::SecondWasteCount] > 0 || r[rule::DealToSecondWaste] != 0);
+      return index == kSecondWasteItem && (r[rule::SecondWasteCount] > 0 || r[rule::DealToSecondWaste] != 0 ||
+                                           r[rule::SecondWasteCard] != 0 || r[rule::SecondWasteDealCount] > 0);
     case PileGroup::Foundation:
       return within(rule::FoundationCount, kFoundationPiles) || (index == 0 && UsesSelection(s));
     case PileGroup::Tableau: return within(rule::TableauCount, kTableauPiles);
@@ -99,7 +101,7 @@ bool IsGamePile(const Session& s, PileGroup group, int index) {
   return false;
 }
 
-std::optional<std::string> PackProblem(const Session& s, const std::vector<int>& pack) {
+std::optional<std::string> CardOffTheGame(const Session& s) {
   for (PileGroup group : kGroups) {
     const TextList& piles = s.piles.Items(group);
     for (std::size_t i = 0; i < piles.size(); ++i) {
@@ -115,6 +117,11 @@ std::optional<std::string> PackProblem(const Session& s, const std::vector<int>&
       }
     }
   }
+  return std::nullopt;
+}
+
+std::optional<std::string> PackProblem(const Session& s, const std::vector<int>& pack) {
+  if (auto off = CardOffTheGame(s)) return off;
   const std::vector<int> seen = CardCensus(s);
   for (int card : SelectedCards(s))
     if (card < 1 || card > kCardCount || seen[static_cast<std::size_t>(card)] != 1)

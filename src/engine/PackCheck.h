@@ -33,6 +33,10 @@ bool DealsPartOfThePack(const Session& session);
 // piles its family keeps apart.
 bool IsGamePile(const Session& session, PileGroup group, int index);
 
+// The first card (or code that is no card) lying where the game has no pile;
+// nothing when every card lies on one of the game's piles.
+std::optional<std::string> CardOffTheGame(const Session& session);
+
 // Every pile with its faces, in one text to compare tables by. A selection is
 // what the player points at, not a pile, and is left out.
 std::string TableText(const Session& session);

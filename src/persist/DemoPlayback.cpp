@@ -57,31 +57,35 @@ constexpr std::pair<int, int> kGameFields[] = {
     {pos::kUndoUsedFlag, 1}, {pos::kRedoUsedFlag, 1}, {pos::kSnapshotFile, 200},
 };
 
-// What the game on the table is made of, copied into a session of its own;
-// the preferences file and the pictures stay behind.
+// What the game on the table is made of, but its flags and clock.
+void CopyGame(const Session& from, Session& to) {
+  for (const auto& [position, width] : kGameFields) to.store.Set(position, width, from.store.Get(position, width));
+  to.logs = from.logs;
+  to.cards = from.cards;
+  to.piles = from.piles;
+  to.rules = from.rules;
+  to.positions = from.positions;
+  to.rulesSaveArea = from.rulesSaveArea;
+  to.history = from.history;
+  to.layout = from.layout;
+  to.autoplayEnabled = from.autoplayEnabled;
+  to.snapshotFile = from.snapshotFile;
+  to.clockText = from.clockText;
+  to.pokerPanel = from.pokerPanel;
+}
+
+// The game on the table, copied into a session of its own; the preferences
+// file and the pictures stay behind.
 std::shared_ptr<const Session> SetAside(const Session& s) {
   auto aside = std::make_shared<Session>();
-  for (const auto& [position, width] : kGameFields) aside->store.Set(position, width, s.store.Get(position, width));
+  CopyGame(s, *aside);
   aside->values = s.values;
-  aside->logs = s.logs;
-  aside->cards = s.cards;
-  aside->piles = s.piles;
-  aside->rules = s.rules;
-  aside->positions = s.positions;
-  aside->rulesSaveArea = s.rulesSaveArea;
-  aside->history = s.history;
-  aside->layout = s.layout;
-  aside->autoplayEnabled = s.autoplayEnabled;
-  aside->snapshotFile = s.snapshotFile;
-  aside->clockText = s.clockText;
-  aside->pokerPanel = s.pokerPanel;
   return aside;
 }
 
 // Everything the game on the table is made of goes back from `aside`. The
 // flags that belong to the run of the program stay as they are now.
 void BringBack(Session& s, const Session& aside, double away) {
-  for (const auto& [position, width] : kGameFields) s.store.Set(position, width, aside.store.Get(position, width));
   ValueTables values = aside.values;
   for (Flag flag : {kHoldAndExitRequested, kFirstActivationPending, kSkipNextClick, kAnimationRunning})
     values.SetFlag(flag, s.values.Flag(flag));
@@ -89,19 +93,8 @@ void BringBack(Session& s, const Session& aside, double away) {
   // The clock stood still while the demo played.
   if (values.Flag(kClockRunning)) values.SetTime(kClockStart, values.Time(kClockStart) + away);
   s.values = values;
-  s.logs = aside.logs;
-  s.cards = aside.cards;
-  s.piles = aside.piles;
-  s.rules = aside.rules;
-  s.positions = aside.positions;
-  s.rulesSaveArea = aside.rulesSaveArea;
-  s.history = aside.history;
-  s.layout = aside.layout;
+  CopyGame(aside, s);
   s.drag = DragState{};
-  s.autoplayEnabled = aside.autoplayEnabled;
-  s.snapshotFile = aside.snapshotFile;
-  s.clockText = aside.clockText;
-  s.pokerPanel = aside.pokerPanel;
 }
 
 // The window shows the game that came back: its title, score and clock, and

@@ -63,6 +63,7 @@ TEST(GameSource, RefusesWhatItCanNotUse) {
       {"Hidden = yes\n", "t.game:17: a hidden game has no rule column to hold its rules"},
       // The loader would refuse what could never be dealt.
       {"ReserveDealCount = 1\n", "t.game:17: the game deals cards to reserve 1 but has 0 reserves."},
+      {"FoundationDealKind = 1\n", "t.game:17: the game deals cards to a foundation but has none."},
   };
   for (const auto& c : cases) {
     std::string text = kGood;

@@ -52,6 +52,15 @@ QPushButton* AddHelpButton(QDialog* dialog, QBoxLayout* column, Session& session
   return button;
 }
 
+void AddOkAndHelpButtons(QDialog* dialog, QBoxLayout* row, Session& session, int context) {
+  auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+  ok->setObjectName(QStringLiteral("btnOK"));
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  row->addWidget(ok);
+  AddHelpButton(dialog, row, session, context);
+}
+
 QListWidget* GameListWidget(const Session& session, QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QStringLiteral("lsbGames"));

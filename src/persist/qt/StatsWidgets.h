@@ -86,6 +86,8 @@ QPushButton* AddButton(Dialog* dialog, QBoxLayout* column, const char* name, con
 // The "&?" button of a dialog's column of buttons: opens the help page
 // numbered `context`.
 QPushButton* AddHelpButton(QDialog* dialog, QBoxLayout* column, Session& session, int context);
+// The default "OK" that closes the dialog ("btnOK"), then its "&?".
+void AddOkAndHelpButtons(QDialog* dialog, QBoxLayout* row, Session& session, int context);
 // Fills a combo box with the games, `allFirst` adding "[All games]" in front;
 // selects `selected` when it is there.
 void FillGames(QComboBox* box, const Session& session, int selected, bool allFirst);

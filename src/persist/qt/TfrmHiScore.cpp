@@ -67,12 +67,7 @@ TfrmHiScore::TfrmHiScore(StatsContext context, int game, int rank, const QString
   layout->addLayout(row);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("btnOK"));
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  buttons->addWidget(ok);
-  AddHelpButton(this, buttons, c_.session, kHelpHiScores);
+  AddOkAndHelpButtons(this, buttons, c_.session, kHelpHiScores);
   layout->addLayout(buttons);
   connect(games_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) ShowGame(games_->item(row)->data(Qt::UserRole).toInt());

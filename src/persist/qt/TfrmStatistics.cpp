@@ -72,12 +72,7 @@ TfrmStatistics::TfrmStatistics(StatsContext context, QWidget* parent) : QDialog(
   AddButton(this, buttons, "btnPlayers", "Pla&yers statistics...", &TfrmStatistics::OpenPlayers);
   AddButton(this, buttons, "btnLog", "Log s&tatistics", &TfrmStatistics::OpenLog);
   buttons->addStretch(1);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("btnOK"));
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  buttons->addWidget(ok);
-  AddHelpButton(this, buttons, c_.session, kHelpStatistics);
+  AddOkAndHelpButtons(this, buttons, c_.session, kHelpStatistics);
   layout->addLayout(buttons);
 
   setContextMenuPolicy(Qt::CustomContextMenu);
