@@ -50,9 +50,12 @@ void ApplyCustomOverrides(Session& session, const std::string& overrides) {
     if (digits.empty() || !IsAllDigits(digits)) return std::nullopt;
     return TextToInt(text);
   };
-  if (const auto cards = number(0)) session.rules.Set(rule::CardsPerDeal, *cards);
-  if (const auto redeals = number(3)) session.rules.Set(rule::Redeals, *redeals);
-  if (overrides.size() < 7) return;
+  // Only what the base game lets the player change: a hand-edited file could
+  // otherwise give a game a stock rule its play has no piles for.
+  const CustomizableRules allowed = CustomizableRulesFrom([&](int index) { return session.rules[index]; });
+  if (const auto cards = number(0); cards && allowed.cardsPerDeal) session.rules.Set(rule::CardsPerDeal, *cards);
+  if (const auto redeals = number(3); redeals && allowed.redeals) session.rules.Set(rule::Redeals, *redeals);
+  if (overrides.size() < 7 || !allowed.emptyTableau) return;
   int space = 0;
   switch (overrides[6]) {
     case '1': space = 91; break;

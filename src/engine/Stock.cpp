@@ -230,8 +230,10 @@ void Engine::RedealProcedure(int kind) {
   } else if (kind == 9) {
     // The redeal moves cards under a pending selection: it is given up.
     if (UsesSelection(s_)) s_.piles.Pile(PileGroup::Foundation, 0).clear();
+    // Every card of a place goes, though a place of this redeal holds one:
+    // the place is emptied for its new card below.
     for (int i = 0; i < n; ++i)
-      if (!Kept(i) && !s_.piles.Pile(PileGroup::Tableau, i).empty()) gather(i, 0);
+      while (!Kept(i) && !s_.piles.Pile(PileGroup::Tableau, i).empty()) gather(i, 0);
   } else {
     for (int i = 0; i < n; ++i)
       while (!s_.piles.Pile(PileGroup::Tableau, i).empty())

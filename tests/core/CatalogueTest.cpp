@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/CustomGames.h"
+#include "core/RuleIndex.h"
 #include "core/RulesLoader.h"
 #include "core/Session.h"
 #include "support/CatalogueFixture.h"
@@ -185,6 +186,8 @@ class RulesTest : public CatalogueTest {
     CatalogueFileContent content;
     auto game = KlondikeLike(12, "Twelve");
     for (int i = 0; i < 7; ++i) game.rules[109 + i] = 91;
+    for (int index : {rule::CardsPerDealEditable, rule::RedealsEditable, rule::EmptyTableauEditable})
+      game.rules[index] = 1;
     content.games = {KlondikeLike(1, "One"), game};
     ASSERT_TRUE(Load(content));
   }

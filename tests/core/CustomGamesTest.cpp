@@ -19,7 +19,12 @@ class CustomGamesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     CatalogueFileContent content;
-    content.games = {test::KlondikeLike(2, "Klondike"), test::KlondikeLike(12, "Twelve")};
+    // Twelve lets the player change its stock and empty-column rules; the
+    // other does not.
+    CatalogueEntry twelve = test::KlondikeLike(12, "Twelve");
+    for (int index : {rule::CardsPerDealEditable, rule::RedealsEditable, rule::EmptyTableauEditable})
+      twelve.rules[index] = 1;
+    content.games = {test::KlondikeLike(2, "Klondike"), twelve};
     test::WriteCatalogue(dir, content);
     session.programDir = dir.Path();
     ASSERT_TRUE(LoadCatalogue(session, messages));
@@ -64,6 +69,16 @@ TEST_F(CustomGamesTest, RecordsAreWrittenInTheirColumnsAndNumbersAreReused) {
   EXPECT_EQ(AddCustomGame(session, "Again", 12, 1, 4, 2).number, 8000);
   EXPECT_EQ(CustomGameInfo(session, 8000).overrides, "0010042");
   EXPECT_EQ(Lines().size(), 61u);
+}
+
+TEST_F(CustomGamesTest, OverridesTheBaseGameDoesNotAllowAreLeftOut) {
+  // Written by hand: the base game lets none of its rules be changed.
+  ASSERT_EQ(AddCustomGame(session, "Klondike, three cards", 2, 3, 5, 2).number, 8000);
+  session.store.Set(pos::kGameNumber, 4, "8000");
+  ASSERT_TRUE(LoadGameRules(session, messages));
+  EXPECT_EQ(session.rules[rule::CardsPerDeal], 1);
+  EXPECT_EQ(session.rules[rule::Redeals], -1);
+  EXPECT_EQ(session.rules[rule::TableauSpace], 13);
 }
 
 TEST_F(CustomGamesTest, LongNamesAreCutAndAShortLastRecordIsCompletedFirst) {

@@ -447,5 +447,22 @@ TEST(ChainCrossingWin, IsWonWhenTheGameEndsWithTheTargetScore) {
   EXPECT_TRUE(play.PackIntact());
 }
 
+// A redeal of the middle takes every card of a place, though a place it deals
+// holds one: a place with more (as a hand-edited catalogue can deal) loses none.
+TEST(ChainCrossingRedeal, TakesEveryCardOfAPlace) {
+  test::PlayFixture play;
+  play.clock.step = 1000;
+  ASSERT_TRUE(play.Start(kChainCrossing, "4831926723757"));
+  Session& s = play.session;
+  std::string& stacked = s.piles.Pile(PileGroup::Tableau, 10);
+  stacked += s.piles.Pile(PileGroup::Tableau, 11) + s.piles.Pile(PileGroup::Tableau, 12);
+  s.piles.Pile(PileGroup::Tableau, 11).clear();
+  s.piles.Pile(PileGroup::Tableau, 12).clear();
+  ASSERT_EQ(PileCardCount(stacked), 3);
+  ASSERT_TRUE(play.PackIntact());
+  play.Click({PileGroup::Stock, kStockItem});
+  EXPECT_TRUE(play.PackIntact());
+}
+
 }  // namespace
 }  // namespace cardoria
