@@ -260,6 +260,59 @@ void DistinctRanksPerPile(Session& s) {
   }
 }
 
+// Whether tableau pile `pile` holds a card of `rank` anywhere but at `except`.
+bool PileHoldsRank(const Session& s, int pile, int rank, int except) {
+  const std::string& cards = s.piles.Pile(PileGroup::Tableau, pile);
+  for (int k = 0; k < PileCardCount(cards); ++k) {
+    const int card = CardAt(cards, k);
+    if (k != except && card > 0 && CardRank(card) == rank) return true;
+  }
+  return false;
+}
+
+// No tableau pile keeps two cards of one rank. The second card of a rank in
+// a pile changes places with the first card, from the next pile on, whose
+// rank its pile lacks and whose pile lacks its rank. Each exchange takes
+// away one repeat and makes none, so the cards alone decide the end, and
+// the deal number still fixes the table. Each place keeps its face.
+void NoRankTwiceInAPile(Session& s) {
+  const int piles = Tableaus(s);
+  for (int guard = 0; guard < cardoria::kCardCount; ++guard) {
+    int pile = -1, at = -1;
+    for (int p = 0; p < piles && pile < 0; ++p) {
+      const std::string& cards = s.piles.Pile(PileGroup::Tableau, p);
+      for (int k = 1; k < PileCardCount(cards) && pile < 0; ++k) {
+        const int card = CardAt(cards, k);
+        bool repeat = false;
+        for (int below = 0; below < k && card > 0; ++below)
+          repeat = repeat || (CardAt(cards, below) > 0 && CardRank(CardAt(cards, below)) == CardRank(card));
+        if (repeat) pile = p, at = k;
+      }
+    }
+    if (pile < 0) return;
+    std::string& from = s.piles.Pile(PileGroup::Tableau, pile);
+    const int card = CardAt(from, at);
+    bool exchanged = false;
+    for (int step = 1; step < piles && !exchanged; ++step) {
+      const int q = (pile + step) % piles;
+      std::string& to = s.piles.Pile(PileGroup::Tableau, q);
+      for (int j = 0; j < PileCardCount(to) && !exchanged; ++j) {
+        const int other = CardAt(to, j);
+        if (other <= 0 || CardRank(other) == CardRank(card)) continue;
+        if (PileHoldsRank(s, pile, CardRank(other), -1) || PileHoldsRank(s, q, CardRank(card), j)) continue;
+        const bool cardDown = s.cards.IsFaceDown(card), otherDown = s.cards.IsFaceDown(other);
+        from.replace(static_cast<std::size_t>(at) * 3, 3, CardCode(other));
+        to.replace(static_cast<std::size_t>(j) * 3, 3, CardCode(card));
+        s.cards.SetCardFace(other, cardDown ? '0' : '1');
+        s.cards.SetCardFace(card, otherDown ? '0' : '1');
+        exchanged = true;
+      }
+    }
+    // A table too full of one rank to mend is dealt as it stands.
+    if (!exchanged) return;
+  }
+}
+
 void Rearrange(Session& s, GameStartPorts& ports, TextList& list) {
   switch (Rule(s, rule::DealSpecial)) {
     case 1: ReplaceBottomKings(s); break;
@@ -323,6 +376,7 @@ void Rearrange(Session& s, GameStartPorts& ports, TextList& list) {
         AppendCard(s.piles, s.cards, PileGroup::Foundation, f, TextToInt(list[static_cast<std::size_t>(f)]), '1');
       }
       break;
+    case 14: NoRankTwiceInAPile(s); break;
     default: break;
   }
 }

@@ -1,9 +1,12 @@
 // Every game of the installed catalogue deals all of its cards, each once,
-// onto the table, whatever the deal number.
+// onto the table, whatever the deal number; games whose deal has rules of its
+// own keep them on every deal.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
@@ -80,6 +83,64 @@ TEST(CatalogueGames, EveryGameDealsEveryCardOnce) {
     }
   }
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// The installed catalogue, dealt headless.
+class CatalogueDeals : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+    session.programDir = dir.Path();
+    session.store.Set(pos::kScoreScheme, 2, "01");
+    ASSERT_TRUE(LoadCatalogue(session, messages));
+  }
+  // The whole table, faces included.
+  std::string Deal(int number, const std::string& deal) {
+    session.store.Set(pos::kGameNumber, 4, ZeroPad(number, 4));
+    session.store.Set(pos::kDealNumber, 15, deal);
+    session.rules.Clear();
+    EXPECT_TRUE(StartGame(session, ports, true, false, 1, false));
+    std::string table;
+    for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve})
+      for (const std::string& pile : session.piles.Items(group)) table += SnapshotLine(session.cards, pile) + "|";
+    return table;
+  }
+  const std::string& Tableau(int i) { return session.piles.Pile(PileGroup::Tableau, i); }
+  // Deal numbers spread over the whole range, as New game draws them.
+  static std::string Spread(int i) { return ZeroPad(4711000000000LL + 7919LL * 104729LL * i, 13); }
+
+  test::TempDir dir;
+  Session session;
+  test::RecordingMessages messages;
+  test::FakeScreen screen;
+  Random random{1};
+  test::FakeClock clock;
+  test::RecordingWindow window;
+  test::RecordingEngine engine;
+  GameStartPorts ports{messages, screen, random, clock, window, engine};
+};
+
+TEST_F(CatalogueDeals, NestorPutsNoTwoCardsOfARankInOneColumn) {
+  constexpr int kNestor = 39;
+  for (int i = 0; i < 300; ++i) {
+    const std::string deal = Spread(i);
+    const std::string table = Deal(kNestor, deal);
+    std::vector<int> seen(53, 0);
+    for (int t = 0; t < 12; ++t) {
+      ASSERT_EQ(PileCardCount(Tableau(t)), t < 8 ? 6 : 1) << deal;
+      std::set<int> ranks;
+      for (int k = 0; k < PileCardCount(Tableau(t)); ++k) {
+        const int card = CardAt(Tableau(t), k);
+        ASSERT_TRUE(card >= 1 && card <= 52) << deal;
+        ++seen[static_cast<std::size_t>(card)];
+        EXPECT_TRUE(ranks.insert(CardRank(card)).second) << "deal " << deal << " column " << t + 1;
+        EXPECT_FALSE(session.cards.IsFaceDown(card));
+      }
+    }
+    EXPECT_EQ(std::count(seen.begin() + 1, seen.end(), 1), 52) << deal;
+    // The deal number alone makes the table.
+    EXPECT_EQ(Deal(kNestor, deal), table) << deal;
+  }
 }
 
 }  // namespace

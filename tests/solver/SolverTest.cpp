@@ -59,7 +59,9 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
                         // The row of ten must be filled as a run: cards out of place lead nowhere.
                         Case{79, "0234435102048", Knowledge::FullDeal},
                         // Eight foundations of any suit: which one a card goes to is no choice.
-                        Case{90, "0234435102048", Knowledge::Visible}}) {
+                        Case{90, "0234435102048", Knowledge::Visible},
+                        // Columns dealt with no rank twice in one.
+                        Case{39, "0234435102048", Knowledge::Visible}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, c.deal));

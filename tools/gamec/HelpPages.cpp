@@ -126,6 +126,7 @@ std::string TableauFaces(const GameRules& rules, int piles) {
 std::string TableauDeal(const GameRules& rules, int piles) {
   std::string text = TableauFaces(rules, piles);
   if (rules[rule::PostDealHook] == 1) text += ", every King moved to the bottom of its pile";
+  if (rules[rule::DealSpecial] == 14) text += ", no two cards of one rank in a pile";
   return text;
 }
 
