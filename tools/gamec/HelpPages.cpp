@@ -276,6 +276,9 @@ std::string Reserves(const GameRules& rules) {
     text = Plural(count, "reserve", "reserves") + ", each taking a card while it holds fewer than 5";
   else if (kind && *kind == 9)
     text = Plural(count, "reserve", "reserves") + ", each taking one Jack, Queen or King when empty";
+  else if (kind && *kind == rule::kQueensRow)
+    return "A row of " + std::to_string(count) +
+           " places for the Queens: each Queen goes there as the stock turns her up, and stays";
   else if (kind)
     text = Plural(count, "free cell", "free cells") + ", one card each";
   else
