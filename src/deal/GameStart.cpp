@@ -406,6 +406,10 @@ void FilterDealList(const Session& s, TextList& list) {
         eraseIf([&](int card) { return card > tableau; });
       }
       break;
+    case 15:
+      // The short pack of 32: the Aces and the Sevens to the Kings.
+      eraseIf([](int card) { return CardRank(card) >= 2 && CardRank(card) <= 6; });
+      break;
     case 12: {
       std::vector<int> keep = {1, 5, 15, 19, 29, 43, 53, 57, 67, 71, 81, 95};
       if (tableau != 3) keep.insert(keep.end(), {9, 23, 33, 37, 47, 51, 61, 75, 85, 89, 99, 103});

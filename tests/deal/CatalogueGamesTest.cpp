@@ -10,6 +10,7 @@
 
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
+#include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "deal/GameStart.h"
 #include "support/DealtPack.h"
@@ -140,6 +141,35 @@ TEST_F(CatalogueDeals, NestorPutsNoTwoCardsOfARankInOneColumn) {
     EXPECT_EQ(std::count(seen.begin() + 1, seen.end(), 1), 52) << deal;
     // The deal number alone makes the table.
     EXPECT_EQ(Deal(kNestor, deal), table) << deal;
+  }
+}
+
+// Wish is played with the short pack of 32, the Sevens to the Kings and the
+// Aces; the whole pack in thirteen piles is Patient Pairs.
+TEST_F(CatalogueDeals, WishDealsTheShortPackIntoEightPilesOfFour) {
+  constexpr int kPatientPairs = 54, kWish = 57;
+  EXPECT_EQ(GameNameOf(session, kPatientPairs), "Patient Pairs");
+  ASSERT_EQ(GameNameOf(session, kWish), "Wish");
+  for (int i = 0; i < 50; ++i) {
+    const std::string deal = Spread(i);
+    const std::string table = Deal(kWish, deal);
+    std::set<int> cards;
+    for (int t = 0; t < session.rules[rule::TableauCount]; ++t) {
+      const std::string& pile = Tableau(t);
+      ASSERT_EQ(PileCardCount(pile), 4) << deal;
+      for (int k = 0; k < 4; ++k) {
+        const int card = CardAt(pile, k);
+        ASSERT_TRUE(card >= 1 && card <= 52) << deal;
+        EXPECT_TRUE(CardRank(card) == 1 || CardRank(card) >= 7) << "deal " << deal << " card " << card;
+        EXPECT_EQ(session.cards.IsFaceDown(card), k < 3) << deal;
+        cards.insert(card);
+      }
+    }
+    EXPECT_EQ(session.rules[rule::TableauCount], 8);
+    EXPECT_EQ(cards.size(), 32u) << deal;
+    for (auto group : {PileGroup::Stock, PileGroup::Reserve})
+      for (const std::string& pile : session.piles.Items(group)) EXPECT_TRUE(pile.empty()) << deal;
+    EXPECT_EQ(Deal(kWish, deal), table) << deal;
   }
 }
 

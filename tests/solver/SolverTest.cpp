@@ -61,7 +61,9 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
                         // Eight foundations of any suit: which one a card goes to is no choice.
                         Case{90, "0234435102048", Knowledge::Visible},
                         // Columns dealt with no rank twice in one.
-                        Case{39, "0234435102048", Knowledge::Visible}}) {
+                        Case{39, "0234435102048", Knowledge::Visible},
+                        // The short pack in piles whose lower cards lie face down.
+                        Case{57, "0234435102048", Knowledge::FullDeal}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, c.deal));

@@ -1,7 +1,8 @@
 #pragma once
 // How often a card lies on the table in the game being played: once for
 // every card of the pack, except the Aces that the deal of gaps takes out of
-// the game; jokers only where the deal names them.
+// the game and the small cards the short pack leaves out; jokers only where
+// the deal names them.
 
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
@@ -17,6 +18,8 @@ inline int TimesOnTable(const Session& session, int card) {
     return dealt;
   }
   if (card > rules[rule::CardCount]) return 0;
+  // The short pack of 32 leaves out the 2s to the 6s.
+  if (rules[rule::DealSpecial] == 15 && CardRank(card) >= 2 && CardRank(card) <= 6) return 0;
   return rules[rule::DealSpecial] == 8 && CardRank(card) == 1 ? 0 : 1;
 }
 

@@ -597,8 +597,11 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
   std::vector<HelpFact> facts;
   const int cards = rules[rule::CardCount];
   const int decks = std::max(1, cards / 52);
-  facts.push_back({"Cards", (decks == 1 ? std::string("One deck") : std::to_string(decks) + " decks") + ", " +
-                                std::to_string(cards) + " cards"});
+  if (rules[rule::DealSpecial] == 15)
+    facts.push_back({"Cards", "32 cards of one deck: the Aces and the Sevens to the Kings"});
+  else
+    facts.push_back({"Cards", (decks == 1 ? std::string("One deck") : std::to_string(decks) + " decks") + ", " +
+                                  std::to_string(cards) + " cards"});
   const int piles = std::clamp(static_cast<int>(rules[GameRules::kTableauCount]), 0, 28);
   // Selection play (pairing and adding) builds nothing: cards are chosen,
   // not moved, so the build rows would tell of rules the game never uses.
