@@ -173,5 +173,25 @@ TEST_F(CatalogueDeals, WishDealsTheShortPackIntoEightPilesOfFour) {
   }
 }
 
+// The adding games with a stock deal as they are published: Fifteens sixteen
+// cards, Nines nine, Eighteens twelve from two packs; the rest wait in the
+// stock to fill the gaps.
+TEST_F(CatalogueDeals, AddingGamesDealTheirPublishedTables) {
+  struct Case {
+    int game, piles, stock, pack;
+  };
+  for (const Case& c : {Case{35, 16, 36, 52}, Case{43, 9, 43, 52}, Case{42, 12, 92, 104}}) {
+    SCOPED_TRACE(c.game);
+    Deal(c.game, Spread(3));
+    EXPECT_EQ(session.rules[rule::CardCount], c.pack);
+    ASSERT_EQ(session.rules[rule::TableauCount], c.piles);
+    for (int t = 0; t < c.piles; ++t) {
+      ASSERT_EQ(PileCardCount(Tableau(t)), 1) << t;
+      EXPECT_FALSE(session.cards.IsFaceDown(TopCard(Tableau(t))));
+    }
+    EXPECT_EQ(PileCardCount(session.piles.Pile(PileGroup::Stock, kStockItem)), c.stock);
+  }
+}
+
 }  // namespace
 }  // namespace cardoria

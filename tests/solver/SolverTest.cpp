@@ -51,6 +51,7 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
     int game;
     const char* deal;
     Knowledge knowledge;
+    std::int64_t budget = 2000;
   };
   for (const Case& c : {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000003", Knowledge::FullDeal},
                         Case{25, "0000000000003", Knowledge::FullDeal}, Case{76, "0000000000005", Knowledge::FullDeal},
@@ -63,11 +64,17 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
                         // Columns dealt with no rank twice in one.
                         Case{39, "0234435102048", Knowledge::Visible},
                         // The short pack in piles whose lower cards lie face down.
-                        Case{57, "0234435102048", Knowledge::FullDeal}}) {
+                        Case{57, "0234435102048", Knowledge::FullDeal},
+                        // Sixteen cards and a stock: groups of any size that make fifteen.
+                        Case{35, "1234567890123", Knowledge::FullDeal},
+                        // Nine cards and a stock.
+                        Case{43, "4831926750418", Knowledge::FullDeal},
+                        // Two packs, twelve cards at a time: few deals are won within a small budget.
+                        Case{42, "2026121100002", Knowledge::FullDeal, 20000}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, c.deal));
-    const solver::Result result = solver::Solve(f.session, Budget(2000));
+    const solver::Result result = solver::Solve(f.session, Budget(c.budget));
     ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
     EXPECT_EQ(result.knowledge, c.knowledge);
     EXPECT_GT(result.positions, 0);
