@@ -86,6 +86,24 @@ TEST(CatalogueGames, EveryGameDealsEveryCardOnce) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// The games with no published source say so, and only they.
+TEST(CatalogueGames, OurOwnGamesAreMarkedInTheCatalogue) {
+  test::TempDir dir;
+  std::filesystem::copy_file(CARDORIA_GAMES, dir / "GAMES.DAT");
+  Session session;
+  session.programDir = dir.Path();
+  test::RecordingMessages messages;
+  ASSERT_TRUE(LoadCatalogue(session, messages));
+  std::set<std::string> own;
+  for (const std::string& line : session.catalogue)
+    if (LineOwnDesign(line)) own.insert(LineName(line));
+  EXPECT_EQ(own, (std::set<std::string>{"Marriage Row", "Multiples of Seven", "Hidden Elevens", "Chain Crossing",
+                                        "Forget Me Not", "Jacks and Kings", "Ten in a Row", "Eight Puzzle",
+                                        "Peg Solitaire"}));
+  EXPECT_TRUE(IsOwnDesign(session, GameNumberOf(session, "Peg Solitaire")));
+  EXPECT_FALSE(IsOwnDesign(session, GameNumberOf(session, "Freecell")));
+}
+
 // The installed catalogue, dealt headless.
 class CatalogueDeals : public ::testing::Test {
  protected:
