@@ -8,6 +8,7 @@
 #include "core/RuleIndex.h"
 #include "core/RulesLoader.h"
 #include "core/Session.h"
+#include "deal/Boards.h"
 #include "deal/Shuffle.h"
 #include "persist/RecentDeals.h"
 #include "table/PileJitter.h"
@@ -532,6 +533,8 @@ bool DealPiles(Session& s, GameStartPorts& ports) {
     AppendCard(s.piles, s.cards, PileGroup::Tableau, 0, 12, '1');
   }
   Rearrange(s, ports, list);
+  if (Rule(s, rule::GameFamily) == 34) MakeSlidingBoardSolvable(s);
+  if (Rule(s, rule::GameFamily) == 35) MakePegBoardSolvable(s);
   ports.engine.UpdateScore(s);
   return true;
 }

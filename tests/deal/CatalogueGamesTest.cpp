@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "core/Catalogue.h"
@@ -208,6 +209,72 @@ TEST_F(CatalogueDeals, AddingGamesDealTheirPublishedTables) {
       EXPECT_FALSE(session.cards.IsFaceDown(TopCard(Tableau(t))));
     }
     EXPECT_EQ(PileCardCount(session.piles.Pile(PileGroup::Stock, kStockItem)), c.stock);
+  }
+}
+
+// The two puzzle boards are dealt only as boards that can be solved. Every
+// board the slides can reach from the ordered one is found once, breadth
+// first; the peg board is searched jump by jump down to one card.
+TEST_F(CatalogueDeals, PuzzleBoardsAreDealtOnlyWhereTheyCanBeSolved) {
+  constexpr int kEightPuzzle = 87, kPegSolitaire = 89;
+  // Boards as the place (0-8) of each card from the Ace to the 8, the empty place last.
+  std::set<std::string> reachable;
+  std::vector<std::string> frontier = {"012345678"};
+  reachable.insert(frontier[0]);
+  while (!frontier.empty()) {
+    std::vector<std::string> next;
+    for (const std::string& board : frontier) {
+      const int hole = board[8] - '0';
+      for (int step : {-1, 1, -3, 3}) {
+        const int from = hole + step;
+        if (from < 0 || from > 8 || ((step == 1 || step == -1) && from / 3 != hole / 3)) continue;
+        std::string moved = board;
+        for (int k = 0; k < 8; ++k)
+          if (moved[static_cast<std::size_t>(k)] - '0' == from) moved[static_cast<std::size_t>(k)] = char('0' + hole);
+        moved[8] = char('0' + from);
+        if (reachable.insert(moved).second) next.push_back(moved);
+      }
+    }
+    frontier = std::move(next);
+  }
+  ASSERT_EQ(reachable.size(), 181440u);  // half of all boards
+
+  std::function<bool(unsigned)> clears;
+  std::set<unsigned> stuck;
+  clears = [&](unsigned pegs) {
+    if (__builtin_popcount(pegs) == 1) return true;
+    if (stuck.contains(pegs)) return false;
+    for (int from = 0; from < 16; ++from)
+      for (int step : {-1, 1, -4, 4}) {
+        const int over = from + step, to = from + 2 * step;
+        if (!(pegs >> from & 1u) || to < 0 || to >= 16) continue;
+        if ((step == 1 || step == -1) && to / 4 != from / 4) continue;
+        if ((pegs >> over & 1u) && !(pegs >> to & 1u) && clears((pegs & ~(1u << from) & ~(1u << over)) | 1u << to))
+          return true;
+      }
+    stuck.insert(pegs);
+    return false;
+  };
+
+  for (int i = 0; i < 200; ++i) {
+    const std::string deal = Spread(i);
+    const std::string puzzle = Deal(kEightPuzzle, deal);
+    std::string board(9, ' ');
+    for (int t = 0; t < 9; ++t) {
+      const int card = TopCard(Tableau(t));
+      if (card == 0) board[8] = char('0' + t);
+      if (card >= 1 && card <= 8) board[static_cast<std::size_t>(card - 1)] = char('0' + t);
+    }
+    EXPECT_TRUE(reachable.contains(board)) << "deal " << deal << " board " << board;
+    EXPECT_EQ(Deal(kEightPuzzle, deal), puzzle) << deal;
+
+    const std::string pegTable = Deal(kPegSolitaire, deal);
+    unsigned pegs = 0;
+    for (int t = 0; t < 16; ++t)
+      if (!Tableau(t).empty()) pegs |= 1u << t;
+    EXPECT_EQ(__builtin_popcount(pegs), 15) << deal;
+    EXPECT_TRUE(clears(pegs)) << "deal " << deal << " empty place " << __builtin_ctz(~pegs & 0xFFFFu);
+    EXPECT_EQ(Deal(kPegSolitaire, deal), pegTable) << deal;
   }
 }
 

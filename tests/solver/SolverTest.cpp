@@ -53,24 +53,27 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
     Knowledge knowledge;
     std::int64_t budget = 2000;
   };
-  for (const Case& c : {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000003", Knowledge::FullDeal},
-                        Case{25, "0000000000003", Knowledge::FullDeal}, Case{76, "0000000000005", Knowledge::FullDeal},
-                        // Pairs pressed card by card: each removal is searched as one move.
-                        Case{55, "2026121100002", Knowledge::FullDeal},
-                        // The row of ten must be filled as a run: cards out of place lead nowhere.
-                        Case{79, "0234435102048", Knowledge::FullDeal},
-                        // Eight foundations of any suit: which one a card goes to is no choice.
-                        Case{90, "0234435102048", Knowledge::Visible},
-                        // Columns dealt with no rank twice in one.
-                        Case{39, "0234435102048", Knowledge::Visible},
-                        // The short pack in piles whose lower cards lie face down.
-                        Case{57, "0234435102048", Knowledge::FullDeal},
-                        // Sixteen cards and a stock: groups of any size that make fifteen.
-                        Case{35, "1234567890123", Knowledge::FullDeal},
-                        // Nine cards and a stock.
-                        Case{43, "4831926750418", Knowledge::FullDeal},
-                        // Two packs, twelve cards at a time: few deals are won within a small budget.
-                        Case{42, "2026121100002", Knowledge::FullDeal, 20000}}) {
+  for (const Case& c :
+       {Case{1, "0000000000003", Knowledge::Visible}, Case{2, "0000000000003", Knowledge::FullDeal},
+        Case{25, "0000000000003", Knowledge::FullDeal}, Case{76, "0000000000005", Knowledge::FullDeal},
+        // Pairs pressed card by card: each removal is searched as one move.
+        Case{55, "2026121100002", Knowledge::FullDeal},
+        // The row of ten must be filled as a run: cards out of place lead nowhere.
+        Case{79, "0234435102048", Knowledge::FullDeal},
+        // Eight foundations of any suit: which one a card goes to is no choice.
+        Case{90, "0234435102048", Knowledge::Visible},
+        // Columns dealt with no rank twice in one.
+        Case{39, "0234435102048", Knowledge::Visible},
+        // The short pack in piles whose lower cards lie face down.
+        Case{57, "0234435102048", Knowledge::FullDeal},
+        // Sixteen cards and a stock: groups of any size that make fifteen.
+        Case{35, "1234567890123", Knowledge::FullDeal},
+        // Nine cards and a stock.
+        Case{43, "4831926750418", Knowledge::FullDeal},
+        // Boards dealt only where they can be solved: slides, and jumps down to one card.
+        Case{87, "4706215556562", Knowledge::Visible, 20000}, Case{89, "0234435102048", Knowledge::Visible},
+        // Two packs, twelve cards at a time: few deals are won within a small budget.
+        Case{42, "2026121100002", Knowledge::FullDeal, 20000}}) {
     SCOPED_TRACE(c.game);
     PlayFixture f;
     ASSERT_TRUE(f.Start(c.game, c.deal));
