@@ -56,6 +56,7 @@ std::optional<std::vector<ReadGame>> ReadAll(Session& session) {
     game.entry.name = LineName(line);
     game.entry.needs800 = line.size() >= 9 && line[8] == '1';
     game.entry.marked = line.size() >= 10 && line[9] == '1';
+    game.entry.ownDesign = LineOwnDesign(line);
     session.store.Set(pos::kGameNumber, 4, ZeroPad(game.entry.number, 4));
     game.rulesLoaded = LoadGameRules(session, messages);
     for (int index = 1; index <= kCatalogueLastRule; ++index)
@@ -107,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string which = "game " + std::to_string(i);
     FUZZ_CHECK((*reread)[i].rulesLoaded, which + ": rules refused");
     FUZZ_CHECK(a.family == b.family && a.number == b.number && a.name == b.name && a.needs800 == b.needs800 &&
-                   a.marked == b.marked,
+                   a.marked == b.marked && a.ownDesign == b.ownDesign,
                which + ": its line reads differently");
     FUZZ_CHECK(a.rules == b.rules, which + ": its rules read differently");
   }

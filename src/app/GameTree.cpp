@@ -31,7 +31,7 @@ std::string PaddedColumns(std::string_view line, int from, int count) {
 int Number(std::string_view text) { return TextToIntDef(TrimRightSpaces(TrimLeftSpaces(text)), -1); }
 
 TreeGame IndexGame(std::string_view entry) {
-  return {IndexName(entry), IndexNumber(entry), FamilyImage(IndexFamily(entry))};
+  return {IndexName(entry), IndexNumber(entry), FamilyImage(IndexFamily(entry)), IndexIsOwnDesign(entry)};
 }
 
 }  // namespace
@@ -67,6 +67,7 @@ const std::vector<TreeFolder>& TreeSkeleton() {
       {-2090, "Others Groups", -20, 26, 27, false},
       {-209010, "Original games", -2090, 0, 1, true},
       {-209020, "Games for Children", -2090, 0, 1, true},
+      {kOwnGamesFolder, "Games of our own design", -2090, 0, 1, true},
       {-2080, "New games", -20, 21, 22, true},
       {-30, "All games (alphabetically)", 0, 0, 1, true},
   };
@@ -176,7 +177,7 @@ TextList BuildGameIndexList(const Session& session) {
   index.reserve(session.catalogue.size());
   for (const std::string& line : session.catalogue)
     index.push_back(PaddedColumns(line, 11, 50) + PaddedColumns(line, 1, 3) + PaddedColumns(line, 5, 3) +
-                    PaddedColumns(line, 10, 1));
+                    PaddedColumns(line, 10, 1) + PaddedColumns(line, 4, 1));
   std::stable_sort(index.begin(), index.end(), [](const std::string& a, const std::string& b) {
     return NameLess(std::string_view(a).substr(0, 50), std::string_view(b).substr(0, 50));
   });
@@ -187,6 +188,9 @@ std::string IndexName(std::string_view entry) { return TrimRightSpaces(Columns(e
 int IndexFamily(std::string_view entry) { return Number(Columns(entry, 51, 3)); }
 int IndexNumber(std::string_view entry) { return Number(Columns(entry, 54, 3)); }
 bool IndexIsNew(std::string_view entry) { return Columns(entry, 57, 1) == "1"; }
+bool IndexIsOwnDesign(std::string_view entry) { return Columns(entry, 58, 1) == "1"; }
+
+std::string NodeText(const TreeGame& game) { return game.caption + (game.ownDesign ? kOwnDesignMark : ""); }
 
 int CustomIndexEntry::Number() const { return cardoria::Number(Columns(entry, 1, 4)); }
 int CustomIndexEntry::Base() const { return cardoria::Number(Columns(entry, 5, 4)); }
@@ -210,7 +214,7 @@ std::vector<TreeGame> SectionGames(const Session& session, std::string_view head
     const int number = Number(RestoreText(stored));
     const std::string name = GameNameOf(session, number);
     if (number < 0 || name.empty()) continue;
-    games.push_back({name, number, FamilyImage(FamilyOf(session, number))});
+    games.push_back({name, number, FamilyImage(FamilyOf(session, number)), IsOwnDesign(session, number)});
   }
   std::stable_sort(games.begin(), games.end(),
                    [](const TreeGame& a, const TreeGame& b) { return NameLess(a.caption, b.caption); });
@@ -228,6 +232,13 @@ std::vector<TreeGame> NewGames(const TextList& index) {
   std::vector<TreeGame> games;
   for (const std::string& entry : index)
     if (IndexIsNew(entry)) games.push_back(IndexGame(entry));
+  return games;
+}
+
+std::vector<TreeGame> OwnGames(const TextList& index) {
+  std::vector<TreeGame> games;
+  for (const std::string& entry : index)
+    if (IndexIsOwnDesign(entry)) games.push_back(IndexGame(entry));
   return games;
 }
 
@@ -261,7 +272,8 @@ std::vector<TreeGame> CustomGames(const std::vector<CustomIndexEntry>& custom) {
 std::vector<TreeGame> FavouriteGames(const Session& session) {
   std::vector<TreeGame> games;
   for (const auto& [name, number] : ReadFavourites(session))
-    games.push_back({TrimRightSpaces(name), number, FamilyImage(FamilyOf(session, number))});
+    games.push_back(
+        {TrimRightSpaces(name), number, FamilyImage(FamilyOf(session, number)), IsOwnDesign(session, number)});
   return games;
 }
 

@@ -20,6 +20,7 @@ inline constexpr int kFavouritesFolder = -10;
 inline constexpr int kCustomFolder = -2070;
 inline constexpr int kAllGamesFolder = -30;
 inline constexpr int kNewGamesFolder = -2080;
+inline constexpr int kOwnGamesFolder = -209030;
 inline constexpr int kPlaceholderCode = -1;
 inline constexpr int kNoFavouritesLeaf = -2;
 inline constexpr int kNoCustomLeaf = -3;
@@ -70,13 +71,15 @@ struct GroupRule {
 // The rule and value a group folder gathers; nothing for other codes.
 std::optional<GroupRule> GroupOfFolder(int code);
 
-// GameIndexList: PadRight(name, 50) + family (3) + number (3) + new mark (1),
-// one entry per catalogue line, in name order without regard to case.
+// GameIndexList: PadRight(name, 50) + family (3) + number (3) + new mark (1)
+// + own-design mark (1), one entry per catalogue line, in name order without
+// regard to case.
 TextList BuildGameIndexList(const Session& session);
 std::string IndexName(std::string_view entry);  // trailing spaces removed
 int IndexFamily(std::string_view entry);
 int IndexNumber(std::string_view entry);
 bool IndexIsNew(std::string_view entry);
+bool IndexIsOwnDesign(std::string_view entry);
 
 // CustomIndexList: number (4) + base game (4) + redeals (3), in name order.
 struct CustomIndexEntry {
@@ -90,15 +93,21 @@ std::vector<CustomIndexEntry> BuildCustomIndexList(const Session& session);
 
 // A game a folder lists, as its node shows it.
 struct TreeGame {
-  std::string caption;
+  std::string caption;  // the game's name
   int number = 0;
   int image = -1;
+  bool ownDesign = false;
 };
+// What the node of a game shows: its name, and for a game of our own design
+// the mark that says so.
+inline constexpr const char* kOwnDesignMark = " (own design)";
+std::string NodeText(const TreeGame& game);
 // The games of a "[SectS]"-like section of the catalogue file, read anew, in
 // name order; numbers that name no game are left out.
 std::vector<TreeGame> SectionGames(const Session& session, std::string_view header);
 std::vector<TreeGame> AllGames(const TextList& index);
 std::vector<TreeGame> NewGames(const TextList& index);
+std::vector<TreeGame> OwnGames(const TextList& index);
 std::vector<TreeGame> FamilyGames(const TextList& index, int family);
 // The games whose descriptive rule has the folder's value, in index order.
 std::vector<TreeGame> GroupGames(const Session& session, const TextList& index, int folder);

@@ -40,6 +40,8 @@ namespace {
 constexpr int kCodeRole = Qt::UserRole;
 // "Game Groups" shares its code with the placeholders: these are marked apart.
 constexpr int kPlaceholderRole = Qt::UserRole + 1;
+// A game's name where its node shows more than the name.
+constexpr int kNameRole = Qt::UserRole + 2;
 constexpr const char* kVersion = "4.4";
 
 int CodeOf(const QTreeWidgetItem* item) { return item ? item->data(0, kCodeRole).toInt() : -1; }
@@ -284,7 +286,12 @@ QTreeWidgetItem* TfrmOpenGame::Child(QTreeWidgetItem* parent, const QString& cap
 
 void TfrmOpenGame::AddGames(QTreeWidgetItem* folder, const std::vector<TreeGame>& games, int select) {
   for (const TreeGame& game : games) {
-    QTreeWidgetItem* node = AddNode(folder, QString::fromStdString(game.caption), game.number, game.image, game.image);
+    QTreeWidgetItem* node =
+        AddNode(folder, QString::fromStdString(NodeText(game)), game.number, game.image, game.image);
+    if (game.ownDesign) {
+      node->setData(0, kNameRole, QString::fromStdString(game.caption));
+      node->setToolTip(0, QStringLiteral("A game of Cardoria's own design, with no published source"));
+    }
     if (game.number == select) tree_->setCurrentItem(node);
   }
 }
@@ -299,6 +306,7 @@ void TfrmOpenGame::FillBranch(QTreeWidgetItem* node, int select) {
     case -2010: games = SectionGames(session, "[SectS]"); break;
     case -209010: games = SectionGames(session, "[SectO]"); break;
     case -209020: games = SectionGames(session, "[SectK]"); break;
+    case kOwnGamesFolder: games = OwnGames(gameIndex_); break;
     case kAllGamesFolder: games = AllGames(gameIndex_); break;
     case kNewGamesFolder: games = NewGames(gameIndex_); break;
     case kCustomFolder: FillCustom(node); break;
@@ -354,7 +362,10 @@ void TfrmOpenGame::RefreshCustomBranch() {
 int TfrmOpenGame::SelectedCode() const { return CodeOf(tree_->currentItem()); }
 
 std::string TfrmOpenGame::SelectedCaption() const {
-  return tree_->currentItem() ? tree_->currentItem()->text(0).toStdString() : std::string();
+  const QTreeWidgetItem* item = tree_->currentItem();
+  if (!item) return {};
+  const QVariant name = item->data(0, kNameRole);
+  return (name.isValid() ? name.toString() : item->text(0)).toStdString();
 }
 
 std::string TfrmOpenGame::ChosenPlayer() const {

@@ -47,6 +47,7 @@ class TfrmOpenGame final : public QDialog {
   // dialog again when no game is in progress afterwards.
   bool SavedGameRequested() const { return savedGameRequested_; }
   int SelectedCode() const;
+  // The selected game's name, without the mark its node may show.
   std::string SelectedCaption() const;
   std::string ChosenPlayer() const;
 

@@ -108,6 +108,12 @@ int FamilyOf(const Session& session, int number) {
   return line ? LineFamily(*line) : -1;
 }
 
+bool IsOwnDesign(const Session& session, int number) {
+  if (number < 0 || number >= kFirstCustomGame) return false;
+  const std::string* line = CatalogueLineOf(session, number);
+  return line && LineOwnDesign(*line);
+}
+
 TextList SortedGameNames(const Session& session) {
   TextList names;
   for (const std::string& line : session.catalogue) names.push_back(Columns(line, 11, 50));

@@ -30,6 +30,9 @@ int CatalogueIndexOf(const Session& session, int number);
 std::string GameNameOf(const Session& session, int number);
 int GameNumberOf(const Session& session, std::string_view name);
 int FamilyOf(const Session& session, int number);
+// A built-in game of our own design, with no published source (a customized
+// game is a variant of its base game, not a design of ours).
+bool IsOwnDesign(const Session& session, int number);
 // Names of all catalogue and customized games, sorted without regard to case.
 TextList SortedGameNames(const Session& session);
 // False, after telling the player, when a game that needs 800 pixels meets a

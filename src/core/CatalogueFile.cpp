@@ -20,7 +20,8 @@ std::string ScrambleText(std::string_view plain) {
 }
 
 std::string CatalogueLine(const CatalogueEntry& entry) {
-  std::string line = PadRight(std::to_string(entry.family), 3) + " " + ZeroPad(entry.number, 3);
+  std::string line =
+      PadRight(std::to_string(entry.family), 3) + (entry.ownDesign ? "1" : " ") + ZeroPad(entry.number, 3);
   line += entry.hidden ? '9' : '0';
   line += entry.needs800 ? '1' : '0';
   line += entry.marked ? '1' : '0';
@@ -31,6 +32,8 @@ std::string CatalogueLine(const CatalogueEntry& entry) {
 int LineFamily(std::string_view line) { return TextToInt(TrimRightSpaces(Columns(line, 1, 3))); }
 
 int LineNumber(std::string_view line) { return line.size() < 7 ? -1 : TextToIntDef(Columns(line, 5, 3), -1); }
+
+bool LineOwnDesign(std::string_view line) { return Columns(line, 4, 1) == "1"; }
 
 std::string LineName(std::string_view line) { return TrimRightSpaces(Columns(line, 11, 50)); }
 

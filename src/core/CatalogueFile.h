@@ -33,14 +33,16 @@ struct CatalogueEntry {
   bool marked = false;    // "1" in column 10: listed among the new games
   std::string name;
   std::map<int, int> rules;  // rule index -> value; absent indexes are 0
+  bool ownDesign = false;    // "1" in column 4: a game of Cardoria's own design, with no published source
 };
 
 // The restored text of a "[Sect1]" line.
 std::string CatalogueLine(const CatalogueEntry& entry);
 
-// Fields of a restored "[Sect1]" line (columns 1-3, 5-7, 11-60).
+// Fields of a restored "[Sect1]" line (columns 1-3, 4, 5-7, 11-60).
 int LineFamily(std::string_view line);
 int LineNumber(std::string_view line);
+bool LineOwnDesign(std::string_view line);    // column 4
 std::string LineName(std::string_view line);  // trailing spaces removed
 
 struct CatalogueFileContent {

@@ -30,6 +30,11 @@ inline constexpr int TableauDealCount = 288, TableauFaceUp = 316, SecondWasteDea
 
 inline constexpr int CardsPerDealEditable = 361, RedealsEditable = 362, EmptyTableauEditable = 363;
 
+// ReserveKind 10, the Queens' row: the stock puts each Queen it turns up into
+// the first empty place of the row, and nothing else goes there; what lies
+// there stays to the end.
+inline constexpr int kQueensRow = 10;
+
 // Empty-pile letter codes.
 inline constexpr int kQ = 81, kR = 82, kS = 83, kT = 84, kU = 85, kV = 86, kW = 87, kX = 88, kZ = 90, kBackslash = 92,
                      kBracket = 93, kUnderscore = 95;

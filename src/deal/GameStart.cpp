@@ -8,6 +8,7 @@
 #include "core/RuleIndex.h"
 #include "core/RulesLoader.h"
 #include "core/Session.h"
+#include "deal/Boards.h"
 #include "deal/Shuffle.h"
 #include "engine/PackCheck.h"
 #include "persist/RecentDeals.h"
@@ -261,6 +262,59 @@ void DistinctRanksPerPile(Session& s) {
   }
 }
 
+// Whether tableau pile `pile` holds a card of `rank` anywhere but at `except`.
+bool PileHoldsRank(const Session& s, int pile, int rank, int except) {
+  const std::string& cards = s.piles.Pile(PileGroup::Tableau, pile);
+  for (int k = 0; k < PileCardCount(cards); ++k) {
+    const int card = CardAt(cards, k);
+    if (k != except && card > 0 && CardRank(card) == rank) return true;
+  }
+  return false;
+}
+
+// No tableau pile keeps two cards of one rank. The second card of a rank in
+// a pile changes places with the first card, from the next pile on, whose
+// rank its pile lacks and whose pile lacks its rank. Each exchange takes
+// away one repeat and makes none, so the cards alone decide the end, and
+// the deal number still fixes the table. Each place keeps its face.
+void NoRankTwiceInAPile(Session& s) {
+  const int piles = Tableaus(s);
+  for (int guard = 0; guard < cardoria::kCardCount; ++guard) {
+    int pile = -1, at = -1;
+    for (int p = 0; p < piles && pile < 0; ++p) {
+      const std::string& cards = s.piles.Pile(PileGroup::Tableau, p);
+      for (int k = 1; k < PileCardCount(cards) && pile < 0; ++k) {
+        const int card = CardAt(cards, k);
+        bool repeat = false;
+        for (int below = 0; below < k && card > 0; ++below)
+          repeat = repeat || (CardAt(cards, below) > 0 && CardRank(CardAt(cards, below)) == CardRank(card));
+        if (repeat) pile = p, at = k;
+      }
+    }
+    if (pile < 0) return;
+    std::string& from = s.piles.Pile(PileGroup::Tableau, pile);
+    const int card = CardAt(from, at);
+    bool exchanged = false;
+    for (int step = 1; step < piles && !exchanged; ++step) {
+      const int q = (pile + step) % piles;
+      std::string& to = s.piles.Pile(PileGroup::Tableau, q);
+      for (int j = 0; j < PileCardCount(to) && !exchanged; ++j) {
+        const int other = CardAt(to, j);
+        if (other <= 0 || CardRank(other) == CardRank(card)) continue;
+        if (PileHoldsRank(s, pile, CardRank(other), -1) || PileHoldsRank(s, q, CardRank(card), j)) continue;
+        const bool cardDown = s.cards.IsFaceDown(card), otherDown = s.cards.IsFaceDown(other);
+        from.replace(static_cast<std::size_t>(at) * 3, 3, CardCode(other));
+        to.replace(static_cast<std::size_t>(j) * 3, 3, CardCode(card));
+        s.cards.SetCardFace(other, cardDown ? '0' : '1');
+        s.cards.SetCardFace(card, otherDown ? '0' : '1');
+        exchanged = true;
+      }
+    }
+    // A table too full of one rank to mend is dealt as it stands.
+    if (!exchanged) return;
+  }
+}
+
 void Rearrange(Session& s, GameStartPorts& ports, TextList& list) {
   switch (Rule(s, rule::DealSpecial)) {
     case 1: ReplaceBottomKings(s); break;
@@ -324,6 +378,7 @@ void Rearrange(Session& s, GameStartPorts& ports, TextList& list) {
         AppendCard(s.piles, s.cards, PileGroup::Foundation, f, TextToInt(list[static_cast<std::size_t>(f)]), '1');
       }
       break;
+    case 14: NoRankTwiceInAPile(s); break;
     default: break;
   }
 }
@@ -352,6 +407,10 @@ void FilterDealList(const Session& s, TextList& list) {
       } else {
         eraseIf([&](int card) { return card > tableau; });
       }
+      break;
+    case 15:
+      // The short pack of 32: the Aces and the Sevens to the Kings.
+      eraseIf([](int card) { return CardRank(card) >= 2 && CardRank(card) <= 6; });
       break;
     case 12: {
       std::vector<int> keep = {1, 5, 15, 19, 29, 43, 53, 57, 67, 71, 81, 95};
@@ -475,6 +534,8 @@ bool DealPiles(Session& s, GameStartPorts& ports) {
     AppendCard(s.piles, s.cards, PileGroup::Tableau, 0, 12, '1');
   }
   Rearrange(s, ports, list);
+  if (Rule(s, rule::GameFamily) == 34) MakeSlidingBoardSolvable(s);
+  if (Rule(s, rule::GameFamily) == 35) MakePegBoardSolvable(s);
   // Rules that deal where the game has no pile could never be played.
   if (const auto off = CardOffTheGame(s)) {
     ports.messages.ShowInfo("The game catalogue " + s.PathOf(kCatalogueFile) + " is damaged: the deal of game " +

@@ -132,6 +132,9 @@ class Engine final : public PlayEngine {
   // leaves for the second waste, within the jump's step.
   void RemoveJumpedCard(int source, int destination);
   bool DealFromStock(const std::string& destination, bool pushStep);
+  // A Queen just turned onto the waste goes on to the Queens' row, within
+  // the step of the deal.
+  void SendToQueensRow(int queen);
   // True at the release of the held stock when the action is allowed.
   bool StockButtonReleased(bool allowed);
   bool TurnWasteOver();

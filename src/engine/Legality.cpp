@@ -417,9 +417,20 @@ bool FoundationStartAllowed(const Session& s, int code, int card) {
   return true;
 }
 
+bool InQueensRow(const Session& s, int card) {
+  const int at = Location(s, card);
+  return at <= -21 && at >= -28 && s.rules[rule::ReserveKind + (-21 - at)] == rule::kQueensRow;
+}
+
+int FreeQueensPlace(const Session& s) {
+  for (int r = 0; r < Reserves(s); ++r)
+    if (s.rules[rule::ReserveKind + r] == rule::kQueensRow && s.piles.Pile(PileGroup::Reserve, r).empty()) return r;
+  return -1;
+}
+
 bool CanDropOnPile(const Session& s, int card, std::string_view name) {
   const auto ref = ParsePileName(name);
-  if (!ref) return false;
+  if (!ref || InQueensRow(s, card)) return false;
   const int i = ref->index;
   if (ref->group == PileGroup::Foundation) {
     if (i >= Foundations(s)) return false;
@@ -482,6 +493,7 @@ bool CanDropOnPile(const Session& s, int card, std::string_view name) {
       case 8: return single && CardRank(card) == 13 && count < 3;
       case 13: return single && count < 5;
       case 9: return single && IsCourtCard(card) && count == 0;
+      case rule::kQueensRow: return false;
       default: return single && count == 0;
     }
   }

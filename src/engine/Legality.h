@@ -51,6 +51,11 @@ bool BlockOpen(const Session& session);
 // of the card on the hole's left.
 bool GapAccepts(const Session& session, int card, int row, int place);
 
+// The card lies in the Queens' row (ReserveKind rule::kQueensRow).
+bool InQueensRow(const Session& session, int card);
+// The first empty place of the Queens' row, or -1.
+int FreeQueensPlace(const Session& session);
+
 // Whether the moving group is a single card (its drag height is one card).
 bool MovingSingleCard(const Session& session);
 // The card and every card above it in its tableau pile or reserve.

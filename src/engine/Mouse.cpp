@@ -308,7 +308,9 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
       if (take == 1 || (take == 2 && count > 1)) lift = hit.card;
     } else if (ref->group == PileGroup::Reserve && hit.card > 0) {
       const std::string& pile = s_.piles.Pile(PileGroup::Reserve, ref->index);
-      if (s_.rules[rule::ReserveAnyCard] == -11) {
+      if (s_.rules[rule::ReserveKind + ref->index] == rule::kQueensRow) {
+        // The Queens' row gives nothing back.
+      } else if (s_.rules[rule::ReserveAnyCard] == -11) {
         lift = hit.card;
       } else if (!s_.cards.IsFaceDown(TopCard(pile))) {
         lift = TopCard(pile);

@@ -74,7 +74,11 @@ std::vector<int> PackOfGame(const Session& s) {
     if (IsJoker(card)) {
       for (int i = 0; i < kTableauPiles; ++i) times += r[rule::TableauDealCount + i] == card - 105 + 1501;
     } else if (card <= r[rule::CardCount]) {
-      times = r[rule::DealSpecial] == 8 && CardRank(card) == 1 ? 0 : 1;
+      const int rank = CardRank(card);
+      // Gaps takes the Aces out; the short pack of 32 leaves out the 2s to the 6s.
+      const bool left =
+          (r[rule::DealSpecial] == 8 && rank == 1) || (r[rule::DealSpecial] == 15 && rank >= 2 && rank <= 6);
+      times = left ? 0 : 1;
     }
     pack[static_cast<std::size_t>(card)] = times;
   }

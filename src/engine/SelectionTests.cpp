@@ -219,6 +219,11 @@ bool SelectionAccepted(const Session& session, int pressed) {
   switch (session.rules[rule::GameFamily]) {
     case 1: {
       const Split split = SplitAt(cards, 9);
+      if (sum == 15) {
+        // Fifteens: low cards that stay within fifteen, or court cards and tens of different ranks.
+        if (!split.low.empty() && !split.high.empty()) return false;
+        return RankSum(split.low) <= 15 && RanksDistinct(split.high);
+      }
       if (!split.high.empty() && !(split.low.empty() && AllOneRank(split.high))) return false;
       return !(sum == 10 && !split.low.empty() && split.low.size() > 2);
     }
@@ -254,9 +259,9 @@ bool SelectionComplete(const Session& session) {
   switch (session.rules[rule::GameFamily]) {
     case 1: {
       const Split split = SplitAt(cards, 9);
+      if (target == 15) return split.high.empty() ? RankSum(cards) == 15 : OneOfEachAbove(split, 9);
       if (split.low.empty()) return cards.size() == 4 && AllOneRank(cards);
       if (!split.high.empty()) return false;
-      if (target == 15) return RankSum(cards) == 15;
       return target == 10 && cards.size() == 2 && RankSum(cards) == 10;
     }
     case 14:

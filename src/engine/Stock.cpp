@@ -86,6 +86,21 @@ void Engine::StockClick(int top) {
   if ((family == 2 || family == 15) && s_.values.Flag(kGameWon)) EndGame();
 }
 
+void Engine::SendToQueensRow(int queen) {
+  const int place = FreeQueensPlace(s_);
+  if (place < 0) return;
+  const PileRef waste{PileGroup::Stock, kWasteItem}, row{PileGroup::Reserve, place};
+  const Rect from = TopCardRect(s_, waste);
+  std::string& pile = s_.piles.Pile(PileGroup::Stock, kWasteItem);
+  if (TopCard(pile) != queen) return;
+  pile.resize(pile.size() - 3);
+  AppendCard(s_.piles, s_.cards, PileGroup::Reserve, place, queen, '1');
+  p_.view.RedrawPile(waste);
+  if (s_.store.Get(pos::kCardsAnimate, 1) != "N") p_.view.FlyCard(queen, from, TopCardRect(s_, row));
+  p_.view.RedrawPile(row);
+  p_.view.CardMoved(queen, kPileWaste, kPileReserve);
+}
+
 bool Engine::DealFromStock(const std::string& destination, bool pushStep) {
   std::string& stock = s_.piles.Pile(PileGroup::Stock, kStockItem);
   if (stock.empty()) return false;
@@ -103,6 +118,7 @@ bool Engine::DealFromStock(const std::string& destination, bool pushStep) {
     p_.view.RedrawPile(target);
     p_.view.CardMoved(card, kPileStock, toWaste ? kPileWaste : kPileSecondWaste);
     Sound("Stock", 176);
+    if (toWaste && CardRank(card) == 12) SendToQueensRow(card);
     s_.values.SetFlag(kGameWon, CheckWin());
   }
   if (s_.rules[rule::GameFamily] == 28) {

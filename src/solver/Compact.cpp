@@ -147,7 +147,7 @@ std::optional<Tables> AskEngine(const Session& start) {
   }
   for (int i = 0; i < t.reserves; ++i) {
     const int kind = r[rule::ReserveKind + i];
-    if (kind == 4 || kind == 8 || kind == 9 || kind == 13) return std::nullopt;
+    if (kind == 4 || kind == 8 || kind == 9 || kind == rule::kQueensRow || kind == 13) return std::nullopt;
     const std::string& pile = start.piles.Pile(PileGroup::Reserve, i);
     if (PileCardCount(pile) > 1) return std::nullopt;
     if (!pile.empty() && (TopCard(pile) <= 0 || start.cards.IsFaceDown(TopCard(pile)))) return std::nullopt;

@@ -189,8 +189,8 @@ TEST_F(FamilyGamesTest, EightPuzzleIsWonWithTheCardsInOrder) {
 }
 
 // Plays Salic Law the plain way: every card that can go to a foundation goes,
-// a turned Queen takes a space of its row, any other turned card goes where
-// it must, and the stock is turned when nothing else is left.
+// any other turned card goes where it must, and the stock is turned when
+// nothing else is left.
 void PlaySalicLaw(test::PlayFixture& play) {
   Session& s = play.session;
   auto first = [&](int card, PileGroup group, const char* prefix, int count) {
@@ -212,12 +212,67 @@ void PlaySalicLaw(test::PlayFixture& play) {
     if (!waste.empty()) {
       const int card = TopCard(waste);
       if (first(card, PileGroup::Foundation, "Dest", 8)) continue;
-      if (CardRank(card) == 12 && first(card, PileGroup::Reserve, "Appogg", 8)) continue;
       if (first(card, PileGroup::Tableau, "Fila", 8)) continue;
       return;
     }
     if (s.piles.Pile(PileGroup::Stock, kStockItem).empty()) return;
     play.Click(kStock);
+  }
+}
+
+// A Queen turned up by the stock goes on to its row in the same step, and
+// the row takes nothing else and gives nothing back.
+TEST_F(FamilyGamesTest, SalicLawQueensGoToTheirRowAndStayThere) {
+  ASSERT_TRUE(play.Start(kSalicLaw, "4831926971732"));
+  s().store.Set(pos::kUndoEnabled, 1, "1");
+  const std::string& waste = Pile(PileGroup::Stock, kWasteItem);
+  // Turn the stock, putting each other card on the last column, until a Queen comes.
+  int queen = 0;
+  for (int guard = 0; guard < 104 && queen == 0; ++guard) {
+    if (!waste.empty()) {
+      const int card = TopCard(waste);
+      ASSERT_NE(CardRank(card), 12);
+      for (int t = 0; t < 8 && !waste.empty(); ++t) play.Drag(card, {PileGroup::Tableau, t});
+      ASSERT_TRUE(waste.empty()) << "card " << card;
+    }
+    const std::string before = play.TableText();
+    play.Click(kStock);
+    ASSERT_NE(play.TableText(), before);
+    queen = TopCard(Pile(PileGroup::Reserve, 0));
+  }
+  ASSERT_EQ(CardRank(queen), 12);
+  EXPECT_TRUE(waste.empty());
+  for (int r = 1; r < 8; ++r) EXPECT_TRUE(Pile(PileGroup::Reserve, r).empty());
+  // One Undo puts her back into the stock with the click that turned her.
+  const std::string stock = Pile(PileGroup::Stock, kStockItem);
+  ASSERT_TRUE(play.engine.Undo());
+  EXPECT_EQ(TopCard(Pile(PileGroup::Stock, kStockItem)), queen);
+  EXPECT_TRUE(Pile(PileGroup::Reserve, 0).empty());
+  play.Click(kStock);
+  ASSERT_EQ(Pile(PileGroup::Stock, kStockItem), stock);
+  ASSERT_EQ(TopCard(Pile(PileGroup::Reserve, 0)), queen);
+
+  // The Queen stays where she is, even where her rank could go while the waste is busy.
+  const std::string withQueen = play.TableText();
+  for (int t = 0; t < 8; ++t) play.Drag(queen, {PileGroup::Tableau, t});
+  EXPECT_EQ(play.TableText(), withQueen);
+
+  // Jacks and Kings turned later may not wait in the row.
+  for (int guard = 0; guard < 104; ++guard) {
+    if (waste.empty()) play.Click(kStock);
+    ASSERT_FALSE(waste.empty());
+    const int card = TopCard(waste);
+    if (CardRank(card) == 11 || CardRank(card) == 13) {
+      const std::string before = play.TableText();
+      for (int r = 0; r < 8; ++r) {
+        EXPECT_FALSE(CanDropOnPile(s(), card, "Appogg" + std::to_string(r + 1)));
+        play.Drag(card, {PileGroup::Reserve, r});
+      }
+      EXPECT_EQ(play.TableText(), before);
+      break;
+    }
+    for (int t = 0; t < 8 && !waste.empty(); ++t) play.Drag(card, {PileGroup::Tableau, t});
+    ASSERT_TRUE(waste.empty()) << "card " << card;
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/RuleIndex.h"
 #include "engine/SelectionTests.h"
 #include "support/PlayFixture.h"
 #include "support/PressSearch.h"
@@ -22,8 +23,9 @@ void ExpectWon(test::PlayFixture& play) {
   EXPECT_FALSE(play.session.values.Flag(kGameInProgress));
   ASSERT_EQ(play.table.gamesEnded, 1);
   EXPECT_TRUE(play.table.lastResult.won);
-  EXPECT_EQ(play.table.lastResult.score, "208");
-  EXPECT_EQ(PileCardCount(play.session.piles.Pile(PileGroup::Stock, kSecondWasteItem)), 52);
+  const int pack = play.session.rules[rule::CardCount];
+  EXPECT_EQ(play.table.lastResult.score, std::to_string(4 * pack));
+  EXPECT_EQ(PileCardCount(play.session.piles.Pile(PileGroup::Stock, kSecondWasteItem)), pack);
   EXPECT_TRUE(play.PackIntact());
 }
 
@@ -55,12 +57,12 @@ TEST_P(SelectionGameWin, IsWonByClicksAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Games, SelectionGameWin,
-    ::testing::Values(SelectionWin{"Fifteens", 35, "4711000142545", 5}, SelectionWin{"Tens", 36, "4711000000003", 4},
+    ::testing::Values(SelectionWin{"Fifteens", 35, "1234567890123", 5}, SelectionWin{"Tens", 36, "4711000000003", 4},
                       SelectionWin{"FourteenOut", 37, "4711000023757", 4},
-                      SelectionWin{"Thirteens", 38, "4711000007919", 4}, SelectionWin{"Nestor", 39, "4711000213816", 4},
+                      SelectionWin{"Thirteens", 38, "4711000007919", 4}, SelectionWin{"Nestor", 39, "0234435102048", 4},
                       SelectionWin{"SimplePairs", 40, "4711000142545", 4},
                       SelectionWin{"Elevens", 41, "4711000007919", 4},
-                      SelectionWin{"Eighteens", 42, "4711000007919", 4}, SelectionWin{"Nines", 43, "4711000015838", 4}),
+                      SelectionWin{"Eighteens", 42, "2026121100002", 4}, SelectionWin{"Nines", 43, "4711000015838", 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -154,6 +154,20 @@ INSTANTIATE_TEST_SUITE_P(
                     {C(10), {H(10), C(10)}, 2, 1},
                     {D(10), {H(10), C(10), D(10)}, 2, 1},
                     {S(10), {}, 6, 1}}},
+        FamilyCase{"FifteensOrOneOfEachCourt",
+                   1,
+                   15,
+                   {H(7), C(5), D(3), H(9), H(10), C(10), C(11), S(12), D(13)},
+                   {{H(7), {H(7)}, 0, 0},
+                    {C(5), {H(7), C(5)}, 0, 0},
+                    {H(9), {H(7), C(5)}, 0, 1},   // past fifteen
+                    {H(10), {H(7), C(5)}, 0, 2},  // a ten among low cards
+                    {D(3), {}, 3, 2},
+                    {H(10), {H(10)}, 3, 2},
+                    {C(10), {H(10)}, 3, 3},  // a second ten
+                    {C(11), {H(10), C(11)}, 3, 3},
+                    {S(12), {H(10), C(11), S(12)}, 3, 3},
+                    {D(13), {}, 7, 3}}},
         FamilyCase{"MonteCarloDiagonal",
                    8,
                    2,

@@ -30,14 +30,17 @@ struct FixtureGame {
   int family;
   bool marked;
   int time, difficulty, skill, chance, ratioA, ratioB, decks, redeals;
+  bool own = false;
 };
 
-// Names out of order and in mixed case, a game of no family, two marked new.
+// Names out of order and in mixed case, a game of no family, two marked new,
+// one of our own design.
 constexpr FixtureGame kGames[] = {
     {2, "Klondike", 5, true, 2, 0, 1, 1, 1, 3, 1, -1},
     {7, "Spider", 8, false, 0, 2, 0, 4, 0, 0, 2, 0},
     {9, "aces Up", 7, true, 2, 1, 4, 3, 1, 10, 1, 3},
     {11, "Beleaguered", 0, false, 1, 1, 2, 0, 999, 1000, 1, 1},  // the longest chance text
+    {13, "Zodiac", 14, false, 0, 2, 2, 2, 1, 2, 1, 0, true},
 };
 
 class OpenGameTest : public test::MainWindowTest {
@@ -49,6 +52,7 @@ class OpenGameTest : public test::MainWindowTest {
       CatalogueEntry entry = test::KlondikeLike(g.number, g.name);
       entry.family = g.family;
       entry.marked = g.marked;
+      entry.ownDesign = g.own;
       entry.rules[364] = g.time;
       entry.rules[365] = g.difficulty;
       entry.rules[366] = g.skill;
@@ -123,9 +127,11 @@ TEST_F(OpenGameTest, FoldersListTheirGamesInNameOrder) {
   TfrmOpenGame& dialog = ShowDialog();
   EXPECT_EQ(dialog.FindNode(-2080)->text(0), "New games (vers.4.4)");
   const std::pair<int, QStringList> cases[] = {
-      {-30, {"aces Up", "Beleaguered", "Klondike", "Spider"}},
-      {-2080, {"aces Up", "Klondike"}},  // exactly the lines marked new
-      {-2010, {"Klondike", "Spider"}},   // the section, sorted by name
+      {-30, {"aces Up", "Beleaguered", "Klondike", "Spider", "Zodiac (own design)"}},
+      {kOwnGamesFolder, {"Zodiac (own design)"}},
+      {-202070, {"Zodiac (own design)"}},  // Puzzle type
+      {-2080, {"aces Up", "Klondike"}},    // exactly the lines marked new
+      {-2010, {"Klondike", "Spider"}},     // the section, sorted by name
       {-209020, {"aces Up"}},
       {-209010, {}},
       {-202030, {"Klondike"}},  // Klondike type
@@ -313,6 +319,23 @@ TEST_F(OpenGameTest, AGameChosenInAGroupFolderIsStoredAndReopenedThere) {
   EXPECT_EQ(next.findChild<QComboBox*>("cboPlayers")->currentText(), "Bob");
 }
 
+// The mark tells the player, and the game opens under its own name.
+TEST_F(OpenGameTest, AGameOfOurOwnDesignIsMarkedAndOpensUnderItsName) {
+  answerOpenGame = [this](TfrmOpenGame& dialog) {
+    dialog.show();
+    QApplication::processEvents();
+    Select(dialog, kOwnGamesFolder, "Zodiac (own design)");
+    EXPECT_EQ(dialog.Tree()->currentItem()->toolTip(0), "A game of Cardoria's own design, with no published source");
+    EXPECT_EQ(dialog.InfoText("lblGameName"), "Zodiac");
+    EXPECT_EQ(dialog.SelectedCaption(), "Zodiac");
+    dialog.Ok();
+  };
+  window = Open("");
+  EXPECT_EQ(session.store.GetInt(pos::kGameNumber, 4), 13);
+  EXPECT_EQ(TrimRightSpaces(session.store.Get(pos::kGameName, 50)), "Zodiac");
+  EXPECT_EQ(IniProfile(dir / "DATA/CFG.DAT").ReadString("Preference", "Game_Name", ""), "Zodiac");
+}
+
 TEST_F(OpenGameTest, WithoutFavouritesADoubleClickOpensTheFavouritesDialog) {
   window = Open("");
   TfrmOpenGame& dialog = ShowDialog();
@@ -350,7 +373,7 @@ TEST_F(OpenGameTest, TheFavouritesDialogWritesInNameOrderAndRebuildsTheMenu) {
   OnNextModal([](QDialog& modal) {
     auto& favourites = dynamic_cast<TfrmFavorite&>(modal);
     EXPECT_EQ(favourites.Entries(favourites.Selected()), QStringList{"Spider"});
-    EXPECT_EQ(favourites.Entries(favourites.All()), (QStringList{"aces Up", "Beleaguered", "Klondike"}));
+    EXPECT_EQ(favourites.Entries(favourites.All()), (QStringList{"aces Up", "Beleaguered", "Klondike", "Zodiac"}));
     for (const char* name : {"Klondike", "aces Up"})
       favourites.All()->findItems(name, Qt::MatchExactly).first()->setSelected(true);
     favourites.Add();
@@ -376,7 +399,7 @@ TEST_F(OpenGameTest, TheFavouritesDialogWritesInNameOrderAndRebuildsTheMenu) {
   TfrmFavorite again(session, nullptr);
   again.RemoveAll();
   EXPECT_TRUE(again.Entries(again.Selected()).isEmpty());
-  EXPECT_EQ(again.Entries(again.All()).size(), 4);
+  EXPECT_EQ(again.Entries(again.All()).size(), 5);
   again.reject();
   EXPECT_EQ(IniProfile(dir / "DATA/CFG.DAT").ReadString("Favourite Games", "Game002", ""), "Spider");
 }

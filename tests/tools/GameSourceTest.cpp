@@ -136,6 +136,47 @@ TEST(GameSource, NamesMustSurviveTheStoredForm) {
   EXPECT_TRUE(errors.empty());
 }
 
+// A game of our own design carries the fact as data: column 4 of its line,
+// and the first line of its rules text, which no other game may begin with.
+TEST(GameSource, OwnDesignIsAFieldItsRulesTextStatesFirst) {
+  auto parse = [](const std::string& head, const std::string& rules, std::vector<SourceError>& errors) {
+    std::string text = kGood;
+    text.replace(text.find("MoveLimit = -1\n\n"), 16, "MoveLimit = -1\n" + head + "\n");
+    text.replace(text.find("Build down."), 11, rules + "Build down.");
+    return ParseGameSource("o.game", text, errors);
+  };
+  const std::string first = std::string(kOwnDesignLine) + "\n";
+  std::vector<SourceError> errors;
+  const GameSource own = parse("OwnDesign = yes\n", first, errors);
+  ASSERT_TRUE(errors.empty()) << errors[0].message;
+  EXPECT_TRUE(own.entry.ownDesign);
+  const std::string line = CatalogueLine(own.entry);
+  EXPECT_EQ(line.substr(0, 7), "5  1042");
+  EXPECT_TRUE(LineOwnDesign(line));
+  EXPECT_FALSE(LineOwnDesign(CatalogueLine(ParseGameSource("p.game", kGood, errors).entry)));
+  EXPECT_EQ(CatalogueLine(ParseGameSource("p.game", kGood, errors).entry).substr(0, 7), "5   042");
+
+  struct Case {
+    const char* head;
+    std::string rules;
+    const char* message;
+  } cases[] = {
+      {"OwnDesign = yes\n", "", "o.game:11: the rules text of a game of our own design begins \""},
+      {"", first, "o.game:18: the rules text says the game is of our own design, and \"OwnDesign = yes\" is missing"},
+      {"OwnDesign = perhaps\n", first, "o.game:11: \"OwnDesign\" is yes or no"},
+  };
+  for (const Case& c : cases) {
+    errors.clear();
+    parse(c.head, c.rules, errors);
+    ASSERT_FALSE(errors.empty()) << c.message;
+    EXPECT_EQ(errors[0].message.substr(0, std::string(c.message).size()), c.message);
+  }
+  // A source that gamec dump wrote has no rules text to say it in.
+  errors.clear();
+  ParseGameSource("d.game", "Number = 5\nName = Dumped\nFamily = 6\nOwnDesign = yes\nCardCount = 52\n", errors);
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST(GameSource, NumbersAndNamesAreUsedOnce) {
   std::vector<SourceError> errors;
   const GameSource a = ParseGameSource("a.game", kGood, errors);
@@ -159,6 +200,7 @@ TEST(GameSource, DumpGivesSourcesThatCompileToTheSameBytes) {
   second.selected = false;
   second.entry.rules[109] = 13;
   second.entry.rules[110] = 13;
+  second.entry.ownDesign = true;
   // A hidden game between them takes no rule column.
   const GameSource hidden = ParseGameSource("h.game", "Number = 20\nName = Gone\nFamily = 5\nHidden = yes\n", errors);
   const std::vector<std::pair<std::string, GameSource>> sources = {
@@ -175,6 +217,9 @@ TEST(GameSource, DumpGivesSourcesThatCompileToTheSameBytes) {
   EXPECT_EQ(again[2].second.entry.rules, first.entry.rules);
   EXPECT_EQ(WriteCatalogueFile(BuildCatalogue(again, errors)), file);
   EXPECT_NE(DumpCatalogue(SplitLines(file))[0].second.find("TableauSpace = 13*2\n"), std::string::npos);
+  EXPECT_NE(DumpCatalogue(SplitLines(file))[0].second.find("OwnDesign = yes\n"), std::string::npos);
+  EXPECT_TRUE(again[0].second.entry.ownDesign);
+  EXPECT_FALSE(again[2].second.entry.ownDesign);
 }
 
 TEST(GameSource, DumpRefusesWhatIsNoCatalogue) {

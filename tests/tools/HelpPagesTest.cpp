@@ -86,9 +86,13 @@ TEST(HelpPages, FactsOfCatalogueGamesFollowTheirRuleValues) {
       {56, "Play", "Cards are selected, not built: they leave the table by the rules below"},
       {56, "Stock", "Empty: a click on it gathers cards of the piles and deals them again"},
       {56, "Redeals", "Unlimited"},
+      {39, "Tableau", "12 piles, 52 cards in all, all face up, no two cards of one rank in a pile"},
+      {57, "Cards", "32 cards of one deck: the Aces and the Sevens to the Kings"},
+      {57, "Tableau", "8 piles of 4 cards, the top card face up"},
+      {88, "Reserve", "A row of 8 places for the Queens: each Queen goes there as the stock turns her up, and stays"},
   };
   std::map<int, std::map<std::string, std::string>> facts;
-  for (int game : {1, 3, 4, 7, 8, 11, 50, 56})
+  for (int game : {1, 3, 4, 7, 8, 11, 39, 50, 56, 57, 88})
     for (const HelpFact& fact : RulesFacts(CatalogueRules(game))) facts[game][fact.label] = fact.text;
   for (const Case& c : cases) EXPECT_EQ(facts[c.game][c.label], c.text) << "game " << c.game << ", " << c.label;
   EXPECT_FALSE(facts[1].contains("Redeals"));  // no stock, nothing to redeal

@@ -88,6 +88,7 @@ GameSource ParseGameSource(const std::string& fileName, const std::string& text,
     errors.push_back({fileName + ":" + std::to_string(line + 1) + ": " + what});
   };
   bool haveNumber = false, haveName = false, haveFamily = false;
+  std::size_t ownDesignLine = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string line = Trim(lines[i]);
     if (line.empty() || line.starts_with('#')) continue;
@@ -123,10 +124,14 @@ GameSource ParseGameSource(const std::string& fileName, const std::string& text,
       }
       (isNumber ? game.entry.number : game.entry.family) = *number;
       (isNumber ? haveNumber : haveFamily) = true;
-    } else if (key == "Needs800" || key == "New" || key == "Hidden") {
+    } else if (key == "Needs800" || key == "New" || key == "Hidden" || key == "OwnDesign") {
       bool flag = false;
       if (!YesNo(value, flag)) fail(i, "\"" + key + "\" is yes or no");
-      (key == "Needs800" ? game.entry.needs800 : key == "New" ? game.entry.marked : game.entry.hidden) = flag;
+      (key == "Needs800" ? game.entry.needs800
+       : key == "New"    ? game.entry.marked
+       : key == "Hidden" ? game.entry.hidden
+                         : game.entry.ownDesign) = flag;
+      if (key == "OwnDesign") ownDesignLine = i;
     } else if (key == "Groups") {
       for (const std::string& group : Words(value)) {
         if (group == "Selected")
@@ -183,6 +188,12 @@ GameSource ParseGameSource(const std::string& fileName, const std::string& text,
     }
   }
   const std::size_t end = lines.size();
+  // A source without rules text (one that gamec dump wrote) has nothing to say it in.
+  const bool saysOwn = game.rulesText.starts_with(kOwnDesignLine);
+  if (game.entry.ownDesign && !game.rulesText.empty() && !saysOwn)
+    fail(ownDesignLine, std::string("the rules text of a game of our own design begins \"") + kOwnDesignLine + "\"");
+  if (!game.entry.ownDesign && saysOwn)
+    fail(end, "the rules text says the game is of our own design, and \"OwnDesign = yes\" is missing");
   if (!haveNumber) fail(end, "\"Number\" is missing");
   if (!haveName) fail(end, "\"Name\" is missing");
   if (!haveFamily) fail(end, "\"Family\" is missing");
@@ -274,6 +285,7 @@ std::vector<std::pair<std::string, std::string>> DumpCatalogue(const TextList& l
                        "\nFamily = " + std::to_string(LineFamily(line)) + "\n";
     if (line.size() >= 9 && line[8] == '1') text += "Needs800 = yes\n";
     if (line.size() >= 10 && line[9] == '1') text += "New = yes\n";
+    if (LineOwnDesign(line)) text += "OwnDesign = yes\n";
     if (hidden) text += "Hidden = yes\n";
     std::string groupText;
     for (int g = 0; g < 3; ++g)

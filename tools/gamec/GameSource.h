@@ -8,6 +8,10 @@
 //   Family = 4                  (the tree family, 2-18)
 //   Needs800 = no               (yes: the game needs an 800-pixel screen)
 //   New = no                    (yes: listed among the new games)
+//   OwnDesign = no              (yes: a game of Cardoria's own design, with no
+//                                published source; the tree of the "Open a
+//                                game" dialog marks it, and its rules text
+//                                begins with kOwnDesignLine)
 //   Groups = Selected Original Children
 //   TableauCount = 8            (any rule by its name)
 //   TableauDealCount = 7*4 6*4  (per-pile rules: a list; v*n repeats v n times)
@@ -20,6 +24,10 @@
 #include "core/CatalogueFile.h"
 
 namespace cardoria {
+
+// The first line of the rules text of every game of our own design, and of
+// no other game.
+inline constexpr const char* kOwnDesignLine = "A game of Cardoria's own design, with no published source.";
 
 struct GameSource {
   CatalogueEntry entry;

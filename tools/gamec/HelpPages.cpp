@@ -128,6 +128,7 @@ std::string TableauFaces(const GameRules& rules, int piles) {
 std::string TableauDeal(const GameRules& rules, int piles) {
   std::string text = TableauFaces(rules, piles);
   if (rules[rule::PostDealHook] == 1) text += ", every King moved to the bottom of its pile";
+  if (rules[rule::DealSpecial] == 14) text += ", no two cards of one rank in a pile";
   return text;
 }
 
@@ -277,6 +278,9 @@ std::string Reserves(const GameRules& rules) {
     text = Plural(count, "reserve", "reserves") + ", each taking a card while it holds fewer than 5";
   else if (kind && *kind == 9)
     text = Plural(count, "reserve", "reserves") + ", each taking one Jack, Queen or King when empty";
+  else if (kind && *kind == rule::kQueensRow)
+    return "A row of " + std::to_string(count) +
+           " places for the Queens: each Queen goes there as the stock turns her up, and stays";
   else if (kind)
     text = Plural(count, "free cell", "free cells") + ", one card each";
   else
@@ -492,8 +496,11 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
   std::vector<HelpFact> facts;
   const int cards = rules[rule::CardCount];
   const int decks = std::max(1, cards / 52);
-  facts.push_back({"Cards", (decks == 1 ? std::string("One deck") : std::to_string(decks) + " decks") + ", " +
-                                std::to_string(cards) + " cards"});
+  if (rules[rule::DealSpecial] == 15)
+    facts.push_back({"Cards", "32 cards of one deck: the Aces and the Sevens to the Kings"});
+  else
+    facts.push_back({"Cards", (decks == 1 ? std::string("One deck") : std::to_string(decks) + " decks") + ", " +
+                                  std::to_string(cards) + " cards"});
   const int piles = std::clamp(static_cast<int>(rules[GameRules::kTableauCount]), 0, 28);
   // Selection play (pairing and adding) builds nothing: cards are chosen,
   // not moved, so the build rows would tell of rules the game never uses.
