@@ -5,6 +5,7 @@
 #include "core/Cards.h"
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
+#include "core/DealChoices.h"
 #include "core/RuleIndex.h"
 #include "core/RulesLoader.h"
 #include "core/Session.h"
@@ -370,7 +371,10 @@ void Rearrange(Session& s, GameStartPorts& ports, TextList& list) {
       break;
     }
     case 10:
-      if (Tableaus(s) >= 2) s.piles.Pile(PileGroup::Tableau, ports.random.Next(Tableaus(s) - 1)).clear();
+      if (Tableaus(s) >= 2) {
+        const int empty = DealOrder(s.store.Get(pos::kDealNumber, 15), Tableaus(s) - 1, DealChoice::EmptyColumn)[0];
+        s.piles.Pile(PileGroup::Tableau, empty).clear();
+      }
       break;
     case 13:
       for (int f = 0; f < Foundations(s) && f < static_cast<int>(list.size()); ++f) {

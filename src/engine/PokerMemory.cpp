@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/Cards.h"
+#include "core/DealChoices.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -269,11 +270,12 @@ void Engine::ShowTwins() {
   PushStep(s_, Direction::Undo);
   const int n = Tableaus(s_);
   if (n <= kTwinPlaces) return;
+  // The deal number orders the twins: the same deal shows them the same way.
+  const std::vector<int> order = DealOrder(s_.store.Get(pos::kDealNumber, 15), n - kTwinPlaces, DealChoice::TwinPlaces);
   for (int f = 0; f < Foundations(s_); ++f) {
     const int card = FirstCard(s_.piles.Pile(PileGroup::Foundation, f));
     if (!IsRealCard(card) || !IsRealCard(TwinOf(card))) continue;
-    int pile = kTwinPlaces + static_cast<int>(p_.clock.TickMs() % 9);
-    if (pile >= n) pile = kTwinPlaces;
+    int pile = kTwinPlaces + order[static_cast<std::size_t>(f) % order.size()];
     // One round of the piles at most: a full table takes no twin.
     bool found = false;
     for (int tries = 0; tries < n - kTwinPlaces && !found; ++tries) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <set>
 
 #include "core/Cards.h"
@@ -376,6 +377,34 @@ TEST(ForgetMeNot, HidesOnceAfterTenSecondsAndEndsWithTheTenthPlace) {
     EXPECT_TRUE(end.won);
     EXPECT_TRUE(play.table.lastResult.won);
   }
+}
+
+// The twins' row comes from the deal number alone: the same deal shows it
+// the same way whenever the cards hide, and other deals in other orders.
+TEST(ForgetMeNot, TheDealNumberFixesWhereTheTwinsLand) {
+  auto twinsShown = [](const std::string& deal, double hiddenAt) {
+    test::PlayFixture play;
+    EXPECT_TRUE(play.Start(kForgetMeNot, deal));
+    play.clock.now = hiddenAt / 86400;
+    play.engine.TimerTick();
+    // Each place's twin named by the place of its card in the top row.
+    std::vector<int> row;
+    for (int t = 10; t < 20; ++t) {
+      const int twin = CardAt(Tableau(play.session, t), 0);
+      for (int f = 0; f < 10; ++f)
+        if (CardAt(play.session.piles.Pile(PileGroup::Foundation, f), 0) + 52 == twin) row.push_back(f);
+    }
+    EXPECT_EQ(row.size(), 10u);
+    return row;
+  };
+  const std::vector<int> first = twinsShown("2026121000069", 11);
+  EXPECT_EQ(twinsShown("2026121000069", 37.5), first);
+  std::set<std::vector<int>> rows{first};
+  for (const char* deal : {"4831926700000", "6859221193791", "0234435102048"}) rows.insert(twinsShown(deal, 11));
+  EXPECT_EQ(rows.size(), 4u);
+  std::vector<int> inOrder(10);
+  std::iota(inOrder.begin(), inOrder.end(), 0);
+  EXPECT_FALSE(rows.contains(inOrder));
 }
 
 TEST(ForgetMeNot, TwinsCountOnlyRealCardsAndAFullTableTakesNoTwin) {
