@@ -244,7 +244,7 @@ bool SelectionAccepted(const Session& session, int pressed) {
         return false;
       return cards.size() <= 2 && IsUnbrokenRun(session);
     }
-    case 23: return IsUnbrokenRun(session);
+    case 23: return cards.size() <= 3 && IsUnbrokenRun(session);
     case 24: return LowOrDistinctCourt(SplitAt(cards, 9));
     case 25: return !session.cards.IsFaceDown(pressed) && cards.size() <= 2 && (cards.size() < 2 || AllOneRank(cards));
     case 26: return !session.cards.IsFaceDown(pressed) && cards.size() <= 3 && LowOrDistinctCourt(SplitAt(cards, 10));

@@ -180,6 +180,33 @@ INSTANTIATE_TEST_SUITE_P(
                    {{H(5), {H(5)}, 0, 0}, {D(5), {H(5)}, 0, 1}, {H(4), {H(5)}, 0, 2}, {H(5), {}, 0, 2}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Multiples of Seven takes two or three neighbours, or a lone Seven: a fourth
+// card is refused even where it would make fourteen.
+TEST_F(SelectionTest, MultiplesOfSevenTakeTwoOrThreeNeighbours) {
+  Empty(53);
+  Put(Tableau(0), {H(3), H(2), H(5), H(4), C(7), D(6), S(8)});
+  for (int card : {H(3), H(2), H(5)}) Click(card);
+  EXPECT_EQ(play.table.beeps, 0);
+  Click(H(4));  // 3 + 2 + 5 + 4 = 14, but four cards
+  EXPECT_EQ(play.table.beeps, 1);
+  EXPECT_EQ(Selection(s()), Codes({H(3), H(2), H(5)}));
+  for (int card : {H(5), H(3), H(2)}) Click(card);
+  EXPECT_TRUE(Selection(s()).empty());
+  EXPECT_TRUE(SecondWaste().empty());
+  Click(C(7));  // a lone Seven
+  EXPECT_EQ(SecondWaste(), Codes({C(7)}));
+  Click(D(6));
+  Click(S(8));  // 6 + 8 = 14
+  EXPECT_EQ(SecondWaste(), Codes({C(7), D(6), S(8)}));
+  Click(H(5));
+  Click(H(4));
+  Click(H(3));  // not next to the others
+  EXPECT_EQ(Selection(s()), Codes({H(5), H(4)}));
+  Click(H(2));  // 2 + 5 + 4 = 11
+  EXPECT_EQ(Selection(s()), Codes({H(5), H(4), H(2)}));
+  EXPECT_EQ(play.table.beeps, 2);
+}
+
 // Letting go of a card from the middle of a run leaves the rest refused, but
 // the card is out of the selection and is shown plain again.
 TEST_F(SelectionTest, ACardLetGoIsShownPlainEvenWhenTheRestIsRefused) {

@@ -72,6 +72,8 @@ TEST(SolverTest, RealDealsAreWonAndEveryWinReplaysThroughTheMouse) {
         Case{43, "4831926750418", Knowledge::FullDeal},
         // Boards dealt only where they can be solved: slides, and jumps down to one card.
         Case{87, "4706215556562", Knowledge::Visible, 20000}, Case{89, "0234435102048", Knowledge::Visible},
+        // A row dealt card by card: two or three neighbours that make a multiple of seven.
+        Case{53, "6859221193791", Knowledge::FullDeal},
         // Two packs, twelve cards at a time: few deals are won within a small budget.
         Case{42, "2026121100002", Knowledge::FullDeal, 20000}}) {
     SCOPED_TRACE(c.game);
@@ -196,6 +198,24 @@ TEST(SolverTest, HandMadePositionsHaveTheirKnownVerdicts) {
     const solver::Result result = solver::Solve(f.session, Budget(20000));
     ASSERT_EQ(result.verdict, Verdict::Winnable) << solver::Describe(result);
     EXPECT_EQ(ReplayToWin(f, result.moves), 51);
+  }
+  {
+    // The four cards add up to 7, but no two or three neighbours do.
+    SCOPED_TRACE("Multiples of Seven: a row the stock can no longer help");
+    PlayFixture f;
+    ASSERT_TRUE(f.Start(53, "2026121100001"));
+    for (auto group : {PileGroup::Stock, PileGroup::Tableau}) {
+      for (std::string& pile : f.session.piles.Items(group)) pile.clear();
+    }
+    std::string discarded;
+    for (int card = 1; card <= 52; ++card)
+      if (card != 1 && card != 2 && card != 16 && card != 27) discarded += CardCode(card);
+    f.session.piles.Pile(PileGroup::Stock, kSecondWasteItem) = discarded;
+    f.session.piles.Pile(PileGroup::Tableau, 0) = Codes({1, 2, 16, 27});  // A, 2, 3, A
+    for (int card = 1; card <= 52; ++card) f.session.cards.SetCardFace(card, '1');
+    ASSERT_TRUE(f.PackIntact());
+    const solver::Result result = solver::Solve(f.session, Budget(1000));
+    EXPECT_EQ(result.verdict, Verdict::CannotBeWon) << solver::Describe(result);
   }
   {
     SCOPED_TRACE("Concentration: played on what the player remembers");
