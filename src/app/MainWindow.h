@@ -307,6 +307,8 @@ class TfrmMain final : public QMainWindow,
  private:
   friend class TableWidget;
   struct SolverTask;
+  // The key of a group of commands in `commands_`.
+  static int CommandKey(Commands c) { return static_cast<int>(c); }
   void BuildMenus();
   void BuildToolbar();
   void SetToolbarSize();
