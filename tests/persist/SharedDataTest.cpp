@@ -25,8 +25,9 @@ namespace {
 class SharedDataTest : public test::StatsTest {
  protected:
   // A process of its own, with a session of its own on the same folder,
-  // recording `games` games (or until it is killed when `games` is 0).
-  pid_t RecordInChild(const std::string& prefix, int games) {
+  // recording `games` games (or until it is killed when `games` is 0). It
+  // writes a byte to `ready`, when given, once its first game is recorded.
+  pid_t RecordInChild(const std::string& prefix, int games, int ready = -1) {
     const pid_t pid = fork();
     if (pid != 0) return pid;
     Session own;
@@ -41,6 +42,7 @@ class SharedDataTest : public test::StatsTest {
       // records overwritten in place.
       const std::string player = prefix + std::to_string(i % 7);
       if (!RecordGameResult(own, Result(i % 3 != 0, 1 + i % 2, player, std::to_string(i % 50)), own_ports)) _exit(3);
+      if (i == 0 && ready >= 0 && write(ready, "r", 1) != 1) _exit(4);
     }
     _exit(0);
   }
@@ -143,8 +145,16 @@ TEST_F(SharedDataTest, AProcessKilledWhileRecordingLeavesFilesThatAgree) {
   std::mt19937 chance(20261211);
   int killedMidway = 0;
   for (int round = 0; round < 25; ++round) {
-    const pid_t child = RecordInChild("P" + std::to_string(round % 4) + "-", 0);
-    usleep(1000 + chance() % 30000);
+    // The kill waits until the child records: a slow start-up (under a
+    // sanitizer, say) would otherwise take the blows meant for recordings.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = RecordInChild("P" + std::to_string(round % 4) + "-", 0, ready[1]);
+    close(ready[1]);
+    char byte = 0;
+    EXPECT_EQ(read(ready[0], &byte, 1), 1);
+    close(ready[0]);
+    usleep(chance() % 20000);
     kill(child, SIGKILL);
     EXPECT_EQ(ExitCode(child), -SIGKILL);
     if (dir.Exists("DATA/CHANGES.JNL")) ++killedMidway;
