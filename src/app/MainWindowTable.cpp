@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "art/CardArt.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
@@ -282,10 +283,11 @@ void TfrmMain::LiftCards(int card, const Rect& rect) {
   std::set<int> hidden;
   // A card of the game of gaps leaves its row alone; a stack of the row of
   // stacks takes its covered cards along.
-  const int family = session_.rules[rule::GameFamily];
-  const std::string group = family == 32 || family == 19 ? std::string() : GroupFrom(session_, card);
+  const PlayFamily family = FamilyOf(session_.rules);
+  const std::string group =
+      family == PlayFamily::Gaps || family == PlayFamily::Accordion ? std::string() : GroupFrom(session_, card);
   for (int i = 0; i < PileCardCount(group); ++i) hidden.insert(CardAt(group, i));
-  if (family == 19 && Tableaus(session_) > 0) {
+  if (family == PlayFamily::Accordion && Tableaus(session_) > 0) {
     const std::string& row = session_.piles.Pile(PileGroup::Tableau, 0);
     const std::size_t at = FindCode(row, card);
     const int top = at == std::string::npos ? 0 : static_cast<int>(at / 3);

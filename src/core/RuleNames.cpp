@@ -1,5 +1,7 @@
 #include "core/RuleNames.h"
 
+#include "core/PlayFamily.h"
+
 namespace cardoria {
 
 const std::vector<RuleName>& AllRuleNames() {
@@ -109,6 +111,21 @@ std::string RuleIndexName(int index) {
     return std::string(rule.name) + "[" + std::to_string(index - rule.first) + "]";
   }
   return "Rule" + std::to_string(index);
+}
+
+bool HasNamedValues(std::string_view rule) { return rule == "GameFamily"; }
+
+std::optional<int> NamedValue(std::string_view rule, std::string_view name) {
+  if (rule != "GameFamily") return std::nullopt;
+  const auto family = PlayFamilyNamed(name);
+  if (!family) return std::nullopt;
+  return static_cast<int>(*family);
+}
+
+std::string ValueText(std::string_view rule, int value) {
+  if (rule == "GameFamily")
+    if (const char* name = PlayFamilyNameOf(value)) return name;
+  return std::to_string(value);
 }
 
 }  // namespace cardoria

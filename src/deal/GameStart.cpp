@@ -6,6 +6,7 @@
 #include "core/Catalogue.h"
 #include "core/CatalogueFile.h"
 #include "core/DealChoices.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/RulesLoader.h"
 #include "core/Session.h"
@@ -526,20 +527,20 @@ bool DealPiles(Session& s, GameStartPorts& ports) {
     DealCards(s, list, 1, foundationGroup, 0);
     SetFaces(s, PileGroup::Foundation, 0, 1);
   }
-  if (Rule(s, rule::GameFamily) == 11) FamilyElevenStart(s);
+  if (IsFamily(s.rules, PlayFamily::Frog)) FamilyElevenStart(s);
   const int firstStart = Rule(s, rule::FoundationStart);
   if (firstStart >= 93 && firstStart <= 95) PostDealSweep(s, ports);
   if (firstStart == 96) AceRefill(s, ports);
   if (Rule(s, rule::PostDealHook) == 1) KingsToBottom(s);
-  if (Rule(s, rule::GameFamily) == 22) {
+  if (IsFamily(s.rules, PlayFamily::RoyalMarriage)) {
     FindCardKind(s.piles, s.rules, 12, kTakeRemove);
     FindCardKind(s.piles, s.rules, 13, kTakeRemove);
     s.piles.Pile(PileGroup::Stock, kStockItem).insert(0, CardCode(13));
     AppendCard(s.piles, s.cards, PileGroup::Tableau, 0, 12, '1');
   }
   Rearrange(s, ports, list);
-  if (Rule(s, rule::GameFamily) == 34) MakeSlidingBoardSolvable(s);
-  if (Rule(s, rule::GameFamily) == 35) MakePegBoardSolvable(s);
+  if (IsFamily(s.rules, PlayFamily::EightPuzzle)) MakeSlidingBoardSolvable(s);
+  if (IsFamily(s.rules, PlayFamily::PegSolitaire)) MakePegBoardSolvable(s);
   // Rules that deal where the game has no pile could never be played.
   if (const auto off = CardOffTheGame(s)) {
     ports.messages.ShowInfo("The game catalogue " + s.PathOf(kCatalogueFile) + " is damaged: the deal of game " +

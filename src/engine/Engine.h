@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/PlayFamily.h"
 #include "deal/GameStart.h"
 #include "engine/PlayPorts.h"
 #include "persist/UndoLog.h"
@@ -160,7 +161,7 @@ class Engine final : public PlayEngine {
   void SendToSecondWaste(int card, const Rect& from);
   bool GapDrop(int card, const Rect& drag, int row);
   bool RowStackDrop(int card, const Rect& drag);
-  int MemoryScore(int family);
+  int MemoryScore(PlayFamily family);
 
   Session& s_;
   PlayPorts p_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -53,7 +54,7 @@ void Engine::MoveCompanion(int card) {
 }
 
 void Engine::FourOfRankSweep(int p) {
-  if (s_.rules[rule::GameFamily] != 29 || p < 0 || p >= Tableaus(s_)) return;
+  if (!IsFamily(s_.rules, PlayFamily::PerpetualMotion) || p < 0 || p >= Tableaus(s_)) return;
   const std::string& pile = s_.piles.Pile(PileGroup::Tableau, p);
   const int count = PileCardCount(pile);
   if (count < 4) return;

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
@@ -114,10 +115,10 @@ bool RowStackAccepts(const Session& s, int card, int candidate) {
 
 bool DiscardFits(const Session& s, int card, int top, int pile) {
   if (top <= 0 || card <= 0) return false;
-  const int family = s.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s.rules);
   const int r = CardRank(card), t = CardRank(top);
-  if (family == 12) return std::abs(r - t) == 1 || (r == 1 && t == 13) || (r == 13 && t == 1);
-  if ((r == 13 && t == 1) || (r == 1 && t == 13)) return family == 15;
+  if (family == PlayFamily::BlackHole) return std::abs(r - t) == 1 || (r == 1 && t == 13) || (r == 13 && t == 1);
+  if ((r == 13 && t == 1) || (r == 1 && t == 13)) return family == PlayFamily::RelaxedGolf;
   BuildQuery query;
   query.emptyRule = -1;
   query.drop = false;

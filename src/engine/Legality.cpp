@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/FamilyRules.h"
@@ -434,7 +435,7 @@ bool CanDropOnPile(const Session& s, int card, std::string_view name) {
   const int i = ref->index;
   if (ref->group == PileGroup::Foundation) {
     if (i >= Foundations(s)) return false;
-    if (R(s, rule::GameFamily) == 23 && FromTableau(s, card) && !BlockOpen(s)) return false;
+    if (IsFamily(s.rules, PlayFamily::MultiplesOfSeven) && FromTableau(s, card) && !BlockOpen(s)) return false;
     if (!MovingSingleCard(s)) return false;
     const std::string& pile = Foundation(s, i);
     const int code = s.rules[rule::FoundationBuild + i];
@@ -561,7 +562,7 @@ bool WithinMoveLimit(Session& s, int card, bool toEmptyPile, int destination) {
 }
 
 bool CompanionStart(const Session& s, int card, int top, int f) {
-  if (R(s, rule::GameFamily) != 30) return false;
+  if (!IsFamily(s.rules, PlayFamily::JacksAndKings)) return false;
   const int r = CardRank(card);
   // Aces and Queens arrive only with the Jack or King they belong to.
   if (r == 1 || r == 12) return false;

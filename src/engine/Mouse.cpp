@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -161,7 +162,7 @@ std::vector<DropCandidate> Engine::DropCandidates(const Rect& drag) const {
     if ((mode == 8 || mode == 9) && !text.empty()) {
       for (int k = 0; k < PileCardCount(text); ++k)
         if (CardAt(text, k) != 0) consider(kPileTableau, i, CardInPileRect(s_, pile, k));
-    } else if (s_.rules[rule::GameFamily] == 32 && !text.empty()) {
+    } else if (IsFamily(s_.rules, PlayFamily::Gaps) && !text.empty()) {
       // A row of gaps takes cards at its holes, not on its last place.
       for (int k = 0; k < PileCardCount(text); ++k)
         if (CardAt(text, k) == 0) consider(kPileTableau, i, CardInPileRect(s_, pile, k));
@@ -221,8 +222,8 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
   drag.pressX = x;
   drag.pressY = y;
   const HitResult hit = HitTest(x, y);
-  const int family = s_.rules[rule::GameFamily];
-  if (button == kRightButton && !ctrl && family != 32 && family != 33) {
+  const PlayFamily family = FamilyOf(s_.rules);
+  if (button == kRightButton && !ctrl && family != PlayFamily::Gaps && family != PlayFamily::ChainCrossing) {
     if (s_.store.Get(247, 1) == "Y" || s_.store.Get(248, 1) == "Y") QuickMove(false, true, hit.card, hit.pile);
     return;
   }
@@ -247,7 +248,7 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
   int lift = 0;
   Rect liftRect = hit.rect;
   bool peeked = false;
-  if (family == 32 && ref && ref->group == PileGroup::Tableau && hit.card > 0) {
+  if (family == PlayFamily::Gaps && ref && ref->group == PileGroup::Tableau && hit.card > 0) {
     // In the game of gaps every card moves alone, wherever it lies in its row.
     if (button == kRightButton) {
       if (!GapRightClick(hit.card)) p_.view.Beep();
@@ -294,7 +295,7 @@ void Engine::OnMouseDown(int button, bool ctrl, int x, int y) {
     if (ref->group == PileGroup::Stock && ref->index == kStockItem) {
       StockClick(hit.card);
     } else if (ref->group == PileGroup::Stock && ref->index == kWasteItem) {
-      if (hit.card > 0 && family == 4) {
+      if (hit.card > 0 && family == PlayFamily::Pyramid) {
         SelectForSum(hit.card, hit.rect);
       } else if (hit.card > 0 && s_.rules[rule::WasteLocked] != 2) {
         lift = hit.card;
@@ -414,8 +415,8 @@ bool Engine::TryDrop(int card, const Rect& drag, int index, int kind, bool autop
       return ExecuteMove(card, "Stock02");
     }
     case kPileTableau:
-      if (s_.rules[rule::GameFamily] == 32) return GapDrop(card, drag, index);
-      if (s_.rules[rule::GameFamily] == 19 && index == 0) return RowStackDrop(card, drag);
+      if (IsFamily(s_.rules, PlayFamily::Gaps)) return GapDrop(card, drag, index);
+      if (IsFamily(s_.rules, PlayFamily::Accordion) && index == 0) return RowStackDrop(card, drag);
       target = {PileGroup::Tableau, index};
       name = "Fila" + std::to_string(index + 1);
       break;
@@ -437,7 +438,7 @@ bool Engine::TryDrop(int card, const Rect& drag, int index, int kind, bool autop
   const bool moved = ExecuteMove(card, name);
   // The family counts its drops on the tableau by this tag, in the undo log,
   // so that Undo takes a drop back from the count too.
-  if (moved && kind == kPileTableau && s_.rules[rule::GameFamily] == 23) TagStep(s_, kTagFamilyMove);
+  if (moved && kind == kPileTableau && IsFamily(s_.rules, PlayFamily::MultiplesOfSeven)) TagStep(s_, kTagFamilyMove);
   return moved;
 }
 

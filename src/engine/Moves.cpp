@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -54,7 +55,7 @@ bool Engine::ExecuteMove(int card, const std::string& destination) {
   bool leftTableau = false;
   const bool executed = ExecuteBranch(card, destination, leftTableau);
   AfterMove(card, executed, leftTableau, stockWasFull);
-  if (executed && s_.rules[rule::GameFamily] == 30 && destination.starts_with("Dest")) MoveCompanion(card);
+  if (executed && IsFamily(s_.rules, PlayFamily::JacksAndKings) && destination.starts_with("Dest")) MoveCompanion(card);
   return executed;
 }
 
@@ -97,7 +98,7 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
     FourOfRankSweep(p);
     if (s_.rules[rule::TableauBuild + p] == 69) RunOfTenSweep();
     if (s_.rules[rule::TableauBuild + p] == 71) RemoveJumpedCard(fromLocation, p);
-    if (s_.rules[rule::GameFamily] == 38) CheckTwinsPlaced();
+    if (IsFamily(s_.rules, PlayFamily::ForgetMeNot)) CheckTwinsPlaced();
     return true;
   }
   if (destination.starts_with("Dest")) {
@@ -152,7 +153,7 @@ bool Engine::ExecuteBranch(int card, const std::string& destination, bool& leftT
     s_.values.SetFlag(kGameWon, CheckWin());
     if (toWaste) {
       Sound("Tableau", 177);
-    } else if (s_.rules[rule::GameFamily] == 12) {
+    } else if (IsFamily(s_.rules, PlayFamily::BlackHole)) {
       Sound("Eddy", 184);
     }
     leftTableau = fromKind == kPileTableau;
@@ -166,7 +167,7 @@ void Engine::AfterMove(int card, bool executed, bool leftTableau, bool stockWasF
   if (stockWasFull && stock.empty() && PileCardCount(s_.piles.Pile(PileGroup::Stock, kWasteItem)) <= 1)
     p_.view.RedrawPile({PileGroup::Stock, kStockItem});
   if (!executed) return;
-  if (s_.rules[rule::GameFamily] == 9) {
+  if (IsFamily(s_.rules, PlayFamily::PokerSquares)) {
     ScorePokerGrid(card);
   } else {
     UpdateScore();
@@ -181,8 +182,10 @@ void Engine::AfterMove(int card, bool executed, bool leftTableau, bool stockWasF
   }
   // These families are won by what is left on the table, which a move to a
   // tableau pile or a reserve changes as much as one to a foundation.
-  const int family = s_.rules[rule::GameFamily];
-  if (family == 27 || family == 31 || family == 34 || family == 35) s_.values.SetFlag(kGameWon, CheckWin());
+  const PlayFamily family = FamilyOf(s_.rules);
+  if (family == PlayFamily::SalicLaw || family == PlayFamily::AcesUp || family == PlayFamily::EightPuzzle ||
+      family == PlayFamily::PegSolitaire)
+    s_.values.SetFlag(kGameWon, CheckWin());
 }
 
 void Engine::RemoveJumpedCard(int source, int destination) {

@@ -4,6 +4,7 @@
 
 #include "core/CardTable.h"
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/SelectionTests.h"
@@ -14,13 +15,10 @@ namespace {
 
 constexpr PileGroup kGroups[] = {PileGroup::Stock, PileGroup::Foundation, PileGroup::Tableau, PileGroup::Reserve};
 
-// The ordering memory game keeps its run as codes in reserve 1; the
-// remembering game brings second-deck twins of its cards into play.
-constexpr int kOrderingMemoryFamily = 36;
-constexpr int kRememberingFamily = 38;
-
+// Ace to King keeps its run as codes in reserve 1; Forget Me Not brings
+// second-deck twins of its cards into play.
 bool IsRunRecord(const Session& s, const std::string& pile) {
-  return s.rules[rule::GameFamily] == kOrderingMemoryFamily && &pile == &s.piles.Pile(PileGroup::Reserve, 0);
+  return IsFamily(s.rules, PlayFamily::AceToKing) && &pile == &s.piles.Pile(PileGroup::Reserve, 0);
 }
 
 bool IsSelectionPile(const Session& s, const std::string& pile) { return UsesSelection(s) && &pile == &Selection(s); }
@@ -100,7 +98,7 @@ bool IsGamePile(const Session& s, PileGroup group, int index) {
       return within(rule::FoundationCount, kFoundationPiles) || (index == 0 && UsesSelection(s));
     case PileGroup::Tableau: return within(rule::TableauCount, kTableauPiles);
     case PileGroup::Reserve:
-      return within(rule::ReserveCount, kReservePiles) || (index == 0 && r[rule::GameFamily] == kOrderingMemoryFamily);
+      return within(rule::ReserveCount, kReservePiles) || (index == 0 && IsFamily(r, PlayFamily::AceToKing));
   }
   return false;
 }
@@ -130,7 +128,7 @@ std::optional<std::string> PackProblem(const Session& s, const std::vector<int>&
   for (int card : SelectedCards(s))
     if (card < 1 || card > kCardCount || seen[static_cast<std::size_t>(card)] != 1)
       return "the selected card " + ZeroPad(card, 3) + " lies nowhere";
-  const bool twins = s.rules[rule::GameFamily] == kRememberingFamily;
+  const bool twins = IsFamily(s.rules, PlayFamily::ForgetMeNot);
   for (int card = 1; card <= kCardCount; ++card) {
     const int count = seen[static_cast<std::size_t>(card)];
     const int expected = card < static_cast<int>(pack.size()) ? pack[static_cast<std::size_t>(card)] : 0;

@@ -7,6 +7,7 @@
 
 #include "core/Cards.h"
 #include "core/DealChoices.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -62,14 +63,14 @@ int RunLength(const std::string& run) {
 }  // namespace
 
 void RestorePenaltyCount(Session& s) {
-  const int family = s.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s.rules);
   const int score = s.store.GetInt(pos::kScore, 6);
   const int pairs = PileCardCount(s.piles.Pile(PileGroup::Stock, kSecondWasteItem)) / 2;
   int misses = 0;
   switch (family) {
-    case 36: misses = 15 * RunLength(s.piles.Pile(PileGroup::Reserve, 0)) - 52 - score; break;
-    case 37: misses = (-52 + 10 * pairs - score) / 2; break;
-    case 39: misses = -52 + 7 * pairs - score; break;
+    case PlayFamily::AceToKing: misses = 15 * RunLength(s.piles.Pile(PileGroup::Reserve, 0)) - 52 - score; break;
+    case PlayFamily::Pairs: misses = (-52 + 10 * pairs - score) / 2; break;
+    case PlayFamily::Concentration: misses = -52 + 7 * pairs - score; break;
     default: return;
   }
   s.positions.Set(kPenaltyCount, std::max(misses, 0));
@@ -212,8 +213,8 @@ void Engine::FlipMemoryCard(int card) {
   FaceUpMove(card);
   up.push_back(card);
   if (up.size() < 2) return;
-  const int family = s_.rules[rule::GameFamily];
-  const bool match = family == 37 ? std::abs(up[0] - up[1]) == 52 : CardRank(up[0]) == CardRank(up[1]);
+  const PlayFamily family = FamilyOf(s_.rules);
+  const bool match = family == PlayFamily::Pairs ? std::abs(up[0] - up[1]) == 52 : CardRank(up[0]) == CardRank(up[1]);
   if (!match) return TurnBackFaceUp();
   const int savedHeight = s_.drag.dragHeight;
   s_.drag.dragHeight = s_.layout.cardHeight;
@@ -236,12 +237,13 @@ void Engine::FlipMemoryCard(int card) {
 }
 
 bool Engine::MemoryPress(int button, const HitResult& hit) {
-  const int family = s_.rules[rule::GameFamily];
-  if (family != 36 && family != 37 && family != 39) return false;
+  const PlayFamily family = FamilyOf(s_.rules);
+  if (family != PlayFamily::AceToKing && family != PlayFamily::Pairs && family != PlayFamily::Concentration)
+    return false;
   const auto ref = ParsePileName(hit.pile);
   if (!ref || ref->group != PileGroup::Tableau) return false;
   if (button != kLeftButton || hit.card <= 0 || !s_.cards.IsFaceDown(hit.card)) return true;
-  if (family == 36) {
+  if (family == PlayFamily::AceToKing) {
     FaceUpMove(hit.card);
     ExtendRun(hit.card);
   } else {
@@ -320,7 +322,8 @@ void Engine::CheckTwinsPlaced() {
 }
 
 void Engine::MemoryTimedAction() {
-  if (s_.rules[rule::GameFamily] != 38 || !s_.values.Flag(kGameInProgress) || ElapsedSeconds() <= 10) return;
+  if (!IsFamily(s_.rules, PlayFamily::ForgetMeNot) || !s_.values.Flag(kGameInProgress) || ElapsedSeconds() <= 10)
+    return;
   const std::string& first = s_.piles.Pile(PileGroup::Foundation, 0);
   if (first.empty() || s_.cards.IsFaceDown(TopCard(first)) || !Tableau(s_, 0).empty()) return;
   PushStep(s_, Direction::Undo);
@@ -329,26 +332,26 @@ void Engine::MemoryTimedAction() {
   DiscardRedo(s_);
 }
 
-int Engine::MemoryScore(int family) {
+int Engine::MemoryScore(PlayFamily family) {
   const int penalty = PenaltyCount();
   const int pairs = PileCardCount(s_.piles.Pile(PileGroup::Stock, kSecondWasteItem)) / 2;
   switch (family) {
-    case 36: return 15 * ExtendRun(0) - 52 - penalty;
-    case 37: return -2 * penalty - 52 + 10 * pairs;
-    case 39: return -penalty - 52 + 7 * pairs;
+    case PlayFamily::AceToKing: return 15 * ExtendRun(0) - 52 - penalty;
+    case PlayFamily::Pairs: return -2 * penalty - 52 + 10 * pairs;
+    case PlayFamily::Concentration: return -penalty - 52 + 7 * pairs;
     default: return -s_.rules[rule::CardCount] + 10 * CountTwinMatches(false);
   }
 }
 
 void Engine::ShowMemoryEnd(bool won) {
-  const int family = s_.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s_.rules);
   MemoryEnd end;
   end.won = won;
   end.score = s_.store.Get(pos::kScore, 6);
   end.winScore = s_.rules[rule::WinScore];
   const int pairs = PileCardCount(s_.piles.Pile(PileGroup::Stock, kSecondWasteItem)) / 2;
   switch (family) {
-    case 37: {
+    case PlayFamily::Pairs: {
       end.page = 0;
       end.matches = pairs;
       end.misses = PenaltyCount();
@@ -359,7 +362,7 @@ void Engine::ShowMemoryEnd(bool won) {
       end.gridCaption = grid == 3 ? "Grid: 4 x 3" : grid == 4 ? "Grid: 6 x 4" : grid == 5 ? "Grid: 8 x 5" : "";
       break;
     }
-    case 36:
+    case PlayFamily::AceToKing:
       end.page = 1;
       end.matches = ExtendRun(0);
       end.misses = PenaltyCount();
@@ -367,7 +370,7 @@ void Engine::ShowMemoryEnd(bool won) {
       end.perMiss = "-1";
       end.missesTotal = -end.misses;
       break;
-    case 38:
+    case PlayFamily::ForgetMeNot:
       end.page = 2;
       end.matches = CountTwinMatches(false);
       end.misses = kTwinPlaces - end.matches;

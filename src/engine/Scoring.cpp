@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -73,7 +74,7 @@ int StandardScore(const Session& session) {
 }
 
 bool Engine::CheckWin() const {
-  const int family = s_.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s_.rules);
   const int n = Tableaus(s_);
   auto allTableau = [&](auto test) {
     for (int i = 0; i < n; ++i)
@@ -86,15 +87,17 @@ bool Engine::CheckWin() const {
     return true;
   };
   switch (family) {
-    case 19: return StockAndWasteEmpty(s_) && n >= 1 && CoveredInRow(s_) + 1 == PileCardCount(Tableau(s_, 0));
-    case 9: return allTableau([](const std::string& p) { return !p.empty(); });
-    case 21:
-    case 22: return s_.piles.Pile(PileGroup::Stock, kStockItem).empty() && PileCardCount(Tableau(s_, 0)) <= 4;
-    case 27: return allTableau([](const std::string& p) { return PileCardCount(p) == 1; });
-    case 31:
+    case PlayFamily::Accordion:
+      return StockAndWasteEmpty(s_) && n >= 1 && CoveredInRow(s_) + 1 == PileCardCount(Tableau(s_, 0));
+    case PlayFamily::PokerSquares: return allTableau([](const std::string& p) { return !p.empty(); });
+    case PlayFamily::MarriageRow:
+    case PlayFamily::RoyalMarriage:
+      return s_.piles.Pile(PileGroup::Stock, kStockItem).empty() && PileCardCount(Tableau(s_, 0)) <= 4;
+    case PlayFamily::SalicLaw: return allTableau([](const std::string& p) { return PileCardCount(p) == 1; });
+    case PlayFamily::AcesUp:
       return s_.piles.Pile(PileGroup::Stock, kStockItem).empty() &&
              allTableau([](const std::string& p) { return PileCardCount(p) == 1 && CardRank(TopCard(p)) == 1; });
-    case 32: {
+    case PlayFamily::Gaps: {
       const std::string& first = Tableau(s_, 0);
       if (first.size() < 3 || first.substr(first.size() - 3) != "000") return false;
       // Each row is its suit from the 2 up with the hole last, as the score
@@ -110,12 +113,12 @@ bool Engine::CheckWin() const {
         return true;
       });
     }
-    case 34:
-    case 35:
-    case 36:
-    case 37:
-    case 39: return s_.store.GetInt(pos::kScore, 6) >= s_.rules[rule::WinScore];
-    case 4:
+    case PlayFamily::EightPuzzle:
+    case PlayFamily::PegSolitaire:
+    case PlayFamily::AceToKing:
+    case PlayFamily::Pairs:
+    case PlayFamily::Concentration: return s_.store.GetInt(pos::kScore, 6) >= s_.rules[rule::WinScore];
+    case PlayFamily::Pyramid:
       return StockAndWasteEmpty(s_) && reservesEmpty() && allTableau([](const std::string& p) {
                for (int k = 0; k < PileCardCount(p); ++k)
                  if (CardAt(p, k) != 0) return false;
@@ -130,12 +133,12 @@ void Engine::UpdateScore(Session&) { UpdateScore(); }
 
 void Engine::UpdateScore() {
   const GameRules& r = s_.rules;
-  const int family = r[rule::GameFamily];
+  const PlayFamily family = FamilyOf(r);
   int score = 0;
   switch (family) {
     // Every card that a stack covers counts as a card played.
-    case 19: score = 5 * r[rule::ScoreBase] - r[rule::CardCount] + 5 * CoveredInRow(s_); break;
-    case 32: {
+    case PlayFamily::Accordion: score = 5 * r[rule::ScoreBase] - r[rule::CardCount] + 5 * CoveredInRow(s_); break;
+    case PlayFamily::Gaps: {
       score = 5 * r[rule::ScoreBase] - r[rule::CardCount];
       for (int i = 0; i < Tableaus(s_); ++i) {
         const int run = RunAfterTwo(Tableau(s_, i));
@@ -143,7 +146,7 @@ void Engine::UpdateScore() {
       }
       break;
     }
-    case 34: {
+    case PlayFamily::EightPuzzle: {
       score = -r[rule::CardCount];
       for (int i = 0; i < Tableaus(s_); ++i) {
         const std::string& pile = Tableau(s_, i);
@@ -152,12 +155,14 @@ void Engine::UpdateScore() {
       }
       break;
     }
-    case 35: score = -r[rule::CardCount] + 10 * PileCardCount(s_.piles.Pile(PileGroup::Stock, kSecondWasteItem)); break;
-    case 36:
-    case 37:
-    case 38:
-    case 39: score = MemoryScore(family); break;
-    case 9: return ScorePokerGrid(-1);
+    case PlayFamily::PegSolitaire:
+      score = -r[rule::CardCount] + 10 * PileCardCount(s_.piles.Pile(PileGroup::Stock, kSecondWasteItem));
+      break;
+    case PlayFamily::AceToKing:
+    case PlayFamily::Pairs:
+    case PlayFamily::ForgetMeNot:
+    case PlayFamily::Concentration: score = MemoryScore(family); break;
+    case PlayFamily::PokerSquares: return ScorePokerGrid(-1);
     default: score = StandardScore(s_); break;
   }
   s_.store.Set(pos::kScore, 6, std::to_string(score));
@@ -220,7 +225,7 @@ bool Engine::EndGame() {
   // A game watched or dealt in demo mode was never the player's to win or
   // lose: it leaves no trace in the statistics.
   const bool demo = values.Flag(kDemoMode);
-  if (const int family = s_.rules[rule::GameFamily]; !demo && family >= 36 && family <= 39) ShowMemoryEnd(won);
+  if (const PlayFamily family = FamilyOf(s_.rules); !demo && IsMemoryFamily(family)) ShowMemoryEnd(won);
 
   GameResult result;
   result.won = won;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -48,13 +49,13 @@ bool Engine::ToggleSelected(int card) {
 }
 
 void Engine::SelectCard(int card, const std::string& pile, const Rect& rect) {
-  const int family = s_.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s_.rules);
   const auto ref = ParsePileName(pile);
   if (!ref) return;
   if (ref->group == PileGroup::Stock) {
-    if (family == 8) {
+    if (family == PlayFamily::MonteCarlo) {
       ExecuteMove(0, "Stock_To_Pile_Monte_Carlo");
-    } else if (family >= 20 && family <= 23) {
+    } else if (IsRowFamily(family)) {
       ExecuteMove(7, "Add_Tableaus");
     } else {
       return;
@@ -63,7 +64,7 @@ void Engine::SelectCard(int card, const std::string& pile, const Rect& rect) {
     return;
   }
   if (ref->group != PileGroup::Tableau || card <= 0) return;
-  if ((family == 25 || family == 26) && s_.cards.IsFaceDown(card)) {
+  if ((family == PlayFamily::PatientPairs || family == PlayFamily::HiddenElevens) && s_.cards.IsFaceDown(card)) {
     if (TopCard(s_.piles.Pile(PileGroup::Tableau, ref->index)) == card) FaceUpMove(card);
     return;
   }
@@ -78,7 +79,7 @@ void Engine::SelectCard(int card, const std::string& pile, const Rect& rect) {
       p_.view.InvertCard(rect);
     }
   };
-  if (family == 8) {
+  if (family == PlayFamily::MonteCarlo) {
     const int count = PileCardCount(Selection(s_));
     if (count > 2 || (count == 2 && !MonteCarloPair(s_, card))) return refuse();
     p_.view.InvertCard(rect);
@@ -92,10 +93,10 @@ void Engine::SelectCard(int card, const std::string& pile, const Rect& rect) {
 
 void Engine::SelectForSum(int card, const Rect& rect) {
   if (card <= 0) return;
-  const int family = s_.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s_.rules);
   const bool added = ToggleSelected(card);
   bool complete = false;
-  if (family == 33) {
+  if (family == PlayFamily::ChainCrossing) {
     if (added) {
       const ChainState chain = IsChainValid(s_);
       if (!chain.valid) {
@@ -116,7 +117,7 @@ void Engine::SelectForSum(int card, const Rect& rect) {
     p_.view.InvertCard(rect);
     int sum = 0;
     for (int c : cards) sum += CardRank(c);
-    complete = !cards.empty() && sum == (family == 3 ? 14 : 13);
+    complete = !cards.empty() && sum == (family == PlayFamily::FourteenOut ? 14 : 13);
   }
   if (complete) CompleteSelection(false);
 }
@@ -126,22 +127,22 @@ bool Engine::CanDiscard(int card, int pile) const {
 }
 
 bool Engine::FamilyTableauPress(int button, const HitResult& hit) {
-  const int family = s_.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s_.rules);
   const int pile = TableauPileOf(s_, hit.card);
   const bool top = pile >= 0 && TopCard(s_.piles.Pile(PileGroup::Tableau, pile)) == hit.card;
   switch (family) {
-    case 33: SelectForSum(hit.card, hit.rect); return true;
-    case 3:
+    case PlayFamily::ChainCrossing: SelectForSum(hit.card, hit.rect); return true;
+    case PlayFamily::FourteenOut:
       if (button != kLeftButton) return false;
       if (top) SelectForSum(hit.card, hit.rect);
       return true;
-    case 4:
+    case PlayFamily::Pyramid:
       if (button != kLeftButton) return false;
       if (IsFreeInPyramid(s_, hit.card)) SelectForSum(hit.card, hit.rect);
       return true;
-    case 2:
-    case 12:
-    case 15: {
+    case PlayFamily::Golf:
+    case PlayFamily::BlackHole:
+    case PlayFamily::RelaxedGolf: {
       if (button != kLeftButton) return false;
       if (!top) return true;
       if (!CanDiscard(hit.card, pile)) {
@@ -175,7 +176,7 @@ void Engine::CompleteSelection(bool refill) {
 bool Engine::RemoveSelection(bool& leftTableau) {
   std::string& selection = s_.piles.Pile(PileGroup::Foundation, 0);
   if (selection.empty()) return false;
-  const int family = s_.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s_.rules);
   const int layout = s_.rules[rule::TableauLayout];
   Sound("Pairing", 175);
   const bool topSelected = layout == 8 && IsSelected(s_, TopCard(s_.piles.Pile(PileGroup::Tableau, 0)));
@@ -207,8 +208,8 @@ bool Engine::RemoveSelection(bool& leftTableau) {
     for (int card : remembered) TakeCard(s_.piles.Pile(PileGroup::Tableau, 0), card, kTakeRemoveWithHole);
     if (!topSelected) p_.view.RedrawTable();
   }
-  leftTableau = family == 25 || family == 26;
-  if (family == 33) RefillEmptyTableau();
+  leftTableau = family == PlayFamily::PatientPairs || family == PlayFamily::HiddenElevens;
+  if (family == PlayFamily::ChainCrossing) RefillEmptyTableau();
   s_.values.SetFlag(kGameWon, CheckWin());
   return true;
 }

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "table/Layout.h"
@@ -107,8 +108,9 @@ bool IsSelected(const Session& session, int card) {
 }
 
 bool UsesSelection(const Session& session) {
-  const int family = session.rules[rule::GameFamily];
-  return session.rules[rule::PairingSum] != 0 || family == 3 || family == 4 || family == 33;
+  const PlayFamily family = FamilyOf(session.rules);
+  return session.rules[rule::PairingSum] != 0 || family == PlayFamily::FourteenOut || family == PlayFamily::Pyramid ||
+         family == PlayFamily::ChainCrossing;
 }
 
 int TableauPileOf(const Session& session, int card) {
@@ -155,8 +157,9 @@ bool IsUnbrokenRun(const Session& session) {
 }
 
 bool OuterCardsMatch(const Session& session) {
-  const int family = session.rules[rule::GameFamily];
-  if (Selection(session).empty() || (family != 21 && family != 22)) return false;
+  const PlayFamily family = FamilyOf(session.rules);
+  if (Selection(session).empty() || (family != PlayFamily::MarriageRow && family != PlayFamily::RoyalMarriage))
+    return false;
   const std::string& pile = Tableau(session, 0);
   const auto [first, last] = RunBounds(session);
   if (first < 2 || last < 0 || last + 2 >= PileCardCount(pile)) return false;
@@ -239,7 +242,7 @@ bool SelectionAccepted(const Session& session, int pressed) {
     }
     case 21:
     case 22: {
-      if (session.rules[rule::GameFamily] == 22 &&
+      if (IsFamily(session.rules, PlayFamily::RoyalMarriage) &&
           std::any_of(cards.begin(), cards.end(), [](int c) { return c == 12 || c == 13; }))
         return false;
       return cards.size() <= 2 && IsUnbrokenRun(session);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -35,8 +36,8 @@ bool Kept(int pile) { return std::find(std::begin(kKeptPiles), std::end(kKeptPil
 void Engine::StockClick(int top) {
   const GameRules& r = s_.rules;
   const std::string& stock = s_.piles.Pile(PileGroup::Stock, kStockItem);
-  const int family = r[rule::GameFamily];
-  if (family == 4 && top > 0 && !Selection(s_).empty()) {
+  const PlayFamily family = FamilyOf(r);
+  if (family == PlayFamily::Pyramid && top > 0 && !Selection(s_).empty()) {
     // The stock's card joins the selection instead of being dealt.
     SelectForSum(top, TopCardRect(s_, {PileGroup::Stock, kStockItem}));
     return;
@@ -83,7 +84,7 @@ void Engine::StockClick(int top) {
   } else if (r[rule::DealToSecondWaste] != 0) {
     ExecuteMove(top, "Mazzo_Waste");
   }
-  if ((family == 2 || family == 15) && s_.values.Flag(kGameWon)) EndGame();
+  if ((family == PlayFamily::Golf || family == PlayFamily::RelaxedGolf) && s_.values.Flag(kGameWon)) EndGame();
 }
 
 void Engine::SendToQueensRow(int queen) {
@@ -121,7 +122,7 @@ bool Engine::DealFromStock(const std::string& destination, bool pushStep) {
     if (toWaste && CardRank(card) == 12) SendToQueensRow(card);
     s_.values.SetFlag(kGameWon, CheckWin());
   }
-  if (s_.rules[rule::GameFamily] == 28) {
+  if (IsFamily(s_.rules, PlayFamily::HitOrMiss)) {
     // The count of deals is what the next card must match; undo takes it back.
     s_.values.SetCounter(kDealCounter, s_.values.Counter(kDealCounter) + 1);
     if (s_.logs.LastHas(kUndoLog, kTagGatheringRedeal)) {
@@ -157,7 +158,8 @@ bool Engine::TurnWasteOver() {
   // undo cannot tell from no turn at all: the tag gives the pass back.
   TagStep(s_, kTagGatheringRedeal);
   // A selected waste card goes back into the stock unselected.
-  if (s_.rules[rule::GameFamily] == 4) TakeCard(s_.piles.Pile(PileGroup::Foundation, 0), TopCard(waste), kTakeRemove);
+  if (IsFamily(s_.rules, PlayFamily::Pyramid))
+    TakeCard(s_.piles.Pile(PileGroup::Foundation, 0), TopCard(waste), kTakeRemove);
   stock.clear();
   const bool animate = s_.store.Get(242, 1) != "N";
   if (animate && s_.store.Get(183, 1) == "Y" && s_.store.Get(pos::kSoundsEnabled, 1) == "Y") {

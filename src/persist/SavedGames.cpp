@@ -12,6 +12,7 @@
 
 #include "core/Cards.h"
 #include "core/Catalogue.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -238,10 +239,12 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
   // The remembering game brings the second deck's twins of its cards; the
   // ordering memory game keeps its run as a record of codes in reserve 1,
   // beside the cards themselves.
-  if (family == 38) cardCount = std::max(cardCount, 104);
+  if (family == static_cast<int>(PlayFamily::ForgetMeNot)) cardCount = std::max(cardCount, 104);
   constexpr int kRunLine = kStockPiles + kFoundationPiles + kTableauPiles;
   std::vector<int> cards, record;
-  auto into = [&](bool runLine) -> std::vector<int>& { return family == 36 && runLine ? record : cards; };
+  auto into = [&](bool runLine) -> std::vector<int>& {
+    return family == static_cast<int>(PlayFamily::AceToKing) && runLine ? record : cards;
+  };
 
   ConvertOlderTable(lines, file.version);
   if (lines.size() < static_cast<std::size_t>(kMainLines))

@@ -1,6 +1,7 @@
 #include "persist/UndoLog.h"
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 
@@ -21,8 +22,9 @@ Direction Opposite(Direction d) { return d == Direction::Undo ? Direction::Redo 
 // like the others: kept in a step, it would come back as a chain whose cards
 // also lie in the grid again.
 bool BlankFirstFoundation(const Session& s) {
-  const int family = s.rules[rule::GameFamily];
-  return s.rules[rule::PairingSum] != 0 || family == 3 || family == 4 || family == 33;
+  const PlayFamily family = FamilyOf(s.rules);
+  return s.rules[rule::PairingSum] != 0 || family == PlayFamily::FourteenOut || family == PlayFamily::Pyramid ||
+         family == PlayFamily::ChainCrossing;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Piles.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
@@ -24,7 +25,7 @@ constexpr int kColumns = 7;
 constexpr std::size_t kMostChains = 400;
 
 bool ChainGrid(const Session& s) {
-  return s.rules[rule::GameFamily] == 33 && Tableaus(s) > 0 && Tableaus(s) % kColumns == 0;
+  return IsFamily(s.rules, PlayFamily::ChainCrossing) && Tableaus(s) > 0 && Tableaus(s) % kColumns == 0;
 }
 
 // Every chain from the left column to the right one, as its cards in the

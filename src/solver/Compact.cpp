@@ -11,6 +11,7 @@
 
 #include "core/Cards.h"
 #include "core/Piles.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
@@ -78,7 +79,8 @@ struct Tables {
 // the game has a rule these tables cannot hold.
 std::optional<Tables> AskEngine(const Session& start) {
   const auto& r = start.rules;
-  if (r[rule::GameFamily] != 0 || r[rule::PairingSum] != 0 || r[rule::StockFirstRule] != 0) return std::nullopt;
+  if (!IsFamily(r, PlayFamily::Standard) || r[rule::PairingSum] != 0 || r[rule::StockFirstRule] != 0)
+    return std::nullopt;
   // Cards the engine deals on by itself after a move are moves this search
   // does not make.
   if (r[rule::AutoFillSource] != 0 || r[rule::TableauLayout] == 8) return std::nullopt;

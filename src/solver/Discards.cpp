@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Piles.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/FamilyRules.h"
@@ -19,7 +20,9 @@ namespace cardoria::solver {
 namespace {
 
 // The families whose columns are played onto one discard pile by a click.
-bool DiscardFamily(int family) { return family == 2 || family == 12 || family == 15; }
+bool DiscardFamily(PlayFamily family) {
+  return family == PlayFamily::Golf || family == PlayFamily::BlackHole || family == PlayFamily::RelaxedGolf;
+}
 
 struct Position {
   std::vector<std::uint8_t> heights;  // cards left in each column
@@ -128,7 +131,7 @@ class DiscardGame {
 // one card at a time onto the discards and is never dealt again, nothing
 // anywhere else.
 bool PlainDiscardTable(const Session& s) {
-  if (!DiscardFamily(s.rules[rule::GameFamily]) || Tableaus(s) < 1 || Tableaus(s) > 32) return false;
+  if (!DiscardFamily(FamilyOf(s.rules)) || Tableaus(s) < 1 || Tableaus(s) > 32) return false;
   if (TopCard(s.piles.Pile(PileGroup::Stock, kSecondWasteItem)) <= 0) return false;
   if (!s.piles.Pile(PileGroup::Stock, kWasteItem).empty()) return false;
   const std::string& stock = s.piles.Pile(PileGroup::Stock, kStockItem);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Piles.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/FamilyRules.h"
@@ -15,8 +16,6 @@
 namespace cardoria::solver {
 
 namespace {
-
-constexpr int kRowFamily = 19;
 
 using Tops = std::vector<std::uint8_t>;
 
@@ -69,7 +68,7 @@ struct Row {
 };
 
 std::optional<Row> ReadRow(const Session& s) {
-  if (s.rules[rule::GameFamily] != kRowFamily || Tableaus(s) < 1) return std::nullopt;
+  if (!IsFamily(s.rules, PlayFamily::Accordion) || Tableaus(s) < 1) return std::nullopt;
   for (auto group : {PileGroup::Stock, PileGroup::Foundation, PileGroup::Reserve})
     for (const std::string& pile : s.piles.Items(group))
       if (!pile.empty()) return std::nullopt;

@@ -9,6 +9,7 @@
 
 #include "core/Cards.h"
 #include "core/Piles.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Engine.h"
@@ -44,12 +45,12 @@ namespace {
 // Families whose play turns on what the player remembers or on a score with
 // no win: the search has no honest verdict for them.
 bool Judgeable(const Session& s, std::string* why = nullptr) {
-  const int family = s.rules[rule::GameFamily];
-  if (family >= 36 && family <= 39) {
+  const PlayFamily family = FamilyOf(s.rules);
+  if (IsMemoryFamily(family)) {
     if (why) *why = "It is played on what the player remembers of the hidden cards.";
     return false;
   }
-  if (family == 9) {
+  if (family == PlayFamily::PokerSquares) {
     if (why) *why = "It is played for a score, with no win to search for.";
     return false;
   }
@@ -69,8 +70,9 @@ bool HasHiddenCards(const Session& s) {
 
 // Games played by pressing cards rather than dragging them.
 bool SelectionPlay(const Session& s) {
-  const int family = s.rules[rule::GameFamily];
-  return UsesSelection(s) || s.rules[rule::ClickMoves] == 1 || family == 2 || family == 12 || family == 15;
+  const PlayFamily family = FamilyOf(s.rules);
+  return UsesSelection(s) || s.rules[rule::ClickMoves] == 1 || family == PlayFamily::Golf ||
+         family == PlayFamily::BlackHole || family == PlayFamily::RelaxedGolf;
 }
 
 std::string Name(PileGroup group, int index) { return PileName({group, index}); }
@@ -115,14 +117,14 @@ std::vector<int> Sources(const Session& s, std::vector<Move>* turns) {
 std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
   Session& s = x.session;
   std::vector<Move> moves;
-  const int family = s.rules[rule::GameFamily];
+  const PlayFamily family = FamilyOf(s.rules);
   const int tableaus = Tableaus(s), foundations = Foundations(s), reserves = Reserves(s);
   const bool selecting = SelectionPlay(s);
 
   std::vector<int> sources = Sources(s, &moves);
   const std::string& waste = s.piles.Pile(PileGroup::Stock, kWasteItem);
 
-  if (family == 32) {
+  if (family == PlayFamily::Gaps) {
     // In the game of gaps a card goes into a gap of a row, not onto a pile.
     for (int t = 0; t < tableaus; ++t) {
       const std::string& row = s.piles.Pile(PileGroup::Tableau, t);
@@ -135,7 +137,7 @@ std::vector<Move> Candidates(Scratch& x, const Snapshot& node) {
     sources.clear();
   }
 
-  if (family == 19 && tableaus > 0) {
+  if (family == PlayFamily::Accordion && tableaus > 0) {
     // The row of stacks: a stack goes onto the stack one or three places to
     // its left, dropped on that stack's top card.
     const std::string& row = s.piles.Pile(PileGroup::Tableau, 0);
@@ -216,7 +218,7 @@ bool AnySuitHome(const Session& s) {
 // turned up, room made.
 int Score(const Session& s) {
   int score = 0;
-  if (s.rules[rule::GameFamily] == 32) {
+  if (IsFamily(s.rules, PlayFamily::Gaps)) {
     // Gaps: the run of one suit from the 2 at the left of each row is what stays.
     for (int t = 0; t < Tableaus(s); ++t) {
       const std::string& row = s.piles.Pile(PileGroup::Tableau, t);
@@ -230,7 +232,7 @@ int Score(const Session& s) {
     }
     return score;
   }
-  if (s.rules[rule::GameFamily] == 19 && Tableaus(s) > 0) {
+  if (IsFamily(s.rules, PlayFamily::Accordion) && Tableaus(s) > 0) {
     // The row of stacks: fewer stacks is nearer the one that wins.
     const std::string& row = s.piles.Pile(PileGroup::Tableau, 0);
     for (int i = 0; i < PileCardCount(row); ++i)
@@ -492,7 +494,8 @@ class Search {
     constexpr int kStockPress = 1000;  // the stock's card joins a selection last, by a click
     std::function<bool(const Snapshot&, int)> press = [&](const Snapshot& at, int after) {
       std::vector<int> cards = Sources(s, nullptr);
-      if (!line.empty() && s.rules[rule::GameFamily] == 4 && !s.piles.Pile(PileGroup::Stock, kStockItem).empty())
+      if (!line.empty() && IsFamily(s.rules, PlayFamily::Pyramid) &&
+          !s.piles.Pile(PileGroup::Stock, kStockItem).empty())
         cards.push_back(kStockPress);
       const std::string selected = Selection(s);
       for (int card : cards) {

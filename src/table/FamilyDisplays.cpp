@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Cards.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/Legality.h"
@@ -12,7 +13,7 @@ namespace cardoria {
 
 std::vector<TableNote> IntervalHints(const Session& s) {
   std::vector<TableNote> notes;
-  if (s.rules[rule::GameFamily] != 10) return notes;
+  if (!IsFamily(s.rules, PlayFamily::Calculation)) return notes;
   const PileRef first{PileGroup::Foundation, 0};
   if (!PileShown(s, first)) return notes;
   const int top = PileY(s, first) - 18;
@@ -35,7 +36,7 @@ std::vector<TableNote> IntervalHints(const Session& s) {
 }
 
 std::vector<TableNote> BlockCounter(const Session& s) {
-  if (s.rules[rule::GameFamily] != 23 || s.rules[rule::PairingSum] != 0) return {};
+  if (!IsFamily(s.rules, PlayFamily::MultiplesOfSeven) || s.rules[rule::PairingSum] != 0) return {};
   const PileRef waste{PileGroup::Stock, kWasteItem};
   if (!PileShown(s, waste)) return {};
   const int w = PileCardCount(s.piles.Pile(PileGroup::Stock, kWasteItem));

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 
@@ -750,7 +751,7 @@ Offset StepAfter(const Session& s, PileGroup group, int mode, int card) {
     case 1: return {0, down ? fan.faceDownDown : fan.faceUpDown};
     case 2: return {down ? fan.faceDownRight : fan.faceUpRight, 0};
     // The places of a row of gaps stand closer: thirteen must fit across.
-    case 4: return {s.layout.cardWidth + (s.rules[rule::GameFamily] == 32 ? 2 : fan.cardGap), 0};
+    case 4: return {s.layout.cardWidth + (IsFamily(s.rules, PlayFamily::Gaps) ? 2 : fan.cardGap), 0};
     case 5: return {0, group == PileGroup::Reserve ? fan.smallDown : 0};
     case 6: return {group == PileGroup::Tableau ? fan.fineRight : 0, 0};
     default: return {};
@@ -796,7 +797,7 @@ Offset PositionOf(const Session& s, PileRef pile, int upTo) {
     // close up, as a row of cards on a real table would.
     // In the row of stacks a face-down card lies under the card that covers
     // it, in that card's place.
-    const bool stacked = s.rules[rule::GameFamily] == 19;
+    const bool stacked = IsFamily(s.rules, PlayFamily::Accordion);
     int slot = 0;
     for (int i = 0; i < upTo && i < PileCardCount(text); ++i)
       if (CardAt(text, i) > 0 && !(stacked && s.cards.IsFaceDown(CardAt(text, i)))) ++slot;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/PlayFamily.h"
 #include "support/RunCommand.h"
 #include "support/TestSupport.h"
 
@@ -220,6 +221,40 @@ TEST(GameSource, DumpGivesSourcesThatCompileToTheSameBytes) {
   EXPECT_NE(DumpCatalogue(SplitLines(file))[0].second.find("OwnDesign = yes\n"), std::string::npos);
   EXPECT_TRUE(again[0].second.entry.ownDesign);
   EXPECT_FALSE(again[2].second.entry.ownDesign);
+}
+
+// A family written by its name compiles to the bytes its number gives, for
+// every family; a name no family has is refused, and a dump writes names.
+TEST(GameSource, FamiliesAreWrittenByName) {
+  auto source = [](const std::string& family) {
+    std::string text = kGood;
+    text.replace(text.find("MoveLimit = -1\n"), 15, "MoveLimit = -1\nGameFamily = " + family + "\n");
+    return text;
+  };
+  for (const PlayFamilyName& family : PlayFamilyNames()) {
+    SCOPED_TRACE(family.name);
+    std::vector<SourceError> errors;
+    const GameSource named = ParseGameSource("n.game", source(family.name), errors);
+    const GameSource numbered =
+        ParseGameSource("n.game", source(std::to_string(static_cast<int>(family.family))), errors);
+    ASSERT_TRUE(errors.empty()) << errors[0].message;
+    EXPECT_EQ(CatalogueLine(named.entry), CatalogueLine(numbered.entry));
+    EXPECT_EQ(named.entry.rules, numbered.entry.rules);
+    if (family.family != PlayFamily::Standard) {
+      const std::string dumped =
+          DumpCatalogue(SplitLines(WriteCatalogueFile(BuildCatalogue({{"n.game", named}}, errors))))[0].second;
+      EXPECT_NE(dumped.find("GameFamily = " + std::string(family.name) + "\n"), std::string::npos) << dumped;
+    }
+  }
+  std::vector<SourceError> errors;
+  ParseGameSource("n.game", source("gap"), errors);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].message, "n.game:11: \"gap\" is not a number or a name (or value*count)");
+  errors.clear();
+  // Only the rules that have names take them.
+  ParseGameSource("n.game", "Number = 5\nName = N\nFamily = 6\nCardCount = gaps\n", errors);
+  ASSERT_FALSE(errors.empty());
+  EXPECT_EQ(errors[0].message, "n.game:4: \"gaps\" is not a number (or value*count)");
 }
 
 TEST(GameSource, DumpRefusesWhatIsNoCatalogue) {

@@ -148,10 +148,12 @@ GameSource ParseGameSource(const std::string& fileName, const std::string& text,
       bool bad = false;
       for (const std::string& word : Words(value)) {
         const auto star = word.find('*');
-        const auto number = WholeNumber(word.substr(0, star));
+        auto number = WholeNumber(word.substr(0, star));
+        if (!number) number = NamedValue(key, word.substr(0, star));
         const auto times = star == std::string::npos ? std::optional<int>(1) : WholeNumber(word.substr(star + 1));
         if (!number || !times || *times < 1 || *times > 28) {
-          fail(i, "\"" + word + "\" is not a number (or value*count)");
+          fail(i, "\"" + word + "\" is not a number" + std::string(HasNamedValues(key) ? " or a name" : "") +
+                      " (or value*count)");
           bad = true;
           break;
         }
@@ -249,7 +251,7 @@ std::string RuleLine(const RuleName& rule, const std::map<int, int>& rules) {
   for (std::size_t i = 0; i < values.size();) {
     std::size_t run = 1;
     while (i + run < values.size() && values[i + run] == values[i]) ++run;
-    line += " " + std::to_string(values[i]) + (run > 1 ? "*" + std::to_string(run) : "");
+    line += " " + ValueText(rule.name, values[i]) + (run > 1 ? "*" + std::to_string(run) : "");
     i += run;
   }
   return line + "\n";

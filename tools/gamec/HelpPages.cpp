@@ -8,6 +8,7 @@
 #include <set>
 
 #include "core/HelpTopics.h"
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/RulesLoader.h"
 #include "core/Session.h"
@@ -306,8 +307,8 @@ std::string Stock(const GameRules& rules, int piles) {
   }
   // A completed selection is followed by the refill of the gaps, except in
   // the families whose stock press deals by rules of their own.
-  if (const int family = rules[rule::GameFamily];
-      rules[rule::PairingSum] != 0 && family != 8 && (family < 20 || family > 23))
+  if (const PlayFamily family = FamilyOf(rules);
+      rules[rule::PairingSum] != 0 && family != PlayFamily::MonteCarlo && !IsRowFamily(family))
     return text + "; they fill the empty places, from the first, after each removal";
   int served = 0, kind = 0;
   for (int i = 0; i < piles; ++i) {
@@ -504,8 +505,9 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
   const int piles = std::clamp(static_cast<int>(rules[GameRules::kTableauCount]), 0, 28);
   // Selection play (pairing and adding) builds nothing: cards are chosen,
   // not moved, so the build rows would tell of rules the game never uses.
-  const int family = rules[rule::GameFamily];
-  const bool selection = rules[rule::PairingSum] != 0 || family == 3 || family == 4 || family == 33;
+  const PlayFamily family = FamilyOf(rules);
+  const bool selection = rules[rule::PairingSum] != 0 || family == PlayFamily::FourteenOut ||
+                         family == PlayFamily::Pyramid || family == PlayFamily::ChainCrossing;
   if (piles > 0) facts.push_back({"Tableau", Capitalized(TableauDeal(rules, piles))});
   if (piles > 0 && !selection) {
     facts.push_back({"Building", Building(rules, piles)});
@@ -514,7 +516,7 @@ std::vector<HelpFact> RulesFacts(const GameRules& rules) {
   }
   if (selection)
     facts.push_back({"Play", "Cards are selected, not built: they leave the table by the rules below"});
-  else if (rules[rule::GameFamily] != 0)
+  else if (!IsFamily(rules, PlayFamily::Standard))
     facts.push_back({"Special rules", "Some moves follow rules of this game's own, told below"});
   // The first foundation of a selection game only holds the selection; a
   // building game without foundations leaves them to the rules text.

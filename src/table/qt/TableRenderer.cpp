@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
 #include "engine/SelectionTests.h"
@@ -125,7 +126,7 @@ QString MarkCode(const Session& s, PileRef pile) {
   switch (pile.group) {
     case PileGroup::Stock:
       if (pile.index == kStockItem) {
-        if (r[rule::GameFamily] == 8) return "021";
+        if (IsFamily(r, PlayFamily::MonteCarlo)) return "021";
         if (r[rule::RedealKind] >= 1 && (redeals == -1 || passesUsed < redeals)) return "022";
         if (PileCardCount(s.piles.Pile(PileGroup::Stock, kWasteItem)) <= 1) return "008";
         return (passesUsed < redeals || redeals < 0) ? "022" : "008";
@@ -233,7 +234,7 @@ void TableRenderer::DrawTable(QImage& table, const QImage& background, const std
   std::vector<TableNote> notes = IntervalHints(session_);
   for (TableNote& note : BlockCounter(session_)) notes.push_back(note);
   DrawNotes(table, notes);
-  if (session_.rules[rule::GameFamily] == 9) DrawPokerPanel(table);
+  if (IsFamily(session_.rules, PlayFamily::PokerSquares)) DrawPokerPanel(table);
   DrawSelection(table, hidden);
 }
 
