@@ -1,6 +1,6 @@
 #pragma once
 // The puzzle boards are dealt only as boards that can be solved: the sliding
-// board (family 34) and the peg board (family 35). A board that can be solved
+// board (Eight Puzzle) and the peg board (Peg Solitaire). A board that can be solved
 // is left as the pack dealt it; another is mended with the cards already on
 // it, so the deal number alone still decides the table.
 

@@ -143,8 +143,8 @@ class Engine final : public PlayEngine {
   void RedealProcedure(int kind);
   bool AddDeals(const std::string& name);
   void FollowRelease();
-  // The tableau press of families 2, 3, 4, 12, 15 and 33; false when the
-  // family takes no such press.
+  // The tableau press of Golf, Fourteen Out, Pyramid, Black Hole, Relaxed
+  // Golf and Chain Crossing; false when the family takes no such press.
   bool FamilyTableauPress(int button, const HitResult& hit);
   // Appends the card to the selection, or takes it out; true when appended.
   bool ToggleSelected(int card);

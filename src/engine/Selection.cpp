@@ -1,6 +1,6 @@
 // Selection play: pressing cards selects them, a complete group goes to the
-// second waste; the discards by a click of families 2, 12 and 15; the Monte
-// Carlo consolidation.
+// second waste; the discards by a click of the Golf, Black Hole and Relaxed
+// Golf families; the Monte Carlo consolidation.
 
 #include <algorithm>
 

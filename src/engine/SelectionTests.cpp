@@ -24,7 +24,7 @@ bool HolesOnly(const std::string& pile) {
   return true;
 }
 
-// Jack, Queen and King count 10 in family 20.
+// Jack, Queen and King count 10 in Decade.
 int TenValue(int card) { return std::min(CardRank(card), 10); }
 
 int RankSum(const std::vector<int>& cards) {
@@ -63,7 +63,7 @@ bool IsTopOfItsPile(const Session& s, int card) {
 }
 
 // Low cards and court cards never mix; at most two low cards; court cards of
-// different ranks only (families 17, 24 and 26).
+// different ranks only (Elevens, Nines and Hidden Elevens).
 bool LowOrDistinctCourt(const Split& split) {
   if (!split.low.empty() && !split.high.empty()) return false;
   return split.low.size() <= 2 && RanksDistinct(split.high);
@@ -219,8 +219,8 @@ ChainState IsChainValid(const Session& session) {
 bool SelectionAccepted(const Session& session, int pressed) {
   const std::vector<int> cards = SelectedCards(session);
   const int sum = session.rules[rule::PairingSum];
-  switch (session.rules[rule::GameFamily]) {
-    case 1: {
+  switch (FamilyOf(session.rules)) {
+    case PlayFamily::Fifteens: {
       const Split split = SplitAt(cards, 9);
       if (sum == 15) {
         // Fifteens: low cards that stay within fifteen, or court cards and tens of different ranks.
@@ -230,27 +230,30 @@ bool SelectionAccepted(const Session& session, int pressed) {
       if (!split.high.empty() && !(split.low.empty() && AllOneRank(split.high))) return false;
       return !(sum == 10 && !split.low.empty() && split.low.size() > 2);
     }
-    case 7: return cards.size() <= 2;
-    case 14:
-    case 16: return IsTopOfItsPile(session, pressed) && cards.size() <= 2 && (cards.size() < 2 || AllOneRank(cards));
-    case 17: return LowOrDistinctCourt(SplitAt(cards, 10));
-    case 18: {
+    case PlayFamily::Thirteens: return cards.size() <= 2;
+    case PlayFamily::Nestor:
+    case PlayFamily::SimplePairs:
+      return IsTopOfItsPile(session, pressed) && cards.size() <= 2 && (cards.size() < 2 || AllOneRank(cards));
+    case PlayFamily::Elevens: return LowOrDistinctCourt(SplitAt(cards, 10));
+    case PlayFamily::Eighteens: {
       const Split split = SplitAt(cards, 10);
       const bool ace = std::any_of(cards.begin(), cards.end(), [](int c) { return CardRank(c) == 1; });
       return cards.size() <= 4 && split.high.size() <= 1 && split.low.size() <= 3 && (!ace || cards.size() == 1) &&
              RanksDistinct(cards);
     }
-    case 21:
-    case 22: {
+    case PlayFamily::MarriageRow:
+    case PlayFamily::RoyalMarriage: {
       if (IsFamily(session.rules, PlayFamily::RoyalMarriage) &&
           std::any_of(cards.begin(), cards.end(), [](int c) { return c == 12 || c == 13; }))
         return false;
       return cards.size() <= 2 && IsUnbrokenRun(session);
     }
-    case 23: return cards.size() <= 3 && IsUnbrokenRun(session);
-    case 24: return LowOrDistinctCourt(SplitAt(cards, 9));
-    case 25: return !session.cards.IsFaceDown(pressed) && cards.size() <= 2 && (cards.size() < 2 || AllOneRank(cards));
-    case 26: return !session.cards.IsFaceDown(pressed) && cards.size() <= 3 && LowOrDistinctCourt(SplitAt(cards, 10));
+    case PlayFamily::MultiplesOfSeven: return cards.size() <= 3 && IsUnbrokenRun(session);
+    case PlayFamily::Nines: return LowOrDistinctCourt(SplitAt(cards, 9));
+    case PlayFamily::PatientPairs:
+      return !session.cards.IsFaceDown(pressed) && cards.size() <= 2 && (cards.size() < 2 || AllOneRank(cards));
+    case PlayFamily::HiddenElevens:
+      return !session.cards.IsFaceDown(pressed) && cards.size() <= 3 && LowOrDistinctCourt(SplitAt(cards, 10));
     default: return true;
   }
 }
@@ -259,37 +262,37 @@ bool SelectionComplete(const Session& session) {
   const std::vector<int> cards = SelectedCards(session);
   if (cards.empty()) return false;
   const int target = session.rules[rule::PairingSum];
-  switch (session.rules[rule::GameFamily]) {
-    case 1: {
+  switch (FamilyOf(session.rules)) {
+    case PlayFamily::Fifteens: {
       const Split split = SplitAt(cards, 9);
       if (target == 15) return split.high.empty() ? RankSum(cards) == 15 : OneOfEachAbove(split, 9);
       if (split.low.empty()) return cards.size() == 4 && AllOneRank(cards);
       if (!split.high.empty()) return false;
       return target == 10 && cards.size() == 2 && RankSum(cards) == 10;
     }
-    case 14:
-    case 16:
-    case 25: return cards.size() == 2 && AllOneRank(cards);
-    case 17:
-    case 26: {
+    case PlayFamily::Nestor:
+    case PlayFamily::SimplePairs:
+    case PlayFamily::PatientPairs: return cards.size() == 2 && AllOneRank(cards);
+    case PlayFamily::Elevens:
+    case PlayFamily::HiddenElevens: {
       const Split split = SplitAt(cards, 10);
       return (split.high.empty() && cards.size() == 2 && RankSum(cards) == 11) || OneOfEachAbove(split, 10);
     }
-    case 18: {
+    case PlayFamily::Eighteens: {
       if (cards.size() == 1) return CardRank(cards.front()) == 1;
       const Split split = SplitAt(cards, 10);
       return cards.size() == 4 && split.high.size() == 1 && RankSum(split.low) == 18 &&
              std::all_of(split.low.begin(), split.low.end(), [](int c) { return CardRank(c) >= 2; });
     }
-    case 20: {
+    case PlayFamily::Decade: {
       int value = 0;
       for (int card : cards) value += TenValue(card);
       return (value == 10 || value == 20 || value == 30) && cards.size() >= 2 && IsUnbrokenRun(session);
     }
-    case 21:
-    case 22: return IsUnbrokenRun(session) && OuterCardsMatch(session);
-    case 23: return RankSum(cards) > 0 && RankSum(cards) % 7 == 0;
-    case 24: {
+    case PlayFamily::MarriageRow:
+    case PlayFamily::RoyalMarriage: return IsUnbrokenRun(session) && OuterCardsMatch(session);
+    case PlayFamily::MultiplesOfSeven: return RankSum(cards) > 0 && RankSum(cards) % 7 == 0;
+    case PlayFamily::Nines: {
       const Split split = SplitAt(cards, 9);
       return (split.high.empty() && cards.size() <= 2 && RankSum(cards) == 9) || OneOfEachAbove(split, 9);
     }

@@ -17,7 +17,7 @@ struct Session;
 const std::string& Selection(const Session& session);
 std::vector<int> SelectedCards(const Session& session);
 bool IsSelected(const Session& session, int card);
-// Games whose foundation 1 holds a selection: PairingSum set, or family 3, 4 or 33.
+// Games whose foundation 1 holds a selection: PairingSum set, Fourteen Out, Pyramid or Chain Crossing.
 bool UsesSelection(const Session& session);
 // The 0-based tableau pile holding the card, or -1; the selection itself is
 // never searched.
@@ -30,7 +30,7 @@ Rect SelectedCardRect(const Session& session, int card);
 // true when no selected card lies there.
 bool IsUnbrokenRun(const Session& session);
 // The cards two places outside the selected run of tableau pile 1 share a
-// rank or a suit (families 21 and 22).
+// rank or a suit (Marriage Row and Royal Marriage).
 bool OuterCardsMatch(const Session& session);
 // 0-based piles of a five-column grid touch, diagonals included.
 bool AdjacentInFiveColumns(int a, int b);
@@ -49,10 +49,10 @@ struct ChainState {
 ChainState IsChainValid(const Session& session);
 
 // The family's acceptance test on the selection as it now is, and its
-// completion test (not family 8, whose pairs the engine judges itself).
+// completion test (not Monte Carlo, whose pairs the engine judges itself).
 bool SelectionAccepted(const Session& session, int pressed);
 bool SelectionComplete(const Session& session);
-// Family 8: the two selected cards are a pair of adjacent equal ranks.
+// Monte Carlo: the two selected cards are a pair of adjacent equal ranks.
 bool MonteCarloPair(const Session& session, int pressed);
 
 }  // namespace cardoria

@@ -224,26 +224,26 @@ GameFileCheck ParseGameFile(std::string_view content, const GameFileRules& rules
   }
   int cardCount = kCardCount;
   int jokers = 0;
-  int family = 0;
+  PlayFamily family = PlayFamily::Standard;
   if (rules.catalogue) {
     if (GameNameOf(*rules.catalogue, file.gameNumber).empty())
       return fail("game number " + std::to_string(file.gameNumber) + " is not in the catalogue");
     const auto values = GameRuleValue(*rules.catalogue, file.gameNumber, {rule::CardCount, rule::GameFamily});
     if (values[0] > 0 && values[0] <= kCardCount) cardCount = values[0];
-    family = values[1];
+    family = static_cast<PlayFamily>(values[1]);
     std::vector<int> dealCounts;
     for (int i = 0; i < kTableauPiles; ++i) dealCounts.push_back(rule::TableauDealCount + i);
     for (int dealt : GameRuleValue(*rules.catalogue, file.gameNumber, dealCounts))
       if (dealt >= 1501 && dealt <= 1504) jokers |= 1 << (dealt - 1501);
   }
-  // The remembering game brings the second deck's twins of its cards; the
-  // ordering memory game keeps its run as a record of codes in reserve 1,
-  // beside the cards themselves.
-  if (family == static_cast<int>(PlayFamily::ForgetMeNot)) cardCount = std::max(cardCount, 104);
+  // Forget Me Not brings the second deck's twins of its cards; Ace to King
+  // keeps its run as a record of codes in reserve 1, beside the cards
+  // themselves.
+  if (family == PlayFamily::ForgetMeNot) cardCount = std::max(cardCount, 104);
   constexpr int kRunLine = kStockPiles + kFoundationPiles + kTableauPiles;
   std::vector<int> cards, record;
   auto into = [&](bool runLine) -> std::vector<int>& {
-    return family == static_cast<int>(PlayFamily::AceToKing) && runLine ? record : cards;
+    return family == PlayFamily::AceToKing && runLine ? record : cards;
   };
 
   ConvertOlderTable(lines, file.version);

@@ -17,10 +17,10 @@ StepStacks& StacksOf(Session& s, Direction d) { return d == Direction::Undo ? s.
 int UsedFlagOf(Direction d) { return d == Direction::Undo ? pos::kUndoUsedFlag : pos::kRedoUsedFlag; }
 Direction Opposite(Direction d) { return d == Direction::Undo ? Direction::Redo : Direction::Undo; }
 
-// Pairing games and families 3, 4 and 33 keep their selection on foundation
-// 1, which Undo and Redo always leave empty. A chain of family 33 is selected
-// like the others: kept in a step, it would come back as a chain whose cards
-// also lie in the grid again.
+// Pairing games, Fourteen Out, Pyramid and Chain Crossing keep their
+// selection on foundation 1, which Undo and Redo always leave empty. A chain
+// of Chain Crossing is selected like the others: kept in a step, it would
+// come back as a chain whose cards also lie in the grid again.
 bool BlankFirstFoundation(const Session& s) {
   const PlayFamily family = FamilyOf(s.rules);
   return s.rules[rule::PairingSum] != 0 || family == PlayFamily::FourteenOut || family == PlayFamily::Pyramid ||
