@@ -14,6 +14,7 @@
 //                                begins with kOwnDesignLine)
 //   Groups = Selected Original Children
 //   TableauCount = 8            (any rule by its name)
+//   GameFamily = gaps           (a family of play by its name, or its number)
 //   TableauDealCount = 7*4 6*4  (per-pile rules: a list; v*n repeats v n times)
 //   Rules:
 //   The plain-English rules, to the end of the file.
