@@ -5,6 +5,7 @@
 #include "core/Cards.h"
 #include "core/RuleIndex.h"
 #include "core/Session.h"
+#include "support/CardNames.h"
 
 namespace cardoria {
 namespace {
@@ -32,6 +33,49 @@ class LegalityTest : public ::testing::Test {
   void Pile(PileGroup group, int index, const std::string& text) { s.piles.Pile(group, index) = text; }
   Session s;
 };
+
+// Every card of the pack that a column takes by its build and empty rules,
+// one card lifted from a column of its own.
+std::string Takes(Session& s, const std::string& column) {
+  std::string taken;
+  for (int card = 1; card <= 52; ++card) {
+    if (column.find(CardCode(card)) != std::string::npos) continue;
+    s.piles.Pile(PileGroup::Tableau, 0) = column;
+    s.piles.Pile(PileGroup::Tableau, 1) = CardCode(card);
+    if (CanDropOnPile(s, card, "Fila1")) taken += (taken.empty() ? "" : " ") + test::CardName(card);
+  }
+  return taken;
+}
+
+TEST_F(LegalityTest, EachBuildRuleTakesItsCards) {
+  struct Case {
+    const char* rule;
+    int build, space, direction;
+    const char* column;  // bottom card first
+    const char* takes;
+  } cases[] = {
+      {"down by suit", 0, -1, 0, "KS 8H", "7H"},
+      {"down in one colour", 1, -1, 0, "8H", "7H 7D"},
+      {"down regardless of suit", 2, -1, 0, "8H", "7H 7D 7C 7S"},
+      {"down in alternating colours", 3, -1, 0, "8H", "7C 7S"},
+      {"up in alternating colours", 3, -1, 1, "8H", "9C 9S"},
+      {"up or down by suit", 0, -1, 2, "8C", "7C 9C"},
+      {"nothing on a card", 6, -1, 0, "8H", ""},
+      {"an empty column takes a King only", 3, 13, 0, "", "KH KD KC KS"},
+      {"an empty column takes nothing", 3, 0, 0, "", ""},
+      {"an empty column takes a Five only", 3, 5, 0, "", "5H 5D 5C 5S"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rule);
+    s.rules.Set(rule::TableauBuild, c.build);
+    s.rules.Set(rule::TableauSpace, c.space);
+    s.rules.Set(rule::TableauDirection, c.direction);
+    EXPECT_EQ(Takes(s, test::Cards(c.column)), c.takes);
+  }
+  // An empty column that takes any card takes every one.
+  s.rules.Set(rule::TableauSpace, -1);
+  EXPECT_EQ(Takes(s, "").size(), 52u * 3 - 1);
+}
 
 TEST_F(LegalityTest, KingOnlySpacesTakeKingLedGroups) {
   s.rules.Set(rule::TableauSpace, 13);
