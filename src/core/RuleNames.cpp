@@ -1,5 +1,6 @@
 #include "core/RuleNames.h"
 
+#include "core/BuildRule.h"
 #include "core/PlayFamily.h"
 
 namespace cardoria {
@@ -113,19 +114,27 @@ std::string RuleIndexName(int index) {
   return "Rule" + std::to_string(index);
 }
 
-bool HasNamedValues(std::string_view rule) { return rule == "GameFamily"; }
+namespace {
+
+bool IsBuildRule(std::string_view rule) { return rule == "TableauBuild" || rule == "FoundationBuild"; }
+
+}  // namespace
+
+bool HasNamedValues(std::string_view rule) { return rule == "GameFamily" || IsBuildRule(rule); }
 
 std::optional<int> NamedValue(std::string_view rule, std::string_view name) {
-  if (rule != "GameFamily") return std::nullopt;
-  const auto family = PlayFamilyNamed(name);
-  if (!family) return std::nullopt;
-  return static_cast<int>(*family);
+  if (rule == "GameFamily")
+    if (const auto family = PlayFamilyNamed(name)) return static_cast<int>(*family);
+  if (IsBuildRule(rule))
+    if (const auto build = BuildRuleNamed(name)) return static_cast<int>(*build);
+  return std::nullopt;
 }
 
 std::string ValueText(std::string_view rule, int value) {
-  if (rule == "GameFamily")
-    if (const char* name = PlayFamilyNameOf(value)) return name;
-  return std::to_string(value);
+  const char* name = rule == "GameFamily" ? PlayFamilyNameOf(value)
+                     : IsBuildRule(rule)  ? BuildRuleNameOf(value)
+                                          : nullptr;
+  return name ? name : std::to_string(value);
 }
 
 }  // namespace cardoria

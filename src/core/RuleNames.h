@@ -22,8 +22,9 @@ const RuleName* FindRuleName(std::string_view name);
 // ("TableauBuild[3]"), or "Rule" + index for indexes without a name.
 std::string RuleIndexName(int index);
 
-// Rules whose values have names ("GameFamily = gaps"): a source may write the
-// name or the number, and the tools write the name.
+// Rules whose values have names ("GameFamily = gaps", "TableauBuild =
+// alternate-colours*7"): a source may write the name or the number, and the
+// tools write the name.
 bool HasNamedValues(std::string_view rule);
 std::optional<int> NamedValue(std::string_view rule, std::string_view name);
 // The name of a value where it has one, else its number.

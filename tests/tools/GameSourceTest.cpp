@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/BuildRule.h"
 #include "core/PlayFamily.h"
+#include "core/RuleIndex.h"
 #include "support/RunCommand.h"
 #include "support/TestSupport.h"
 
@@ -223,9 +225,10 @@ TEST(GameSource, DumpGivesSourcesThatCompileToTheSameBytes) {
   EXPECT_FALSE(again[2].second.entry.ownDesign);
 }
 
-// A family written by its name compiles to the bytes its number gives, for
-// every family; a name no family has is refused, and a dump writes names.
-TEST(GameSource, FamiliesAreWrittenByName) {
+// A family or a build rule written by its name compiles to the bytes its
+// number gives, for every one of them; a name nothing has is refused, and a
+// dump writes names.
+TEST(GameSource, FamiliesAndBuildRulesAreWrittenByName) {
   auto source = [](const std::string& family) {
     std::string text = kGood;
     text.replace(text.find("MoveLimit = -1\n"), 15, "MoveLimit = -1\nGameFamily = " + family + "\n");
@@ -245,6 +248,27 @@ TEST(GameSource, FamiliesAreWrittenByName) {
           DumpCatalogue(SplitLines(WriteCatalogueFile(BuildCatalogue({{"n.game", named}}, errors))))[0].second;
       EXPECT_NE(dumped.find("GameFamily = " + std::string(family.name) + "\n"), std::string::npos) << dumped;
     }
+  }
+  // Build rules likewise, on the tableau and the foundations, with repeats.
+  for (const BuildRuleName& build : BuildRuleNames()) {
+    SCOPED_TRACE(build.name);
+    const std::string number = std::to_string(static_cast<int>(build.rule));
+    auto text = [&](const std::string& value) {
+      std::string game = kGood;
+      game.replace(game.find("MoveLimit = -1\n"), 15,
+                   "MoveLimit = -1\nTableauBuild = " + value + "*3 2\nFoundationBuild = " + value + "\n");
+      return game;
+    };
+    std::vector<SourceError> errors;
+    const GameSource named = ParseGameSource("n.game", text(build.name), errors);
+    const GameSource numbered = ParseGameSource("n.game", text(number), errors);
+    ASSERT_TRUE(errors.empty()) << errors[0].message;
+    EXPECT_EQ(named.entry.rules, numbered.entry.rules);
+    EXPECT_EQ(named.entry.rules.at(rule::TableauBuild + 3), 2);
+    const std::string dumped =
+        DumpCatalogue(SplitLines(WriteCatalogueFile(BuildCatalogue({{"n.game", named}}, errors))))[0].second;
+    const std::string line = build.rule == BuildRule::AnySuit ? "any-suit*4" : std::string(build.name) + "*3 any-suit";
+    EXPECT_NE(dumped.find("TableauBuild = " + line + "\n"), std::string::npos) << dumped;
   }
   std::vector<SourceError> errors;
   ParseGameSource("n.game", source("gap"), errors);

@@ -15,6 +15,7 @@
 //   Groups = Selected Original Children
 //   TableauCount = 8            (any rule by its name)
 //   GameFamily = gaps           (a family of play by its name, or its number)
+//   TableauBuild = alternate-colours*7 (build rules by name too)
 //   TableauDealCount = 7*4 6*4  (per-pile rules: a list; v*n repeats v n times)
 //   Rules:
 //   The plain-English rules, to the end of the file.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 
+#include "core/BuildRule.h"
 #include "core/HelpTopics.h"
 #include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
@@ -64,12 +65,12 @@ std::string Direction(int direction) {
 // Build codes with a suit filter and the plain rank step; others are rules
 // of their own.
 std::optional<std::string> SuitRule(int code) {
-  switch (code) {
-    case 0: return "by suit";
-    case 1: return "in the same colour";
-    case 2: return "regardless of suit";
-    case 3: return "in alternating colours";
-    case 21: return "in any other suit";
+  switch (static_cast<BuildRule>(code)) {
+    case BuildRule::BySuit: return "by suit";
+    case BuildRule::SameColour: return "in the same colour";
+    case BuildRule::AnySuit: return "regardless of suit";
+    case BuildRule::AlternateColours: return "in alternating colours";
+    case BuildRule::AnyOtherSuit: return "in any other suit";
     default: return std::nullopt;
   }
 }
@@ -137,7 +138,7 @@ std::string Building(const GameRules& rules, int piles) {
   const auto code = Common(rules, rule::TableauBuild, piles);
   const auto direction = Common(rules, rule::TableauDirection, piles);
   if (!code || !direction) return "Different on each pile";
-  if (*code == 6) return "None";
+  if (*code == static_cast<int>(BuildRule::NoBuilding)) return "None";
   const auto suits = SuitRule(*code);
   if (!suits || Direction(*direction).empty()) return "By rules of its own";
   std::string text = Capitalized(Direction(*direction)) + " " + *suits;
@@ -212,8 +213,9 @@ std::string EmptyRule(int value) {
 
 // Build codes that decide for themselves what an empty pile takes.
 bool OwnEmptyRule(int code) {
-  for (int own : {38, 45, 48, 67, 69, 70, 71})
-    if (code == own) return true;
+  using enum BuildRule;
+  for (BuildRule own : {OnALoneKing, OnAKingThenDown, OnALoneQueen, OnlyFromOutside, SpacesOnly, Slide, Jump})
+    if (code == static_cast<int>(own)) return true;
   return false;
 }
 
