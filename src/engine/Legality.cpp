@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/BuildRule.h"
 #include "core/Cards.h"
 #include "core/PlayFamily.h"
 #include "core/RuleIndex.h"
@@ -142,56 +143,56 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
   const int r = CardRank(q.card);
   const bool empty = h < 1;
   const int i = q.pile;
-  switch (q.code) {
-    case 4: return false;
-    case 5: {
+  switch (static_cast<BuildRule>(q.code)) {
+    case BuildRule::Nothing: return false;
+    case BuildRule::SuitAfterPreviousFoundation: {
       if (i > 0 && !FoundationHasRank(s, i - 1, r)) return false;
       return empty ? r == s.rules[rule::FoundationBase + i] : CardSuit(CardAt(Foundation(s, i), 0)) == CardSuit(q.card);
     }
-    case 7:
+    case BuildRule::SpacesOnceStockIsOut:
       if (!q.drop) return Standard(s, q, 2);
       return empty && Stock(s).empty();
-    case 11:
+    case BuildRule::BySuitQueensApart:
       if (r == 12 && (h == 13 || h == 11)) return false;
       return Standard(s, q, 0);
-    case 12: return true;
-    case 14:
-    case 15:
-    case 16: {
+    case BuildRule::AnyCard: return true;
+    case BuildRule::ByTwos:
+    case BuildRule::ByThrees:
+    case BuildRule::ByFours: {
       const int step = q.code - 12;
       return r == h + step || r == (h + step) % 13;
     }
-    case 17: return !FromTableau(s, q.card);
-    case 18: return !FromTableau(s, q.card) || (!q.foundation && empty);
-    case 19: return !FromTableau(s, q.card) && !FromReserve(s, q.card);
-    case 20: return r == h + 1 || (empty && r == 1) || (h == 13 && r == 1);
-    case 21:
+    case BuildRule::NotFromTableau: return !FromTableau(s, q.card);
+    case BuildRule::NotFromTableauExceptToSpaces: return !FromTableau(s, q.card) || (!q.foundation && empty);
+    case BuildRule::NotFromTableauOrReserve: return !FromTableau(s, q.card) && !FromReserve(s, q.card);
+    case BuildRule::UpWholePack: return r == h + 1 || (empty && r == 1) || (h == 13 && r == 1);
+    case BuildRule::AnyOtherSuit:
       if (empty) return Standard(s, q, 2);
       if (SameSuit(q.top, q.card)) return false;
       return Standard(s, q, 2);
-    case 23:
+    case BuildRule::UpBySuitWhileWasteEmpty:
       if (!Waste(s).empty() || empty) return false;
       return SameSuit(q.top, q.card) && r == h + 1;
-    case 24:
+    case BuildRule::BySuitKingsAndQueensApart:
       if (!empty && ((h == 13 && r == 12) || (h == 12 && r == 13))) return false;
       return Standard(s, q, 0);
-    case 25:
+    case BuildRule::BySuitByTwos:
       if (empty) return Standard(s, q, 2);
       return SameSuit(q.top, q.card) && r == (q.direction == 1 ? h + 2 : h - 2);
-    case 26:
+    case BuildRule::ThreeHighUpOrDown:
       if (empty || PileCardCount(Tableau(s, i)) >= 3) return false;
       return r == h + 1 || r == h - 1;
-    case 27:
+    case BuildRule::AlternateColoursNotFromFoundationOrReserve:
       if (FromFoundation(s, q.card) || FromReserve(s, q.card)) return false;
       return Standard(s, q, 3);
-    case 28:
-    case 60:
+    case BuildRule::UpOrDown:
+    case BuildRule::UpOrDownBySuit:
       if (empty) return true;
       if (q.code == 60 && !SameSuit(q.top, q.card)) return false;
       if (h == 1) return r == 2;
       if (h == 13) return r == 12;
       return r == h + 1 || r == h - 1;
-    case 29: {
+    case BuildRule::UpToKingThenDown: {
       if (empty) return FoundationStartAllowed(s, q.emptyRule, q.card);
       if (!SameSuit(q.top, q.card)) return false;
       const int count = PileCardCount(Foundation(s, i));
@@ -199,7 +200,7 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       if (count == 13) return r == 13;
       return r == h - 1;
     }
-    case 30: {
+    case BuildRule::BySuitOneWay: {
       if (empty || !SameSuit(q.top, q.card)) return false;
       const std::string& pile = Tableau(s, i);
       const int count = PileCardCount(pile);
@@ -209,31 +210,31 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       }
       return r == h + 1 || r == h - 1;
     }
-    case 31: return !empty && h != 1 && SameSuit(q.top, q.card) && r == h - 1;
-    case 32: return !empty && h != 13 && SameSuit(q.top, q.card) && r == h + 1;
-    case 33: return !FromTableau(s, q.card) && PileCardCount(Tableau(s, i)) < 1;
-    case 34:
+    case BuildRule::DownBySuitNoSpaces: return !empty && h != 1 && SameSuit(q.top, q.card) && r == h - 1;
+    case BuildRule::UpBySuitNoSpaces: return !empty && h != 13 && SameSuit(q.top, q.card) && r == h + 1;
+    case BuildRule::OneCardNotFromTableau: return !FromTableau(s, q.card) && PileCardCount(Tableau(s, i)) < 1;
+    case BuildRule::DownAlternateColoursPlain:
       if (empty) return Standard(s, q, 2);
       return IsRedCard(q.top) != IsRedCard(q.card) && r == h - 1;
-    case 35:
+    case BuildRule::NextRank:
       if (empty) return Standard(s, q, 2);
       return NextTo(h, r);
-    case 36:
+    case BuildRule::DownRoundTheCornerInTurn:
       if (empty) return r == q.base && (i == 0 || !Foundation(s, i - 1).empty());
       return r == h - 1 || (h == 1 && r == 13);
-    case 37:
+    case BuildRule::Doubling:
       if (empty) return Standard(s, q, 2);
       if (r == 13 && PileCardCount(Foundation(s, 0)) >= 48) return true;
       return r == (2 * h) % 13;
-    case 39:
+    case BuildRule::UpToJack:
       if (empty) return r == 1;
       return r == h + 1 && r != 12 && r != 13;
-    case 40: {
+    case BuildRule::CalledRank: {
       if (PileCardCount(Stock(s)) + PileCardCount(Waste(s)) == 1) return true;
       const int counter = s.values.Counter(kDealCounter) % 13;
       return r == (counter == 0 ? 13 : counter);
     }
-    case 41: {
+    case BuildRule::BySuitByTwosSuitsApart: {
       if (!empty) return SameSuit(q.top, q.card) && (r == h + 2 || r == (h + 2) % 13);
       if (r != s.rules[rule::FoundationBase + i]) return false;
       const int first = i <= 3 ? 0 : 4;
@@ -243,25 +244,25 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       }
       return true;
     }
-    case 42:
+    case BuildRule::UpBySuitKingLast:
       if (empty || !SameSuit(q.top, q.card) || r != h + 1) return false;
       if (r != 13) return true;
       return i + 6 < Foundations(s) && CardRank(TopCard(Foundation(s, i + 6))) == 13;
-    case 43: return !empty && SameSuit(q.top, q.card) && r == h + 2;
-    case 44:
+    case BuildRule::UpBySuitByTwos: return !empty && SameSuit(q.top, q.card) && r == h + 2;
+    case BuildRule::UpToQueen:
       if (empty) return r == 1;
       return r == h + 1 && r != 13;
-    case 46:
-    case 49:
-    case 51:
+    case BuildRule::UpToJackFromBase:
+    case BuildRule::UpToJackBesideItsColumn:
+    case BuildRule::UpToJackInItsColumnsSuit:
       if (q.code >= 49 && empty && Tableau(s, i).empty()) return false;
       if (q.code == 51 && (Tableau(s, i).empty() || CardSuit(CardAt(Tableau(s, i), 0)) != CardSuit(q.card)))
         return false;
       if (empty) return r == s.rules[rule::FoundationBase + i];
       return r == h + 1 && r != 12 && r != 13;
-    case 47:
-    case 50:
-    case 52: {
+    case BuildRule::DownNoQueenFromBase:
+    case BuildRule::DownNoQueenBesideItsColumn:
+    case BuildRule::DownNoQueenInItsColumnsSuit: {
       const bool pileExists = i - 8 >= 0 && i - 8 < Tableaus(s);
       if (q.code >= 50 && empty && pileExists && Tableau(s, i - 8).empty()) return false;
       if (q.code == 52 && pileExists &&
@@ -270,18 +271,18 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       if (empty) return r == s.rules[rule::FoundationBase + i];
       return (r == h - 1 || (h == 1 && r == 13)) && r != 12;
     }
-    case 53:
+    case BuildRule::UpRoundTheCornerAfterFirst:
       if (i > 0 && PileCardCount(Foundation(s, 0)) != 13) return false;
       if (empty) return r == s.rules[rule::FoundationBase + i];
       return r == h + 1 || (h == 13 && r == 1);
-    case 54: {
+    case BuildRule::DownNotFromReserves: {
       const int at = Location(s, q.card);
       if (at <= -21 && at >= -27) return false;
       const int space = s.rules[rule::TableauSpace + i];
       if (empty) return r == space || space == -1;
       return r == h - 1 || (h == 1 && r == 13 && s.rules[rule::TableauWrap + i] == 1);
     }
-    case 55: {
+    case BuildRule::UpInOneColourWasteFirst: {
       const int space = s.rules[rule::TableauSpace + i];
       bool ok = empty ? (r == space || space == -1) : (r == h + 1 && IsRedCard(q.top) == IsRedCard(q.card));
       const int wasteCards = PileCardCount(Waste(s));
@@ -289,13 +290,13 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       if (wasteCards == 1 && TopCard(Waste(s)) != q.card) return false;
       return ok;
     }
-    case 56: return !empty && r == h;
-    case 57: return Stock(s).empty() && !empty && NextTo(h, r);
-    case 61:
+    case BuildRule::SameRank: return !empty && r == h;
+    case BuildRule::NextRankOnceStockIsOut: return Stock(s).empty() && !empty && NextTo(h, r);
+    case BuildRule::BySuitByTwosTurning:
       if (!empty && SameSuit(q.top, q.card) && ((h == 13 && r == 2) || (h == 12 && r == 1))) return true;
       if (empty) return Standard(s, q, 2);
       return SameSuit(q.top, q.card) && r == (q.direction == 1 ? h + 2 : h - 2);
-    case 63: {
+    case BuildRule::BySuitSidesApartFirstPass: {
       if (s.positions[PositionTable::kPassCounter] <= 1) {
         const int at = Location(s, q.card);
         if (q.foundation && at >= 1 && at <= 4 && i >= 4) return false;
@@ -303,10 +304,10 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       }
       return Standard(s, q, 0);
     }
-    case 68: return !empty && NextTo(h, r);
-    case 69: return !q.foundation && Tableau(s, i).empty();
-    case 62: return CompanionStart(s, q.card, q.top, i);
-    case 70: {
+    case BuildRule::NextRankNoSpaces: return !empty && NextTo(h, r);
+    case BuildRule::SpacesOnly: return !q.foundation && Tableau(s, i).empty();
+    case BuildRule::CompanionStart: return CompanionStart(s, q.card, q.top, i);
+    case BuildRule::Slide: {
       if (q.foundation || !Tableau(s, i).empty()) return false;
       const int cols = s.rules[rule::AdjacencyCols];
       const int from = Location(s, q.card) - 1;
@@ -314,9 +315,9 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       const bool sameRow = from / cols == i / cols;
       return (sameRow && (from == i - 1 || from == i + 1)) || from == i - cols || from == i + cols;
     }
-    case 38:
-    case 45:
-    case 48: {
+    case BuildRule::OnALoneKing:
+    case BuildRule::OnAKingThenDown:
+    case BuildRule::OnALoneQueen: {
       const int rank = q.code == 48 ? 12 : 13;
       if (!Waste(s).empty()) return WasteToTableauRule(s, q.card, i, rank);
       if (empty) return r == rank;
@@ -325,8 +326,8 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       const bool lone = PileCardCount(pile) == 1 && CardRank(TopCard(pile)) == rank;
       return lone && (q.code == 48 ? r != 12 : r != 12 && r != 13);
     }
-    case 58:
-    case 64: {
+    case BuildRule::AcesAndKingsBalanced:
+    case BuildRule::AcesAndKingsBalancedToo: {
       const int at = Location(s, q.card);
       if (!Stock(s).empty() && at >= 5 && at <= 8 && i != at - 5) return false;
       if (empty) {
@@ -336,12 +337,21 @@ bool BuildCode(const Session& s, const BuildQuery& q) {
       if (!SameSuit(q.top, q.card)) return false;
       return r == (s.rules[rule::FoundationDirection + i] == 1 ? h + 1 : h - 1);
     }
-    case 67: return OnlyFromOutside(s, q.card, i);
-    case 71:
+    case BuildRule::OnlyFromOutside: return OnlyFromOutside(s, q.card, i);
+    case BuildRule::Jump:
       if (q.foundation || !Tableau(s, i).empty()) return false;
       return JumpedPileOf(s, q.card, i) >= 0;
-    default: return Standard(s, q, q.code);
+    case BuildRule::BySuit:
+    case BuildRule::SameColour:
+    case BuildRule::AnySuit:
+    case BuildRule::AlternateColours:
+    case BuildRule::NoBuilding:
+    case BuildRule::LoneQueen:
+    case BuildRule::BeatenInItsSuit: break;
   }
+  // The plain rank step with the suit filter of the code; a number no rule
+  // names builds regardless of suit.
+  return Standard(s, q, q.code);
 }
 
 }  // namespace

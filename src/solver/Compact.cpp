@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/BuildRule.h"
 #include "core/Cards.h"
 #include "core/Piles.h"
 #include "core/PlayFamily.h"
@@ -26,19 +27,21 @@ constexpr int kCards = 105;  // card codes 1..104, 0 for "no card"
 // the card comes from or on other piles: for these a table asked once of the
 // engine is the engine's answer in every position.
 bool PureBuildCode(int code) {
-  switch (code) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 6:
-    case 8:
-    case 9:
-    case 11:
-    case 13:
-    case 21:
-    case 24:
-    case 35: return true;
+  // A number no rule names builds regardless of suit: card against card.
+  if (!BuildRuleNameOf(code)) return true;
+  using enum BuildRule;
+  switch (static_cast<BuildRule>(code)) {
+    case BySuit:
+    case SameColour:
+    case AnySuit:
+    case AlternateColours:
+    case NoBuilding:
+    case BySuitQueensApart:
+    case AnyOtherSuit:
+    case BySuitKingsAndQueensApart:
+    case NextRank: return true;
+    // The others look at where the card comes from, at other piles or at
+    // the pile's length: the search cannot hold them in a table.
     default: return false;
   }
 }
