@@ -1,7 +1,5 @@
 #include "core/BuildRule.h"
 
-#include <algorithm>
-
 namespace cardoria {
 
 const std::vector<BuildRuleName>& BuildRuleNames() {
@@ -77,17 +75,8 @@ const std::vector<BuildRuleName>& BuildRuleNames() {
   return names;
 }
 
-std::optional<BuildRule> BuildRuleNamed(std::string_view name) {
-  const auto& names = BuildRuleNames();
-  const auto at = std::find_if(names.begin(), names.end(), [&](const BuildRuleName& n) { return name == n.name; });
-  if (at == names.end()) return std::nullopt;
-  return at->rule;
-}
+std::optional<BuildRule> BuildRuleNamed(std::string_view name) { return ValueNamed(BuildRuleNames(), name); }
 
-const char* BuildRuleNameOf(int value) {
-  for (const BuildRuleName& n : BuildRuleNames())
-    if (static_cast<int>(n.rule) == value) return n.name;
-  return nullptr;
-}
+const char* BuildRuleNameOf(int value) { return NameOfValue(BuildRuleNames(), value); }
 
 }  // namespace cardoria

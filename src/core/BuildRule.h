@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ValueNames.h"
+
 namespace cardoria {
 
 enum class BuildRule : int {
@@ -78,10 +80,8 @@ enum class BuildRule : int {
   Jump = 71,        // over a card into an empty place
 };
 
-struct BuildRuleName {
-  BuildRule rule;
-  const char* name;  // as a game source writes it: "alternate-colours"
-};
+// As a game source writes them: "alternate-colours"
+using BuildRuleName = ValueName<BuildRule>;
 
 const std::vector<BuildRuleName>& BuildRuleNames();
 std::optional<BuildRule> BuildRuleNamed(std::string_view name);

@@ -1,7 +1,5 @@
 #include "core/PlayFamily.h"
 
-#include <algorithm>
-
 namespace cardoria {
 
 const std::vector<PlayFamilyName>& PlayFamilyNames() {
@@ -48,17 +46,8 @@ const std::vector<PlayFamilyName>& PlayFamilyNames() {
   return names;
 }
 
-std::optional<PlayFamily> PlayFamilyNamed(std::string_view name) {
-  const auto& names = PlayFamilyNames();
-  const auto at = std::find_if(names.begin(), names.end(), [&](const PlayFamilyName& n) { return name == n.name; });
-  if (at == names.end()) return std::nullopt;
-  return at->family;
-}
+std::optional<PlayFamily> PlayFamilyNamed(std::string_view name) { return ValueNamed(PlayFamilyNames(), name); }
 
-const char* PlayFamilyNameOf(int value) {
-  for (const PlayFamilyName& n : PlayFamilyNames())
-    if (static_cast<int>(n.family) == value) return n.name;
-  return nullptr;
-}
+const char* PlayFamilyNameOf(int value) { return NameOfValue(PlayFamilyNames(), value); }
 
 }  // namespace cardoria

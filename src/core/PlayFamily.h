@@ -9,6 +9,7 @@
 
 #include "core/GameRules.h"
 #include "core/RuleIndex.h"
+#include "core/ValueNames.h"
 
 namespace cardoria {
 
@@ -53,10 +54,8 @@ enum class PlayFamily : int {
   Concentration = 39,
 };
 
-struct PlayFamilyName {
-  PlayFamily family;
-  const char* name;  // as a game source writes it: "gaps", "monte-carlo"
-};
+// As a game source writes them: "gaps", "monte-carlo"
+using PlayFamilyName = ValueName<PlayFamily>;
 
 const std::vector<PlayFamilyName>& PlayFamilyNames();
 std::optional<PlayFamily> PlayFamilyNamed(std::string_view name);

@@ -239,11 +239,11 @@ TEST(GameSource, FamiliesAndBuildRulesAreWrittenByName) {
     std::vector<SourceError> errors;
     const GameSource named = ParseGameSource("n.game", source(family.name), errors);
     const GameSource numbered =
-        ParseGameSource("n.game", source(std::to_string(static_cast<int>(family.family))), errors);
+        ParseGameSource("n.game", source(std::to_string(static_cast<int>(family.value))), errors);
     ASSERT_TRUE(errors.empty()) << errors[0].message;
     EXPECT_EQ(CatalogueLine(named.entry), CatalogueLine(numbered.entry));
     EXPECT_EQ(named.entry.rules, numbered.entry.rules);
-    if (family.family != PlayFamily::Standard) {
+    if (family.value != PlayFamily::Standard) {
       const std::string dumped =
           DumpCatalogue(SplitLines(WriteCatalogueFile(BuildCatalogue({{"n.game", named}}, errors))))[0].second;
       EXPECT_NE(dumped.find("GameFamily = " + std::string(family.name) + "\n"), std::string::npos) << dumped;
@@ -252,7 +252,7 @@ TEST(GameSource, FamiliesAndBuildRulesAreWrittenByName) {
   // Build rules likewise, on the tableau and the foundations, with repeats.
   for (const BuildRuleName& build : BuildRuleNames()) {
     SCOPED_TRACE(build.name);
-    const std::string number = std::to_string(static_cast<int>(build.rule));
+    const std::string number = std::to_string(static_cast<int>(build.value));
     auto text = [&](const std::string& value) {
       std::string game = kGood;
       game.replace(game.find("MoveLimit = -1\n"), 15,
@@ -267,7 +267,7 @@ TEST(GameSource, FamiliesAndBuildRulesAreWrittenByName) {
     EXPECT_EQ(named.entry.rules.at(rule::TableauBuild + 3), 2);
     const std::string dumped =
         DumpCatalogue(SplitLines(WriteCatalogueFile(BuildCatalogue({{"n.game", named}}, errors))))[0].second;
-    const std::string line = build.rule == BuildRule::AnySuit ? "any-suit*4" : std::string(build.name) + "*3 any-suit";
+    const std::string line = build.value == BuildRule::AnySuit ? "any-suit*4" : std::string(build.name) + "*3 any-suit";
     EXPECT_NE(dumped.find("TableauBuild = " + line + "\n"), std::string::npos) << dumped;
   }
   std::vector<SourceError> errors;
